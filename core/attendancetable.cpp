@@ -1,0 +1,105 @@
+#include "attendancetable.h"
+
+#include "fixedtext.h"
+
+namespace zentak {
+
+int fieldWidth(Field f)
+{
+    switch (f) {
+    case Field::Date: return 10;
+    case Field::Week: return 1;
+    case Field::Start:
+    case Field::End:
+    case Field::Worked:
+    case Field::Kintai: return 5;
+    case Field::Note: return 200;
+    }
+    return 0;
+}
+
+const QString &DayRecord::get(Field f) const
+{
+    switch (f) {
+    case Field::Date: return date;
+    case Field::Week: return week;
+    case Field::Start: return start;
+    case Field::End: return end;
+    case Field::Worked: return worked;
+    case Field::Kintai: return kintai;
+    case Field::Note: return note;
+    }
+    return note;
+}
+
+QString &DayRecord::ref(Field f)
+{
+    return const_cast<QString &>(static_cast<const DayRecord *>(this)->get(f));
+}
+
+bool DayRecord::inUse() const
+{
+    return !isBlank(date);
+}
+
+int yearSlot(int year)
+{
+    // The remainder of a negative year would be negative; keep 1..3.
+    const int r = ((year % 3) + 3) % 3;
+    return r + 1;
+}
+
+AttendanceTable::AttendanceTable()
+{
+    clear();
+}
+
+void AttendanceTable::clear()
+{
+    for (int s = 1; s < kSlots; ++s)
+        for (int m = 1; m < kMonths; ++m)
+            for (int d = 1; d < kDays; ++d)
+                for (int f = 0; f < kFieldCount; ++f) {
+                    const auto field = static_cast<Field>(f);
+                    cells_[s][m][d].ref(field) = QString(fieldWidth(field), QLatin1Char(' '));
+                }
+}
+
+bool AttendanceTable::validIndex(int slot, int month, int day)
+{
+    return slot >= 1 && slot < kSlots && month >= 1 && month < kMonths && day >= 1 && day < kDays;
+}
+
+QString AttendanceTable::field(int slot, int month, int day, Field f) const
+{
+    if (!validIndex(slot, month, day))
+        return QString(fieldWidth(f), QLatin1Char(' '));
+    return cells_[slot][month][day].get(f);
+}
+
+void AttendanceTable::setField(int slot, int month, int day, Field f, QStringView text)
+{
+    if (!validIndex(slot, month, day))
+        return;
+    cells_[slot][month][day].ref(f) = fixedWidth(text, fieldWidth(f));
+}
+
+const DayRecord &AttendanceTable::record(int slot, int month, int day) const
+{
+    static const DayRecord empty = [] {
+        DayRecord r;
+        for (int f = 0; f < kFieldCount; ++f)
+            r.ref(static_cast<Field>(f)) = QString(fieldWidth(static_cast<Field>(f)), QLatin1Char(' '));
+        return r;
+    }();
+    if (!validIndex(slot, month, day))
+        return empty;
+    return cells_[slot][month][day];
+}
+
+bool AttendanceTable::inUse(int slot, int month, int day) const
+{
+    return record(slot, month, day).inUse();
+}
+
+} // namespace zentak

@@ -1,0 +1,50 @@
+#pragma once
+// The data file: every record in use as one line of seven quoted,
+// comma-separated fields, code page 932, CR LF.
+
+#include "attendancetable.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace zentak {
+
+inline constexpr char kCodePageName[] = "windows-31j";
+inline const QString kDataFileName = QStringLiteral("Zentak.txt");
+
+QString dataFilePath(const QString &programFolder);
+
+struct ParseResult {
+    int records = 0; // stored into the table
+    int skipped = 0; // could not be read: bad date, bad bytes, cut short
+};
+
+// Reads records from the bytes into the table (without clearing it first);
+// a later record for the same cell replaces an earlier one.
+ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table);
+
+struct SerializeResult {
+    bool ok = false;
+    QByteArray bytes;
+    QString error;
+};
+
+// Every record in use, slots 1-3, months 1-12, days 1-31. The result is
+// parsed back and compared with the table before it is offered.
+SerializeResult serializeTable(const AttendanceTable &table);
+
+enum class ReadStatus { Missing, Read, Unreadable, NoCodePage };
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Missing;
+    ParseResult parsed;
+    QString error;
+};
+
+// Clears the table and loads the file into it.
+ReadResult readDataFile(const QString &path, AttendanceTable &table);
+
+// Replaces the file atomically; on failure the previous file is left whole.
+bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error);
+
+} // namespace zentak

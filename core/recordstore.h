@@ -1,0 +1,57 @@
+#pragma once
+// Keeps the data file in step with the table. The program stays open for
+// weeks, so every change is written through at once (the table and the
+// paid-leave balance), and once more at exit. A failed write is told to the
+// user when it first fails and again at exit, not at every change.
+//
+// A load that could not read some records keeps the original file aside
+// before anything replaces it, so nothing the user had is lost.
+
+#include <QString>
+
+namespace zentak {
+
+class Platform;
+struct AppState;
+
+class RecordStore {
+public:
+    RecordStore(AppState &state, Platform &platform);
+
+    QString dataFilePath() const;
+    // Where the unreadable original was kept; empty when none was needed.
+    QString keptOriginalPath() const { return keptOriginal_; }
+
+    // False when the code page converter is missing: the program cannot
+    // read or write its records and must not go on.
+    bool converterPresent() const;
+
+    // Clears the table and loads the data file; tells the user once about
+    // records that could not be read or a file that could not be opened.
+    void load();
+
+    // A change of the table: sets the change flags and writes through.
+    void tableChanged();
+
+    // The exit: the balance and the file, only when anything changed.
+    // Returns false when the records could not be written.
+    bool saveAtExit();
+
+    bool lastWriteFailed() const { return lastWriteFailed_; }
+
+private:
+    bool write();
+    bool keepOriginal();
+    void tellWriteFailure();
+
+    AppState &state_;
+    Platform &platform_;
+    bool loadedWhole_ = true;   // false: the file holds records the table lacks
+    bool fileUnreadable_ = false;
+    QString keptOriginal_;
+    bool lastWriteFailed_ = false;
+    bool failureTold_ = false;
+    QString lastError_;
+};
+
+} // namespace zentak

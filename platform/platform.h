@@ -1,0 +1,64 @@
+#pragma once
+// The one door to the machine and the user: everything the program asks of
+// the desktop, the clock, the settings store or the file system that a test
+// must be able to script goes through this interface.
+
+#include <QDate>
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace zentak {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { Stop, Exclamation, Information, Question };
+enum class MsgAnswer { Ok, Yes, No };
+
+struct VersionInfo {
+    int major = 0;
+    int minor = 0;
+    int platformId = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Per-user settings store: text values by application, section and key.
+    virtual QString readSetting(const QString &app, const QString &section, const QString &key,
+                                const QString &defaultValue) = 0;
+    virtual bool hasSetting(const QString &app, const QString &section, const QString &key) = 0;
+    virtual void writeSetting(const QString &app, const QString &section, const QString &key,
+                              const QString &value) = 0;
+
+    virtual MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                                 MsgIcon icon) = 0;
+
+    // Folder that holds the executable, without a trailing separator.
+    virtual QString programFolder() = 0;
+    virtual bool fileExists(const QString &path) = 0;
+
+    // Starts a program detached, never through a shell.
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+    // The program the desktop opens the file with; empty when there is none.
+    virtual QString associatedProgram(const QString &filePath) = 0;
+
+    virtual QString systemDirectory() = 0;
+    virtual QString platformDirectory() = 0;
+    virtual VersionInfo version() = 0;
+
+    virtual QDate today() = 0;
+    virtual QDateTime now() = 0;
+    virtual void sleepMs(int ms) = 0;
+
+    // Uniform in [0, 1); the sequence is the same at every start.
+    virtual double random() = 0;
+
+    // Screen size in pixels, and twips per pixel on each axis.
+    virtual QSize screenSize() = 0;
+    virtual double twipsPerPixelX() = 0;
+    virtual double twipsPerPixelY() = 0;
+};
+
+} // namespace zentak

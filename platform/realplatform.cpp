@@ -1,0 +1,169 @@
+#include "realplatform.h"
+
+#include "gioassociation.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QThread>
+
+
+
+namespace zentak {
+
+namespace {
+
+// The store is one INI file per user and application, e.g. ~/.config/ZENTAK.ini;
+// the sections are its groups.
+
+QString groupKey(const QString &section, const QString &key)
+{
+    return section + QLatin1Char('/') + key;
+}
+
+} // namespace
+
+RealPlatform::RealPlatform() = default;
+
+QString RealPlatform::readSetting(const QString &app, const QString &section, const QString &key,
+                                  const QString &defaultValue)
+{
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, app);
+    const QVariant value = store.value(groupKey(section, key));
+    if (!value.isValid())
+        return defaultValue;
+    // A hand-edited value with unquoted commas reads back as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+bool RealPlatform::hasSetting(const QString &app, const QString &section, const QString &key)
+{
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, app);
+    return store.contains(groupKey(section, key));
+}
+
+void RealPlatform::writeSetting(const QString &app, const QString &section, const QString &key,
+                                const QString &value)
+{
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, app);
+    store.setValue(groupKey(section, key), value);
+    store.sync();
+}
+
+MsgAnswer RealPlatform::messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                                   MsgIcon icon)
+{
+    QMessageBox::Icon qicon = QMessageBox::Information;
+    switch (icon) {
+    case MsgIcon::Stop: qicon = QMessageBox::Critical; break;
+    case MsgIcon::Exclamation: qicon = QMessageBox::Warning; break;
+    case MsgIcon::Information: qicon = QMessageBox::Information; break;
+    case MsgIcon::Question: qicon = QMessageBox::Question; break;
+    }
+    const auto qbuttons = buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
+                                                       : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(qicon, title, text, qbuttons, QApplication::activeWindow());
+    const int answer = box.exec();
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+QString RealPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+bool RealPlatform::fileExists(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+bool RealPlatform::startProgram(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+QString RealPlatform::associatedProgram(const QString &filePath)
+{
+    const std::string exe = defaultApplicationFor(QFile::encodeName(filePath).toStdString());
+    if (exe.empty())
+        return {};
+    const QString program = QString::fromLocal8Bit(exe.c_str());
+    const QString found = QStandardPaths::findExecutable(program);
+    return found.isEmpty() ? program : found;
+}
+
+QString RealPlatform::systemDirectory()
+{
+    return QStringLiteral("/usr/bin");
+}
+
+QString RealPlatform::platformDirectory()
+{
+    return QStringLiteral("/usr");
+}
+
+VersionInfo RealPlatform::version()
+{
+    VersionInfo info;
+    const QStringList parts = QSysInfo::kernelVersion().split(QLatin1Char('.'));
+    if (!parts.isEmpty())
+        info.major = parts.value(0).toInt();
+    if (parts.size() > 1)
+        info.minor = parts.value(1).toInt();
+    info.platformId = 0;
+    return info;
+}
+
+QDate RealPlatform::today()
+{
+    return QDate::currentDate();
+}
+
+QDateTime RealPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+void RealPlatform::sleepMs(int ms)
+{
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+double RealPlatform::random()
+{
+    return std::generate_canonical<double, 53>(generator_);
+}
+
+QSize RealPlatform::screenSize()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        return screen->size();
+    return {1024, 768};
+}
+
+double RealPlatform::twipsPerPixelX()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+double RealPlatform::twipsPerPixelY()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+} // namespace zentak

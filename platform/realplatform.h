@@ -1,0 +1,40 @@
+#pragma once
+// The Platform of a real desktop session.
+
+#include "platform.h"
+
+#include <random>
+
+namespace zentak {
+
+class RealPlatform : public Platform {
+public:
+    RealPlatform();
+
+    QString readSetting(const QString &app, const QString &section, const QString &key,
+                        const QString &defaultValue) override;
+    bool hasSetting(const QString &app, const QString &section, const QString &key) override;
+    void writeSetting(const QString &app, const QString &section, const QString &key,
+                      const QString &value) override;
+    MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    QString programFolder() override;
+    bool fileExists(const QString &path) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+    QString associatedProgram(const QString &filePath) override;
+    QString systemDirectory() override;
+    QString platformDirectory() override;
+    VersionInfo version() override;
+    QDate today() override;
+    QDateTime now() override;
+    void sleepMs(int ms) override;
+    double random() override;
+    QSize screenSize() override;
+    double twipsPerPixelX() override;
+    double twipsPerPixelY() override;
+
+private:
+    std::mt19937 generator_; // default seed: the same sequence at every start
+};
+
+} // namespace zentak

@@ -1,0 +1,71 @@
+#pragma once
+// A Platform for tests: no real store, clock, boxes or programs. Message
+// boxes are recorded and answered from a queue (Ok or the queued answer).
+
+#include "platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QQueue>
+
+namespace zentak {
+
+struct RecordedBox {
+    QString text;
+    QString title;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+struct StartedProgram {
+    QString program;
+    QStringList arguments;
+};
+
+class ScriptedPlatform : public Platform {
+public:
+    QString readSetting(const QString &app, const QString &section, const QString &key,
+                        const QString &defaultValue) override;
+    bool hasSetting(const QString &app, const QString &section, const QString &key) override;
+    void writeSetting(const QString &app, const QString &section, const QString &key,
+                      const QString &value) override;
+    MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    QString programFolder() override { return folder; }
+    bool fileExists(const QString &path) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+    QString associatedProgram(const QString &filePath) override;
+    QString systemDirectory() override { return systemDir; }
+    QString platformDirectory() override { return platformDir; }
+    VersionInfo version() override { return versionInfo; }
+    QDate today() override { return clock.date(); }
+    QDateTime now() override { return clock; }
+    void sleepMs(int ms) override { sleptMs += ms; }
+    double random() override;
+    QSize screenSize() override { return screen; }
+    double twipsPerPixelX() override { return twipsX; }
+    double twipsPerPixelY() override { return twipsY; }
+
+    static QString storeKey(const QString &app, const QString &section, const QString &key);
+
+    // Script and observations, public on purpose.
+    QMap<QString, QString> store;          // "app/section/key" -> value
+    QList<QString> writes;                 // keys in the order written
+    QList<RecordedBox> boxes;
+    QQueue<MsgAnswer> answers;             // answers for Yes/No boxes; empty -> No
+    QList<StartedProgram> started;
+    bool startSucceeds = true;
+    QMap<QString, QString> associations;   // file suffix -> program
+    QString folder;
+    QString systemDir = QStringLiteral("/usr/bin");
+    QString platformDir = QStringLiteral("/usr");
+    VersionInfo versionInfo{6, 1, 2};
+    QDateTime clock{QDate(2007, 3, 5), QTime(18, 12)};
+    int sleptMs = 0;
+    QQueue<double> randoms;                // empty -> 0.5
+    QSize screen{1024, 768};
+    double twipsX = 15;
+    double twipsY = 15;
+};
+
+} // namespace zentak

@@ -1,0 +1,143 @@
+// Fixed-width cells of the table and the rule for what a record may hold.
+
+#include "attendancetable.h"
+#include "fixedtext.h"
+#include "storabletext.h"
+
+#include <QTest>
+
+using namespace zentak;
+
+class TestFixedText : public QObject {
+    Q_OBJECT
+private slots:
+    void fixedWidth_data();
+    void fixedWidth();
+    void slotsOfYears_data();
+    void slotsOfYears();
+    void sharedSlotReplacesOnlyThatDay();
+    void clearedTableHasNoDayInUse();
+    void blankDateIsNotInUse();
+    void outOfRangeIndexIsHarmless();
+    void unstorable_data();
+    void unstorable();
+};
+
+void TestFixedText::fixedWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("four into five pads one") << "12:3" << 5 << "12:3 ";
+    QTest::newRow("eleven into ten cuts") << "2006/01/051" << 10 << "2006/01/05";
+    QTest::newRow("empty becomes blanks") << "" << 3 << "   ";
+    QTest::newRow("kanji count as one") << "有給休暇" << 5 << "有給休暇 ";
+    QTest::newRow("kanji are cut by characters") << "有給休暇（１日）" << 4 << "有給休暇";
+    QTest::newRow("surrogate pair is never split")
+        << QString::fromUtf8("ab\xF0\x9F\x98\x80") << 3 << QString::fromUtf8("ab\xF0\x9F\x98\x80");
+    QTest::newRow("cut before a surrogate pair")
+        << QString::fromUtf8("ab\xF0\x9F\x98\x80z") << 2 << "ab";
+    QTest::newRow("trailing blanks kept") << "a  " << 3 << "a  ";
+}
+
+void TestFixedText::fixedWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QCOMPARE(zentak::fixedWidth(text, width), expected);
+    QCOMPARE(characterCount(zentak::fixedWidth(text, width)), width);
+}
+
+void TestFixedText::slotsOfYears_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("2005") << 2005 << 2;
+    QTest::newRow("2006") << 2006 << 3;
+    QTest::newRow("2007") << 2007 << 1;
+    QTest::newRow("2008") << 2008 << 2;
+    QTest::newRow("2009") << 2009 << 3;
+    QTest::newRow("2012") << 2012 << 3;
+}
+
+void TestFixedText::slotsOfYears()
+{
+    QFETCH(int, year);
+    QFETCH(int, slot);
+    QCOMPARE(yearSlot(year), slot);
+}
+
+void TestFixedText::sharedSlotReplacesOnlyThatDay()
+{
+    AttendanceTable t;
+    t.setField(yearSlot(2006), 4, 1, Field::Date, QStringLiteral("2006/04/01"));
+    t.setField(yearSlot(2006), 4, 2, Field::Date, QStringLiteral("2006/04/02"));
+    t.setField(yearSlot(2009), 4, 1, Field::Date, QStringLiteral("2009/04/01"));
+    QCOMPARE(t.field(3, 4, 1, Field::Date), QStringLiteral("2009/04/01"));
+    QCOMPARE(t.field(3, 4, 2, Field::Date), QStringLiteral("2006/04/02"));
+}
+
+void TestFixedText::clearedTableHasNoDayInUse()
+{
+    AttendanceTable t;
+    for (int s = 1; s <= 3; ++s)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d)
+                t.setField(s, m, d, Field::Date, QStringLiteral("2007/01/01"));
+    t.clear();
+    int inUse = 0;
+    for (int s = 1; s <= 3; ++s)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d) {
+                inUse += t.inUse(s, m, d) ? 1 : 0;
+                QCOMPARE(t.field(s, m, d, Field::Note), QString(200, QLatin1Char(' ')));
+            }
+    QCOMPARE(inUse, 0);
+}
+
+void TestFixedText::blankDateIsNotInUse()
+{
+    AttendanceTable t;
+    t.setField(1, 1, 1, Field::Note, QStringLiteral("text"));
+    QVERIFY(!t.inUse(1, 1, 1));
+    t.setField(1, 1, 1, Field::Date, QStringLiteral("   2007   "));
+    QVERIFY(t.inUse(1, 1, 1));
+}
+
+void TestFixedText::outOfRangeIndexIsHarmless()
+{
+    AttendanceTable t;
+    t.setField(4, 1, 1, Field::Date, QStringLiteral("2007/01/01"));
+    t.setField(1, 13, 1, Field::Date, QStringLiteral("2007/01/01"));
+    t.setField(1, 1, 32, Field::Date, QStringLiteral("2007/01/01"));
+    t.setField(-1, 1, 1, Field::Date, QStringLiteral("2007/01/01"));
+    QVERIFY(!t.inUse(4, 1, 1));
+    QCOMPARE(t.field(0, 0, 0, Field::Start), QStringLiteral("     "));
+}
+
+void TestFixedText::unstorable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("plain kanji and kana") << "○○○作業、ｶﾅ・カナ" << "";
+    QTest::newRow("line breaks") << "a\r\nb" << "";
+    QTest::newRow("full-width tilde and minus") << QString::fromUtf16(u"\uFF5E\uFF0D") << "";
+    QTest::newRow("double quote") << "a\"b\"" << "\"";
+    QTest::newRow("accented letters") << QString::fromUtf16(u"\u00e9t\u00e9 \u00fc") << QString::fromUtf16(u"\u00e9\u00fc");
+    QTest::newRow("wave dash") << QString::fromUtf16(u"9\u301c5") << QString::fromUtf16(u"\u301c");
+    QTest::newRow("emoji as one character")
+        << QString::fromUtf8("x\xF0\x9F\x98\x80") << QString::fromUtf8("\xF0\x9F\x98\x80");
+}
+
+void TestFixedText::unstorable()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, refused);
+    QCOMPARE(unstorableCharacters(text), refused);
+    QCOMPARE(isStorable(text), refused.isEmpty());
+    QVERIFY(isStorable(withoutCharacters(text, refused)));
+}
+
+QTEST_GUILESS_MAIN(TestFixedText)
+#include "tst_fixedtext.moc"

@@ -1,0 +1,232 @@
+// The calendar panel: the layout of a month, the fills by day kind, today's
+// frame, and the navigation buttons.
+
+#include "appstate.h"
+#include "calendarmath.h"
+#include "calendarpanel.h"
+#include "daylabel.h"
+#include "scriptedplatform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zentak;
+
+namespace {
+
+const QColor kCyan(0x00, 0xFF, 0xFF);
+const QColor kMagenta(0xFF, 0x00, 0xFF);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kGreen(0x00, 0xFF, 0x00);
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+void record(AppState &s, int year, int month, int day, const QString &note)
+{
+    const int slot = yearSlot(year);
+    s.table.setField(slot, month, day, Field::Date,
+                     QStringLiteral("%1/%2/%3").arg(year).arg(month, 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0')));
+    s.table.setField(slot, month, day, Field::Note, note);
+}
+
+} // namespace
+
+class TestCalendar : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void monthLayout_data();
+    void monthLayout();
+    void gridGeometryFollowsElementZero();
+    void textColoursByWeekday();
+    void fillsByKind_data();
+    void fillsByKind();
+    void slotIsSharedThreeYearsApart();
+    void todayIsFramedOnlyInItsMonth();
+    void navigation_data();
+    void navigation();
+
+private:
+    std::unique_ptr<ScriptedPlatform> p_;
+    std::unique_ptr<AppState> s_;
+    std::unique_ptr<CalendarPanel> panel_;
+    int navigations_ = 0;
+};
+
+void TestCalendar::init()
+{
+    p_ = std::make_unique<ScriptedPlatform>();
+    p_->clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
+    s_ = std::make_unique<AppState>();
+    panel_ = std::make_unique<CalendarPanel>(*s_, *p_, TwipScale{15, 15});
+    panel_->Calinit();
+    navigations_ = 0;
+    panel_->setAfterNavigation([this] { ++navigations_; });
+}
+
+void TestCalendar::cleanup()
+{
+    panel_.reset();
+}
+
+void TestCalendar::monthLayout_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("August 2026 over six rows") << 2026 << 8 << 6 << 36;
+    QTest::newRow("February 2026 in four rows") << 2026 << 2 << 0 << 27;
+    QTest::newRow("February 2000 leap") << 2000 << 2 << 2 << 30;
+    QTest::newRow("February 1900 not leap") << 1900 << 2 << 4 << 31;
+    QTest::newRow("February 2100 not leap") << 2100 << 2 << 1 << 28;
+    QTest::newRow("February 2024 leap") << 2024 << 2 << 4 << 32;
+}
+
+void TestCalendar::monthLayout()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    // Something to clear: a filled, framed cell everywhere.
+    for (int i = 0; i < 42; ++i) {
+        panel_->dayLabel(i)->setFill(kRed);
+        panel_->dayLabel(i)->setBorder(true);
+    }
+    panel_->Caldraw(year, month);
+    for (int i = 0; i < 42; ++i) {
+        DayLabel *cell = panel_->dayLabel(i);
+        QVERIFY(!cell->opaque());
+        QVERIFY(!cell->border());
+        if (i < first || i > last)
+            QVERIFY2(cell->text().isEmpty(), qPrintable(QStringLiteral("cell %1").arg(i)));
+        else
+            QCOMPARE(cell->text(), QString::number(i - first + 1));
+    }
+}
+
+void TestCalendar::gridGeometryFollowsElementZero()
+{
+    // Columns at 60, 335, 610 ... and rows at 630, 857, 1084 ... twips.
+    QCOMPARE(panel_->dayLabel(0)->geometry(), QRect(4, 42, 18, 15));
+    QCOMPARE(panel_->dayLabel(8)->geometry().topLeft(), QPoint(qRound(335 / 15.0), qRound(857 / 15.0)));
+    QCOMPARE(panel_->dayLabel(41)->geometry().topLeft(), QPoint(qRound(1710 / 15.0), qRound(1765 / 15.0)));
+    QCOMPARE(panel_->weekLabel(6)->geometry().left(), qRound(1695 / 15.0));
+    QCOMPARE(panel_->weekLabel(3)->text(), QStringLiteral("水"));
+}
+
+void TestCalendar::textColoursByWeekday()
+{
+    for (int row = 0; row < 6; ++row) {
+        QCOMPARE(panel_->dayLabel(7 * row)->textColor(), kRed);
+        QCOMPARE(panel_->dayLabel(7 * row + 6)->textColor(), kBlue);
+        QCOMPARE(panel_->dayLabel(7 * row + 3)->textColor(),
+                 panel_->dayLabel(7 * row + 3)->palette().color(QPalette::WindowText));
+    }
+    QCOMPARE(panel_->weekLabel(0)->palette().color(QPalette::WindowText), kRed);
+    QCOMPARE(panel_->weekLabel(6)->palette().color(QPalette::WindowText), kBlue);
+}
+
+void TestCalendar::fillsByKind_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QColor>("fill");
+    QTest::newRow("worked") << "○○○作業" << kCyan;
+    QTest::newRow("empty note") << "" << kCyan;
+    QTest::newRow("whole day paid leave") << "有給休暇（１日）" << kMagenta;
+    QTest::newRow("half day paid leave") << "有給休暇（半日）" << kMagenta;
+    QTest::newRow("holiday") << "休日" << kRed;
+    QTest::newRow("holiday followed by text") << "休日出勤の振替" << kRed;
+    QTest::newRow("compensatory day off") << "代休" << kGreen;
+    QTest::newRow("cancelled") << "取消" << QColor();
+    QTest::newRow("beginning with cancelled") << "取消しました" << QColor();
+    QTest::newRow("blanks before the marker") << "  休日" << kRed;
+}
+
+void TestCalendar::fillsByKind()
+{
+    QFETCH(QString, note);
+    QFETCH(QColor, fill);
+    record(*s_, 2026, 8, 3, note);
+    panel_->Caldraw(2026, 8);
+    QCOMPARE(panel_->dayLabel(6 + 2)->fill(), fill);
+    QVERIFY(!panel_->dayLabel(6 + 3)->opaque());
+}
+
+void TestCalendar::slotIsSharedThreeYearsApart()
+{
+    record(*s_, 2023, 12, 5, QStringLiteral("休日"));
+    panel_->Caldraw(2026, 12);
+    // December 2026 begins on a Tuesday: day 5 is cell 6.
+    QCOMPARE(panel_->dayLabel(6)->fill(), kRed);
+    // December 2025 (another slot) begins on a Monday: day 5 is cell 5.
+    panel_->Caldraw(2025, 12);
+    QVERIFY(!panel_->dayLabel(5)->opaque());
+}
+
+void TestCalendar::todayIsFramedOnlyInItsMonth()
+{
+    panel_->Caldraw(2026, 12);
+    // 2026/12/07 is a Monday in the second row.
+    QVERIFY(panel_->dayLabel(8)->border());
+    QCOMPARE(s_->todayLabelIndex, 8);
+    int framed = 0;
+    for (int i = 0; i < 42; ++i)
+        framed += panel_->dayLabel(i)->border() ? 1 : 0;
+    QCOMPARE(framed, 1);
+
+    panel_->Caldraw(2026, 11);
+    for (int i = 0; i < 42; ++i)
+        QVERIFY(!panel_->dayLabel(i)->border());
+    QCOMPARE(s_->todayLabelIndex, 8);
+    // The same month of another year is not the current month.
+    panel_->Caldraw(2025, 12);
+    for (int i = 0; i < 42; ++i)
+        QVERIFY(!panel_->dayLabel(i)->border());
+}
+
+void TestCalendar::navigation_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("newYear");
+    QTest::addColumn<int>("newMonth");
+    QTest::newRow("< on January") << 2026 << 1 << "cmdPrevMonth" << 2025 << 12;
+    QTest::newRow("> on December") << 2026 << 12 << "cmdNextMonth" << 2027 << 1;
+    QTest::newRow("<< keeps the month") << 2026 << 5 << "cmdPrevYear" << 2025 << 5;
+    QTest::newRow(">> keeps the month") << 2026 << 5 << "cmdNextYear" << 2027 << 5;
+    QTest::newRow("<< at 1990 stays") << 1990 << 3 << "cmdPrevYear" << 1990 << 3;
+    QTest::newRow(">> at 2100 stays") << 2100 << 3 << "cmdNextYear" << 2100 << 3;
+    QTest::newRow("< on January 1990 passes the limit") << 1990 << 1 << "cmdPrevMonth" << 1989 << 12;
+    QTest::newRow("> on December 2100 passes the limit") << 2100 << 12 << "cmdNextMonth" << 2101 << 1;
+}
+
+void TestCalendar::navigation()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(QString, button);
+    QFETCH(int, newYear);
+    QFETCH(int, newMonth);
+    panel_->setDisplayedMonth(year, month);
+    panel_->Caldraw(year, month);
+    for (int i = 0; i < 42; ++i)
+        panel_->dayLabel(i)->setText(QStringLiteral("x"));
+    auto *b = panel_->findChild<QPushButton *>(button);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(panel_->lblYear()->text(), QString::number(newYear));
+    QCOMPARE(panel_->lblMonth()->text(), QString::number(newMonth));
+    QCOMPARE(navigations_, 1);
+    // Redrawn, also at a limit.
+    const MonthLayout layout = calpos(newYear, newMonth);
+    QCOMPARE(panel_->dayLabel(layout.firstCell)->text(), QStringLiteral("1"));
+    QVERIFY(panel_->dayLabel(41)->text().isEmpty() || layout.lastCell == 41);
+}
+
+QTEST_MAIN(TestCalendar)
+#include "tst_calendar.moc"

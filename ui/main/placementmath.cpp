@@ -1,0 +1,63 @@
+#include "placementmath.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace zentak {
+
+namespace {
+
+// Nearest integer, a half going to the even one (the default rounding mode).
+double nearest(double v)
+{
+    return std::nearbyint(v);
+}
+
+// Integer division by 2 truncating toward zero, of an integral value.
+double half(double n)
+{
+    return std::trunc(n / 2.0);
+}
+
+// Positions are signed 16-bit values; anything beyond is held at the limit.
+int toPosition(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    constexpr double lo = std::numeric_limits<std::int16_t>::min();
+    constexpr double hi = std::numeric_limits<std::int16_t>::max();
+    if (v < lo)
+        return static_cast<int>(lo);
+    if (v > hi)
+        return static_cast<int>(hi);
+    return static_cast<int>(v);
+}
+
+// One axis: centred on the parent, then kept off the left (top) edge; only
+// after that pushed back from the right (bottom) edge, so a dialog larger
+// than the screen ends with a negative position.
+int place(double parentStart, double parentSize, double dialogSize, double screenSize)
+{
+    double pos = nearest(parentStart + half(nearest(parentSize)) - half(nearest(dialogSize)));
+    // The room is taken in single precision, both for the test and the
+    // position it gives.
+    const float room = static_cast<float>(screenSize - dialogSize);
+    if (pos < 0)
+        pos = 0;
+    else if (pos > room)
+        pos = nearest(room);
+    return toPosition(pos);
+}
+
+} // namespace
+
+PlacementResult centerPosition(const PlacementInput &in)
+{
+    PlacementResult out;
+    out.left = place(in.parentLeft, in.parentWidth, in.dialogWidth, in.screenWidth);
+    out.top = place(in.parentTop, in.parentHeight, in.dialogHeight, in.screenHeight);
+    return out;
+}
+
+} // namespace zentak
