@@ -1,0 +1,255 @@
+// The main window's start-up and shutdown, its keys, and whole flows
+// through the real windows with scripted message boxes.
+
+#include "appstate.h"
+#include "calendarpanel.h"
+#include "daylabel.h"
+#include "mainwindow.h"
+#include "recordstore.h"
+#include "scriptedplatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zentak;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray sjis(const QString &s)
+{
+    QStringEncoder e("windows-31j");
+    return e.encode(s);
+}
+
+const QString kPosKey = ScriptedPlatform::storeKey(QStringLiteral("ZENTAK"), QStringLiteral("pform"),
+                                                   QStringLiteral("ppos"));
+const QString kYukyuKey = ScriptedPlatform::storeKey(QStringLiteral("ZENTAK"), QStringLiteral("set"),
+                                                     QStringLiteral("Yukyu"));
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void firstStart();
+    void savedPositionIsUsedWithFixedSize();
+    void preparedFileIsLeftByteIdenticalByX_data();
+    void preparedFileIsLeftByteIdenticalByX();
+    void shutdownRunsOnce();
+    void windowOffTheLeftEdgeIsSavedAtZero();
+    void sKeyDoesNotExit();
+    void changeThroughSharedStateIsWrittenBack();
+    void failedSaveAtExitIsTold();
+    void emptyCellOpensNothing();
+    void unreadableRecordsAreToldAtStart();
+
+private:
+    void startWindow();
+    QString dataPath() const { return dir_->filePath(QStringLiteral("Zentak.txt")); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPlatform> p_;
+    std::unique_ptr<AppState> s_;
+    std::unique_ptr<RecordStore> store_;
+    std::unique_ptr<MainWindow> w_;
+};
+
+void TestMainWindow::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    p_ = std::make_unique<ScriptedPlatform>();
+    p_->folder = dir_->path();
+    p_->clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+    p_->screen = QSize(1280, 1024);
+    s_ = std::make_unique<AppState>();
+    store_ = std::make_unique<RecordStore>(*s_, *p_);
+}
+
+void TestMainWindow::cleanup()
+{
+    w_.reset();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        delete top;
+}
+
+void TestMainWindow::startWindow()
+{
+    w_ = std::make_unique<MainWindow>(*s_, *p_, *store_);
+    w_->Form_Load();
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+}
+
+void TestMainWindow::firstStart()
+{
+    s_->dataChanged = true; // left over: start-up clears every flag
+    s_->summaryStale = true;
+    startWindow();
+    QCOMPARE(w_->windowTitle(), QStringLiteral("Zentak  Ver1.3.0"));
+    QCOMPARE(s_->messageTitle, QStringLiteral("Zentak  Ver1.3.0"));
+    QVERIFY(!s_->dataChanged);
+    QCOMPARE(w_->startLeft(), 6105);
+    QCOMPARE(w_->startTop(), 1935);
+    QCOMPARE(w_->pos(), QPoint(407, 129));
+    QCOMPARE(w_->calendar()->lblYear()->text(), QStringLiteral("2026"));
+    QCOMPARE(w_->calendar()->lblMonth()->text(), QStringLiteral("12"));
+    for (int i = 0; i < 42; ++i)
+        QVERIFY(!w_->calendar()->dayLabel(i)->opaque());
+    QVERIFY(w_->calendar()->dayLabel(8)->border());
+    QCOMPARE(s_->settings.Sagyo, QStringLiteral("○○○作業"));
+
+    w_->close();
+    QVERIFY(w_->hasShutDown());
+    QCOMPARE(p_->writes, QStringList{kPosKey});
+    QCOMPARE(p_->sleptMs, 300);
+    QVERIFY(!QFile::exists(dataPath()));
+    QVERIFY(p_->boxes.isEmpty());
+}
+
+void TestMainWindow::savedPositionIsUsedWithFixedSize()
+{
+    p_->store.insert(kPosKey, QStringLiteral("120 240 99999 3"));
+    startWindow();
+    QCOMPARE(w_->pos(), QPoint(8, 16));
+    const QSize size = w_->size();
+    QCOMPARE(w_->minimumSize(), size);
+    QCOMPARE(w_->maximumSize(), size);
+    // The whole calendar fits in the client area.
+    const QRect panel = w_->calendar()->geometry();
+    QVERIFY(w_->centralWidget()->rect().contains(panel));
+}
+
+void TestMainWindow::preparedFileIsLeftByteIdenticalByX_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("X alone") << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+X") << int(Qt::ControlModifier);
+    QTest::newRow("Shift+X") << int(Qt::ShiftModifier);
+}
+
+void TestMainWindow::preparedFileIsLeftByteIdenticalByX()
+{
+    QFETCH(int, modifiers);
+    const QByteArray prepared = sjis(QStringLiteral(
+        "\"2026/12/01\",\"火\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業,会議\"\r\n"
+        "\"2026/12/02\",\"水\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"休日\"\r\n"
+        "\"2024/12/03\",\"火\",\"     \",\"     \",\"     \",\"     \",\"\"\r\n"));
+    {
+        QFile f(dataPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(prepared);
+    }
+    startWindow();
+    QVERIFY(w_->calendar()->dayLabel(2)->opaque());
+    QCOMPARE(w_->calendar()->dayLabel(3)->fill(), QColor(0xFF, 0, 0));
+    QTest::keyClick(w_->command2(), Qt::Key_X, Qt::KeyboardModifiers(modifiers));
+    QVERIFY(w_->hasShutDown());
+    QCOMPARE(readFile(dataPath()), prepared);
+    QCOMPARE(p_->writes, QStringList{kPosKey});
+    QVERIFY(p_->store.value(kPosKey).startsWith(QStringLiteral("6105 1935 ")));
+}
+
+void TestMainWindow::shutdownRunsOnce()
+{
+    startWindow();
+    QSignalSpy ended(w_.get(), &MainWindow::ended);
+    w_->MNUFILEEXIT_Click();
+    w_->Form_Unload();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(p_->writes.size(), 1);
+}
+
+void TestMainWindow::windowOffTheLeftEdgeIsSavedAtZero()
+{
+    startWindow();
+    w_->move(-20, 30);
+    QTRY_COMPARE(w_->pos(), QPoint(-20, 30));
+    const QSize size = w_->frameGeometry().size();
+    w_->close();
+    QCOMPARE(p_->store.value(kPosKey), QStringLiteral("0 450 %1 %2").arg(size.width() * 15).arg(size.height() * 15));
+}
+
+void TestMainWindow::sKeyDoesNotExit()
+{
+    startWindow();
+    QTest::keyClick(w_.get(), Qt::Key_S);
+    QTest::keyClick(w_.get(), Qt::Key_A);
+    QVERIFY(!w_->hasShutDown());
+    QVERIFY(w_->isVisible());
+}
+
+void TestMainWindow::changeThroughSharedStateIsWrittenBack()
+{
+    startWindow();
+    s_->table.setField(1, 3, 5, Field::Date, QStringLiteral("2007/03/05"));
+    s_->table.setField(1, 3, 5, Field::Week, QStringLiteral("月"));
+    s_->table.setField(1, 3, 5, Field::Start, QStringLiteral("9:00"));
+    const QByteArray expected = sjis(QStringLiteral("\"2007/03/05\",\"月\",\"9:00 \",\"     \",\"     \",\"     \",\"ﾃｽﾄ"))
+                                + QByteArray("\x81\x60\"\r\n");
+    s_->table.setField(1, 3, 5, Field::Note, QString::fromUtf16(u"ﾃｽﾄ\uFF5E"));
+    store_->tableChanged();
+    QVERIFY(p_->boxes.isEmpty());
+    QCOMPARE(readFile(dataPath()), expected);
+    w_->close();
+    QCOMPARE(readFile(dataPath()), expected);
+    QVERIFY(p_->writes.contains(kYukyuKey));
+}
+
+void TestMainWindow::failedSaveAtExitIsTold()
+{
+    p_->folder = dir_->filePath(QStringLiteral("no/such/folder"));
+    startWindow();
+    s_->table.setField(1, 3, 5, Field::Date, QStringLiteral("2007/03/05"));
+    store_->tableChanged();
+    QCOMPARE(p_->boxes.size(), 1);
+    w_->close();
+    QCOMPARE(p_->boxes.size(), 2);
+    QVERIFY(p_->boxes[1].text.contains(QStringLiteral("記録を書き込めませんでした")));
+    QCOMPARE(p_->boxes[1].title, QStringLiteral("Zentak  Ver1.3.0"));
+}
+
+void TestMainWindow::emptyCellOpensNothing()
+{
+    startWindow();
+    QSignalSpy opened(w_.get(), &MainWindow::dayEntryOpened);
+    // December 2026 begins on a Tuesday: cells 0 and 1 are empty.
+    QTest::mouseClick(w_->calendar()->dayLabel(0), Qt::LeftButton);
+    QTest::mouseClick(w_->calendar()->dayLabel(41), Qt::LeftButton);
+    QCOMPARE(opened.count(), 0);
+    QVERIFY(w_->isVisible());
+    QCOMPARE(s_->cursor.day, 0);
+}
+
+void TestMainWindow::unreadableRecordsAreToldAtStart()
+{
+    {
+        QFile f(dataPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\"2026/12/01\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"ok\"\r\n"
+                "\"2026/12/40\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"bad\"\r\n"
+                "garbage without quotes\r\n");
+    }
+    startWindow();
+    QCOMPARE(p_->boxes.size(), 1);
+    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("2 件")));
+    QVERIFY(QFile::exists(dataPath() + QStringLiteral(".orig")));
+    QVERIFY(w_->calendar()->dayLabel(2)->opaque());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
