@@ -1,0 +1,261 @@
+#include "dayentrydialog.h"
+
+#include "appstate.h"
+#include "cellpainter.h"
+#include "dayentryrules.h"
+#include "fixedtext.h"
+#include "noteedit.h"
+#include "platform.h"
+#include "recordstore.h"
+#include "workedtime.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace zentak {
+
+namespace {
+
+constexpr double kTwips = 15.0; // twips per pixel of the layout
+
+int px(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwips));
+}
+
+QRect rectOf(double l, double t, double w, double h)
+{
+    return QRect(px(l), px(t), px(w), px(h));
+}
+
+} // namespace
+
+DayEntryDialog::DayEntryDialog(AppState &state, Platform &platform, RecordStore &store,
+                               CellPainter &painter, QWidget *mainWindow, QWidget *parent)
+    : QDialog(parent), state_(state), platform_(platform), store_(store), painter_(painter),
+      mainWindow_(mainWindow)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Zentakの作業内容"));
+    setFixedSize(px(4455), px(2790));
+    build();
+}
+
+QLineEdit *DayEntryDialog::timeBox(const char *name, double left)
+{
+    auto *box = new QLineEdit(this);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(5);
+    box->setGeometry(rectOf(left, 510, 550, 270));
+    return box;
+}
+
+QPushButton *DayEntryDialog::button(const char *name, const QString &text, double left, double top)
+{
+    auto *b = new QPushButton(text, this);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    b->setGeometry(rectOf(left, top, 600, 375));
+    return b;
+}
+
+void DayEntryDialog::build()
+{
+    auto caption = [this](const char *name, const QString &text, double left, double top) {
+        auto *label = new QLabel(text, this);
+        label->setObjectName(QLatin1String(name));
+        label->move(px(left), px(top));
+        label->adjustSize();
+    };
+    caption("Label1", QStringLiteral("日付"), 135, 150);
+    tday_ = new QLabel(this);
+    tday_->setObjectName(QStringLiteral("tday"));
+    tday_->setGeometry(rectOf(570, 135, 2145, 255));
+
+    QPushButton *command1 = button("Command1", QStringLiteral("保存"), 2985, 75);
+    QPushButton *command2 = button("Command2", QStringLiteral("戻る"), 3705, 75);
+
+    caption("Label2", QStringLiteral("出社"), 135, 525);
+    tstim_ = timeBox("tstim", 570);
+    caption("Label4", QStringLiteral("退社"), 1185, 525);
+    tetim_ = timeBox("tetim", 1650);
+    caption("Label6", QStringLiteral("稼動"), 2295, 525);
+    tptim_ = timeBox("tptim", 2730);
+    caption("Label8", QStringLiteral("勤怠"), 3345, 525);
+    tktim_ = timeBox("tktim", 3810);
+
+    caption("Label10", QStringLiteral("作業内容（連続200文字まで）"), 135, 870);
+    tmsg_ = new NoteEdit(this);
+    tmsg_->setObjectName(QStringLiteral("tmsg"));
+    tmsg_->setGeometry(rectOf(120, 1155, 4245, 1065));
+    tmsg_->setRefusalHandler([this](const QString &refused) {
+        platform_.messageBox(QStringLiteral("作業内容に使えない文字があります：「%1」\n"
+                                            "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
+                                 .arg(refused),
+                             state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
+    });
+
+    QPushButton *command3 = button("Command3", QStringLiteral("計算"), 105, 2325);
+    QPushButton *command40 = button("Command4_0", QStringLiteral("有給"), 825, 2325);
+    QPushButton *command41 = button("Command4_1", QStringLiteral("半給"), 1545, 2325);
+    QPushButton *command7 = button("Command7", QStringLiteral("代休"), 2265, 2325);
+    QPushButton *command5 = button("Command5", QStringLiteral("休日"), 2985, 2325);
+    QPushButton *command6 = button("Command6", QStringLiteral("取消"), 3705, 2325);
+
+    connect(command1, &QPushButton::clicked, this, &DayEntryDialog::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &DayEntryDialog::Command2_Click);
+    connect(command3, &QPushButton::clicked, this, &DayEntryDialog::Command3_Click);
+    connect(command40, &QPushButton::clicked, this, [this] { Command4_Click(0); });
+    connect(command41, &QPushButton::clicked, this, [this] { Command4_Click(1); });
+    connect(command5, &QPushButton::clicked, this, &DayEntryDialog::Command5_Click);
+    connect(command6, &QPushButton::clicked, this, &DayEntryDialog::Command6_Click);
+    connect(command7, &QPushButton::clicked, this, &DayEntryDialog::Command7_Click);
+
+    QWidget *order[] = {tmsg_,    tstim_,   tetim_,    tptim_,    tktim_,   command1, command2,
+                        command3, command5, command40, command41, command7, command6};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    tmsg_->setFocus();
+}
+
+void DayEntryDialog::formLoad()
+{
+    if (mainWindow_)
+        mainWindow_->hide();
+    tday_->setText(formatTday(state_.editDay));
+    const DayRecord &record = state_.table.record(state_.cursor.slot, state_.cursor.month,
+                                                  state_.cursor.day);
+    DayBoxes boxes = boxesForRecord(record, state_.settings);
+    if (state_.clockOutMode) {
+        tstim_->setText(state_.settings.IniTM);
+        tetim_->setText(platform_.now().toString(QStringLiteral("HH:mm")));
+        const BreakRules rules{state_.settings.T6Sw, state_.settings.T4Sw, state_.settings.Sift,
+                               state_.settings.DayTM};
+        // A usual start that is not a time leaves the results empty.
+        const WorkedTime computed = computeWorkedTime(tstim_->text(), tetim_->text(), rules);
+        if (computed.failure == WorkedTime::Failure::None) {
+            tptim_->setText(computed.worked);
+            tktim_->setText(computed.kintai);
+        }
+        state_.clockOutMode = false;
+        tstim_->setText(usualStart(tstim_->text(), state_.settings));
+    } else {
+        tstim_->setText(boxes.start);
+        tetim_->setText(boxes.end);
+        tptim_->setText(boxes.worked);
+        tktim_->setText(boxes.kintai);
+    }
+    tmsg_->setStoredText(boxes.note);
+    tmsg_->setFocus();
+}
+
+void DayEntryDialog::message(const QString &text)
+{
+    platform_.messageBox(text, state_.messageTitle, MsgButtons::Ok, MsgIcon::Stop);
+}
+
+void DayEntryDialog::Command1_Click()
+{
+    if (const std::optional<DayBox> bad = firstBadBox(tstim_->text(), tetim_->text(), tptim_->text(),
+                                                      tktim_->text())) {
+        QLineEdit *boxes[] = {tstim_, tetim_, tptim_, tktim_};
+        boxes[static_cast<int>(*bad)]->setFocus();
+        message(badBoxMessage(*bad));
+        return;
+    }
+    AttendanceTable &t = state_.table;
+    const CellCursor &c = state_.cursor;
+    t.setField(c, Field::Date, state_.editDay.date);
+    t.setField(c, Field::Week, state_.editDay.week);
+    t.setField(c, Field::Start, tstim_->text());
+    t.setField(c, Field::End, tetim_->text());
+    t.setField(c, Field::Worked, tptim_->text());
+    t.setField(c, Field::Kintai, tktim_->text());
+    t.setField(c, Field::Note, tmsg_->storedText());
+    painter_.paintCell(state_.editLabelIndex, CellFill::Worked);
+    store_.tableChanged();
+    accept();
+}
+
+void DayEntryDialog::Command2_Click()
+{
+    reject();
+}
+
+void DayEntryDialog::Command3_Click()
+{
+    const BreakRules rules{state_.settings.T6Sw, state_.settings.T4Sw, state_.settings.Sift,
+                           state_.settings.DayTM};
+    const WorkedTime computed = computeWorkedTime(tstim_->text(), tetim_->text(), rules);
+    if (computed.failure != WorkedTime::Failure::None) {
+        (computed.failure == WorkedTime::Failure::Start ? tstim_ : tetim_)->setFocus();
+        message(QStringLiteral("時間はHH:MMで入力して下さい！"));
+        return;
+    }
+    tptim_->setText(computed.worked);
+    tktim_->setText(computed.kintai);
+}
+
+void DayEntryDialog::iniset()
+{
+    zentak::iniset(state_.table, state_.cursor, state_.editDay);
+}
+
+void DayEntryDialog::markDay(const QString &marker, int fill)
+{
+    state_.table.setField(state_.cursor, Field::Note, marker);
+    store_.tableChanged();
+    painter_.paintCell(state_.editLabelIndex, static_cast<CellFill>(fill));
+    accept();
+}
+
+void DayEntryDialog::Command4_Click(int index)
+{
+    if (const std::optional<QString> refusal = paidLeaveRefusal(state_.settings.Yukyu, index)) {
+        platform_.messageBox(*refusal, state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    iniset();
+    state_.settings.Yukyu = balanceAfterLeave(state_.settings.Yukyu, index);
+    markDay(index == 0 ? kMarkWholeDay : kMarkHalfDay, static_cast<int>(CellFill::PaidLeave));
+}
+
+void DayEntryDialog::Command5_Click()
+{
+    iniset();
+    markDay(kMarkHoliday, static_cast<int>(CellFill::Holiday));
+}
+
+void DayEntryDialog::Command7_Click()
+{
+    iniset();
+    markDay(kMarkCompensatory, static_cast<int>(CellFill::Compensatory));
+}
+
+void DayEntryDialog::Command6_Click()
+{
+    if (platform_.messageBox(QStringLiteral("作業内容を取消しますか？"), state_.messageTitle,
+                             MsgButtons::YesNo, MsgIcon::Question)
+        != MsgAnswer::Yes)
+        return;
+    iniset();
+    state_.settings.Yukyu = balanceAfterCancel(state_.settings.Yukyu, tmsg_->storedText());
+    markDay(kMarkCancelled, static_cast<int>(CellFill::None));
+}
+
+void DayEntryDialog::done(int result)
+{
+    // Whichever way the dialog closes, the main window comes back once.
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (mainWindow_)
+            mainWindow_->show();
+    }
+    QDialog::done(result);
+}
+
+} // namespace zentak

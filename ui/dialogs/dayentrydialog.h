@@ -1,0 +1,70 @@
+#pragma once
+// The day entry dialog (Form3): one day of the table shown, computed,
+// edited, stored, or marked with a leave kind. It works on the record at the
+// shared cursor and hides the main window while it is open.
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zentak {
+
+struct AppState;
+class Platform;
+class RecordStore;
+class CellPainter;
+class NoteEdit;
+
+class DayEntryDialog : public QDialog {
+    Q_OBJECT
+public:
+    DayEntryDialog(AppState &state, Platform &platform, RecordStore &store, CellPainter &painter,
+                   QWidget *mainWindow, QWidget *parent = nullptr);
+
+    // Fills the boxes from the day being edited (or the clock-out proposal).
+    void formLoad();
+
+    QLineEdit *tstim() const { return tstim_; }
+    QLineEdit *tetim() const { return tetim_; }
+    QLineEdit *tptim() const { return tptim_; }
+    QLineEdit *tktim() const { return tktim_; }
+    NoteEdit *tmsg() const { return tmsg_; }
+    QLabel *tday() const { return tday_; }
+
+public slots:
+    void Command1_Click(); // 保存
+    void Command2_Click(); // 戻る
+    void Command3_Click(); // 計算
+    void Command4_Click(int index); // 有給 (0), 半給 (1)
+    void Command5_Click(); // 休日
+    void Command6_Click(); // 取消
+    void Command7_Click(); // 代休
+    void iniset();
+
+    void done(int result) override;
+
+private:
+    void build();
+    void message(const QString &text);
+    void markDay(const QString &marker, int fill);
+    QLineEdit *timeBox(const char *name, double left);
+    QPushButton *button(const char *name, const QString &text, double left, double top);
+
+    AppState &state_;
+    Platform &platform_;
+    RecordStore &store_;
+    CellPainter &painter_;
+    QWidget *mainWindow_;
+    bool unloaded_ = false;
+
+    QLabel *tday_ = nullptr;
+    QLineEdit *tstim_ = nullptr;
+    QLineEdit *tetim_ = nullptr;
+    QLineEdit *tptim_ = nullptr;
+    QLineEdit *tktim_ = nullptr;
+    NoteEdit *tmsg_ = nullptr;
+};
+
+} // namespace zentak

@@ -1,0 +1,122 @@
+#include "noteedit.h"
+
+#include "fixedtext.h"
+#include "storabletext.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextCursor>
+
+namespace zentak {
+
+namespace {
+
+QString toPlain(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+} // namespace
+
+NoteEdit::NoteEdit(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QString NoteEdit::storedText() const
+{
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void NoteEdit::setStoredText(const QString &stored)
+{
+    setPlainText(toPlain(stored));
+    moveCursor(QTextCursor::End);
+}
+
+int NoteEdit::storedLength(const QString &plain)
+{
+    return characterCount(plain) + static_cast<int>(plain.count(QLatin1Char('\n')));
+}
+
+int NoteEdit::roomAtCursor() const
+{
+    const QString selected = textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return kMaxStored - storedLength(toPlainText()) + storedLength(selected);
+}
+
+QString NoteEdit::admit(const QString &incoming)
+{
+    const QString plain = toPlain(incoming);
+    const QString refused = unstorableCharacters(plain);
+    QString text = refused.isEmpty() ? plain : withoutCharacters(plain, refused);
+    // Cut to the room left, by whole characters.
+    int room = roomAtCursor();
+    QString fitted;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const int cost = text[i] == QLatin1Char('\n') ? 2 : 1;
+        if (cost > room)
+            break;
+        fitted += text.mid(i, len);
+        room -= cost;
+        i += len;
+    }
+    if (!refused.isEmpty() && onRefused_)
+        onRefused_(refused);
+    return fitted;
+}
+
+void NoteEdit::keyPressEvent(QKeyEvent *event)
+{
+    QString text = event->text();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        text = QStringLiteral("\n");
+    const bool inserts = !text.isEmpty() && (text == QLatin1String("\n") || text[0].isPrint()
+                                             || text[0].isSurrogate());
+    if (!inserts || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    const QString admitted = admit(text);
+    if (admitted.isEmpty()) {
+        event->accept();
+        return;
+    }
+    if (admitted == text) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    textCursor().insertText(admitted);
+    event->accept();
+}
+
+void NoteEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (event->commitString().isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    const QString admitted = admit(event->commitString());
+    QInputMethodEvent changed(event->preeditString(), event->attributes());
+    changed.setCommitString(admitted, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&changed);
+    event->accept();
+}
+
+void NoteEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText())
+        return;
+    const QString admitted = admit(source->text());
+    if (!admitted.isEmpty())
+        textCursor().insertText(admitted);
+    ensureCursorVisible();
+}
+
+} // namespace zentak
