@@ -3,12 +3,15 @@
 
 #include "appstate.h"
 #include "calendarpanel.h"
+#include "dayentrydialog.h"
 #include "daylabel.h"
+#include "noteedit.h"
 #include "mainwindow.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,9 +60,14 @@ private slots:
     void failedSaveAtExitIsTold();
     void emptyCellOpensNothing();
     void unreadableRecordsAreToldAtStart();
+    void dayIsEnteredComputedSavedAndWritten();
+    void backLeavesEverythingAsItWas();
+    void clockOut_data();
+    void clockOut();
 
 private:
     void startWindow();
+    DayEntryDialog *openedBy(const std::function<void()> &click);
     QString dataPath() const { return dir_->filePath(QStringLiteral("Zentak.txt")); }
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -249,6 +257,113 @@ void TestMainWindow::unreadableRecordsAreToldAtStart()
     QVERIFY(p_->boxes[0].text.contains(QStringLiteral("2 件")));
     QVERIFY(QFile::exists(dataPath() + QStringLiteral(".orig")));
     QVERIFY(w_->calendar()->dayLabel(2)->opaque());
+}
+
+DayEntryDialog *TestMainWindow::openedBy(const std::function<void()> &click)
+{
+    QSignalSpy opened(w_.get(), &MainWindow::dayEntryOpened);
+    click();
+    if (opened.count() != 1)
+        return nullptr;
+    return qobject_cast<DayEntryDialog *>(opened.at(0).at(0).value<QWidget *>());
+}
+
+void TestMainWindow::dayIsEnteredComputedSavedAndWritten()
+{
+    p_->store.insert(ScriptedPlatform::storeKey(QStringLiteral("ZENTAK"), QStringLiteral("set"),
+                                                QStringLiteral("T6Sw")),
+                     QStringLiteral("True"));
+    startWindow();
+    QSignalSpy summaries(w_.get(), &MainWindow::summaryComputed);
+    // December 2026 begins on a Tuesday: the 3rd is cell 4.
+    DayEntryDialog *dialog = openedBy([&] { QTest::mouseClick(w_->calendar()->dayLabel(4), Qt::LeftButton); });
+    QVERIFY(dialog);
+    QVERIFY(!w_->isVisible());
+    QCOMPARE(dialog->tday()->text(), QStringLiteral("26年12月03日(木)"));
+    QCOMPARE(dialog->tstim()->text(), QStringLiteral("09:00"));
+    QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("○○○作業"));
+
+    dialog->tetim()->clear();
+    QTest::keyClicks(dialog->tetim(), QStringLiteral("18:15"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+    QCOMPARE(dialog->tptim()->text(), QStringLiteral("08:00"));
+    QCOMPARE(dialog->tktim()->text(), QStringLiteral("08.00"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+
+    QVERIFY(p_->boxes.isEmpty());
+    QVERIFY(w_->isVisible());
+    QCOMPARE(w_->calendar()->dayLabel(4)->fill(), QColor(0x00, 0xFF, 0xFF));
+    QVERIFY(summaries.count() >= 1);
+    QVERIFY(!s_->summaryStale);
+    const QByteArray line = sjis(QStringLiteral(
+        "\"2026/12/03\",\"木\",\"09:00\",\"18:15\",\"08:00\",\"08.00\",\"○○○作業\"\r\n"));
+    // Written through at once, and again at exit.
+    QCOMPARE(readFile(dataPath()), line);
+    QTest::keyClick(w_.get(), Qt::Key_X);
+    QVERIFY(w_->hasShutDown());
+    QCOMPARE(readFile(dataPath()), line);
+    QVERIFY(p_->writes.contains(kYukyuKey));
+}
+
+void TestMainWindow::backLeavesEverythingAsItWas()
+{
+    startWindow();
+    DayEntryDialog *dialog = openedBy([&] { w_->lblDay_Click(10); });
+    QVERIFY(dialog);
+    QTest::keyClicks(dialog->tetim(), QStringLiteral("18:00"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QVERIFY(w_->isVisible());
+    QVERIFY(!s_->dataChanged);
+    QVERIFY(!w_->calendar()->dayLabel(10)->opaque());
+    w_->close();
+    QVERIFY(!QFile::exists(dataPath()));
+}
+
+void TestMainWindow::clockOut_data()
+{
+    QTest::addColumn<bool>("todayShown");
+    QTest::newRow("today's month shown") << true;
+    QTest::newRow("another month shown") << false;
+}
+
+void TestMainWindow::clockOut()
+{
+    QFETCH(bool, todayShown);
+    p_->clock = QDateTime(QDate(2007, 3, 5), QTime(18, 12));
+    {
+        QFile f(dataPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(sjis(QStringLiteral("\"2007/03/05\",\"月\",\"08:00\",\"     \",\"     \",\"     \",\"会議\"\r\n")));
+    }
+    startWindow();
+    // March 2007 begins on a Thursday: the 5th is cell 8. In February 2007
+    // cell 8 is the 5th too, a day without a record.
+    QCOMPARE(s_->todayLabelIndex, 8);
+    if (!todayShown)
+        QTest::mouseClick(w_->calendar()->findChild<QPushButton *>(QStringLiteral("cmdPrevMonth")), Qt::LeftButton);
+    DayEntryDialog *dialog = openedBy([&] { QTest::mouseClick(w_->command2(), Qt::LeftButton); });
+    QVERIFY(dialog);
+    QVERIFY(!s_->clockOutMode);
+    QCOMPARE(dialog->tday()->text(), QStringLiteral("07年03月05日(月)"));
+    QCOMPARE(dialog->tstim()->text(), QStringLiteral("09:00"));
+    QCOMPARE(dialog->tetim()->text(), QStringLiteral("18:12"));
+    // 552 minutes, no lunch break chosen, less the 15 minutes past 8:15.
+    QCOMPARE(dialog->tptim()->text(), QStringLiteral("08:57"));
+    QCOMPARE(dialog->tktim()->text(), QStringLiteral("08.75"));
+    QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("会議"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+
+    QCOMPARE(s_->table.field(1, 3, 5, Field::Start), QStringLiteral("09:00"));
+    QCOMPARE(s_->table.field(1, 3, 5, Field::End), QStringLiteral("18:12"));
+    QCOMPARE(w_->calendar()->lblMonth()->text(), todayShown ? QStringLiteral("3") : QStringLiteral("2"));
+    QCOMPARE(w_->calendar()->dayLabel(8)->opaque(), todayShown);
+    if (!todayShown) {
+        for (int i = 0; i < 42; ++i)
+            QVERIFY(!w_->calendar()->dayLabel(i)->opaque());
+        QTest::mouseClick(w_->calendar()->findChild<QPushButton *>(QStringLiteral("cmdNextMonth")), Qt::LeftButton);
+        QCOMPARE(w_->calendar()->dayLabel(8)->fill(), QColor(0x00, 0xFF, 0xFF));
+    }
+    QVERIFY(readFile(dataPath()).contains("\"09:00\",\"18:12\",\"08:57\",\"08.75\""));
 }
 
 QTEST_MAIN(TestMainWindow)
