@@ -9,6 +9,7 @@
 #include "recordstore.h"
 #include "workedtime.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -133,10 +134,10 @@ void DayEntryDialog::formLoad()
     if (state_.clockOutMode) {
         tstim_->setText(state_.settings.IniTM);
         tetim_->setText(platform_.now().toString(QStringLiteral("HH:mm")));
-        const BreakRules rules{state_.settings.T6Sw, state_.settings.T4Sw, state_.settings.Sift,
-                               state_.settings.DayTM};
-        // A usual start that is not a time leaves the results empty.
-        const WorkedTime computed = computeWorkedTime(tstim_->text(), tetim_->text(), rules);
+        // The dialog is not shown yet: a usual start that is not a time
+        // leaves the results empty instead of asking the user.
+        const WorkedTime computed =
+            computeWorkedTime(tstim_->text(), tetim_->text(), breakRules(state_.settings));
         if (computed.failure == WorkedTime::Failure::None) {
             tptim_->setText(computed.worked);
             tktim_->setText(computed.kintai);
@@ -188,9 +189,8 @@ void DayEntryDialog::Command2_Click()
 
 void DayEntryDialog::Command3_Click()
 {
-    const BreakRules rules{state_.settings.T6Sw, state_.settings.T4Sw, state_.settings.Sift,
-                           state_.settings.DayTM};
-    const WorkedTime computed = computeWorkedTime(tstim_->text(), tetim_->text(), rules);
+    const WorkedTime computed =
+        computeWorkedTime(tstim_->text(), tetim_->text(), breakRules(state_.settings));
     if (computed.failure != WorkedTime::Failure::None) {
         (computed.failure == WorkedTime::Failure::Start ? tstim_ : tetim_)->setFocus();
         message(QStringLiteral("時間はHH:MMで入力して下さい！"));
@@ -205,11 +205,11 @@ void DayEntryDialog::iniset()
     zentak::iniset(state_.table, state_.cursor, state_.editDay);
 }
 
-void DayEntryDialog::markDay(const QString &marker, int fill)
+void DayEntryDialog::markDay(const QString &marker, CellFill fill)
 {
     state_.table.setField(state_.cursor, Field::Note, marker);
     store_.tableChanged();
-    painter_.paintCell(state_.editLabelIndex, static_cast<CellFill>(fill));
+    painter_.paintCell(state_.editLabelIndex, fill);
     accept();
 }
 
@@ -221,19 +221,19 @@ void DayEntryDialog::Command4_Click(int index)
     }
     iniset();
     state_.settings.Yukyu = balanceAfterLeave(state_.settings.Yukyu, index);
-    markDay(index == 0 ? kMarkWholeDay : kMarkHalfDay, static_cast<int>(CellFill::PaidLeave));
+    markDay(index == 0 ? kMarkWholeDay : kMarkHalfDay, CellFill::PaidLeave);
 }
 
 void DayEntryDialog::Command5_Click()
 {
     iniset();
-    markDay(kMarkHoliday, static_cast<int>(CellFill::Holiday));
+    markDay(kMarkHoliday, CellFill::Holiday);
 }
 
 void DayEntryDialog::Command7_Click()
 {
     iniset();
-    markDay(kMarkCompensatory, static_cast<int>(CellFill::Compensatory));
+    markDay(kMarkCompensatory, CellFill::Compensatory);
 }
 
 void DayEntryDialog::Command6_Click()
@@ -244,18 +244,31 @@ void DayEntryDialog::Command6_Click()
         return;
     iniset();
     state_.settings.Yukyu = balanceAfterCancel(state_.settings.Yukyu, tmsg_->storedText());
-    markDay(kMarkCancelled, static_cast<int>(CellFill::None));
+    markDay(kMarkCancelled, CellFill::None);
+}
+
+void DayEntryDialog::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (mainWindow_)
+        mainWindow_->show();
 }
 
 void DayEntryDialog::done(int result)
 {
-    // Whichever way the dialog closes, the main window comes back once.
-    if (!unloaded_) {
-        unloaded_ = true;
-        if (mainWindow_)
-            mainWindow_->show();
-    }
+    Form_Unload();
     QDialog::done(result);
+}
+
+void DayEntryDialog::closeEvent(QCloseEvent *event)
+{
+    // A visible dialog closes through reject() and so through done(); a
+    // close() before it was ever shown arrives here only.
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        Form_Unload();
 }
 
 } // namespace zentak

@@ -16,6 +16,7 @@ class Platform;
 class RecordStore;
 class CellPainter;
 class NoteEdit;
+enum class CellFill;
 
 class DayEntryDialog : public QDialog {
     Q_OBJECT
@@ -43,12 +44,18 @@ public slots:
     void Command7_Click(); // 代休
     void iniset();
 
+    // Every way of closing ends here (the buttons, Escape, the window's
+    // close button); the main window comes back once.
     void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void build();
+    void Form_Unload();
     void message(const QString &text);
-    void markDay(const QString &marker, int fill);
+    void markDay(const QString &marker, CellFill fill);
     QLineEdit *timeBox(const char *name, double left);
     QPushButton *button(const char *name, const QString &text, double left, double top);
 

@@ -37,13 +37,16 @@ QString badBoxMessage(DayBox box)
 
 QString formatBalance(double days)
 {
-    // One decimal, halves away from zero, at least two integer digits.
-    const double rounded = std::round(days * 10.0) / 10.0;
-    const bool negative = rounded < 0;
+    // One decimal, halves away from zero; zeros fill the text to four
+    // characters after the sign, as "%04.1f" would.
+    double rounded = std::round(days * 10.0) / 10.0;
+    if (rounded == 0)
+        rounded = 0; // no "-0.0"
     QString text = QString::number(std::fabs(rounded), 'f', 1);
-    if (text.indexOf(QLatin1Char('.')) < 2)
-        text.prepend(QLatin1Char('0'));
-    if (negative && rounded != 0)
+    const int width = rounded < 0 ? 3 : 4;
+    if (text.size() < width)
+        text = text.rightJustified(width, QLatin1Char('0'));
+    if (rounded < 0)
         text.prepend(QLatin1Char('-'));
     return fixedWidth(text, 4);
 }
@@ -55,13 +58,9 @@ double balanceValue(const QString &yukyu)
 
 std::optional<QString> paidLeaveRefusal(const QString &yukyu, int index)
 {
-    // "00.0" and "00.5" are the balances the settings keep; a balance held
-    // in another form (a blank, "0.5 ") is refused by its value the same
-    // way, so the balance never goes below zero.
-    const double value = balanceValue(yukyu);
-    if (yukyu == QLatin1String("00.0") || value < 0.5)
+    if (yukyu == QLatin1String("00.0"))
         return QStringLiteral("有給休暇残は０日です！");
-    if ((yukyu == QLatin1String("00.5") || value < 1.0) && index == 0)
+    if (yukyu == QLatin1String("00.5") && index == 0)
         return QStringLiteral("有給休暇残は０．５日です！");
     return std::nullopt;
 }
@@ -89,6 +88,11 @@ void iniset(AttendanceTable &table, const CellCursor &cursor, const EditDay &day
     table.setField(cursor, Field::End, u"00:00");
     table.setField(cursor, Field::Worked, u"00:00");
     table.setField(cursor, Field::Kintai, u"00.00");
+}
+
+BreakRules breakRules(const Settings &settings)
+{
+    return BreakRules{settings.T6Sw, settings.T4Sw, settings.Sift, settings.DayTM};
 }
 
 QString usualStart(const QString &start, const Settings &settings)

@@ -3,6 +3,7 @@
 // widgets.
 
 #include "appstate.h"
+#include "workedtime.h"
 
 #include <QString>
 
@@ -21,14 +22,16 @@ std::optional<DayBox> firstBadBox(const QString &start, const QString &end, cons
                                   const QString &kintai);
 QString badBoxMessage(DayBox box);
 
-// The balance "00.0": at least two digits before the point, one after, cut
-// to four characters.
+// The balance "00.0": one decimal, zero-filled to four characters (so 9.5
+// is "09.5" and -1 is "-1.0"), a longer text cut to four characters.
 QString formatBalance(double days);
 // The number a balance text holds (its leading number).
 double balanceValue(const QString &yukyu);
 
 // Paid leave: the refusal message for the balance, or none when the day can
-// be taken. index 0 is a whole day, 1 half a day.
+// be taken. index 0 is a whole day, 1 half a day. Only the two balances
+// "00.0" and "00.5" are refused; the settings keep every other one a
+// multiple of half a day.
 std::optional<QString> paidLeaveRefusal(const QString &yukyu, int index);
 QString balanceAfterLeave(const QString &yukyu, int index);
 // The balance after cancelling a day whose note box holds noteText.
@@ -43,6 +46,9 @@ inline const QString kMarkCancelled = QStringLiteral("取消");
 // A day without working times: the date and weekday of the day being edited,
 // zero times, the note unchanged.
 void iniset(AttendanceTable &table, const CellCursor &cursor, const EditDay &day);
+
+// The break rules of the calculation as the settings hold them now.
+BreakRules breakRules(const Settings &settings);
 
 // What the boxes show when the dialog opens on a day.
 struct DayBoxes {

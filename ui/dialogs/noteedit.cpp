@@ -12,9 +12,13 @@ namespace zentak {
 
 namespace {
 
+// Every kind of line break as the one the box holds ("\n").
 QString toPlain(QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
 }
 
@@ -46,7 +50,9 @@ int NoteEdit::storedLength(const QString &plain)
 
 int NoteEdit::roomAtCursor() const
 {
-    const QString selected = textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    QString selected = textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    selected.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return kMaxStored - storedLength(toPlainText()) + storedLength(selected);
 }
 
@@ -74,25 +80,32 @@ QString NoteEdit::admit(const QString &incoming)
 
 void NoteEdit::keyPressEvent(QKeyEvent *event)
 {
-    QString text = event->text();
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        text = QStringLiteral("\n");
-    const bool inserts = !text.isEmpty() && (text == QLatin1String("\n") || text[0].isPrint()
-                                             || text[0].isSurrogate());
+    // A line break of any kind (Shift+Return too) goes in as a plain one,
+    // which is stored as CR LF.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QString admitted = admit(QStringLiteral("\n"));
+        if (!admitted.isEmpty()) {
+            textCursor().insertText(admitted);
+            ensureCursorVisible();
+        }
+        event->accept();
+        return;
+    }
+    const QString text = event->text();
+    const bool inserts = !text.isEmpty() && (text[0].isPrint() || text[0].isSurrogate());
     if (!inserts || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
     const QString admitted = admit(text);
-    if (admitted.isEmpty()) {
-        event->accept();
-        return;
-    }
     if (admitted == text) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    textCursor().insertText(admitted);
+    if (!admitted.isEmpty()) {
+        textCursor().insertText(admitted);
+        ensureCursorVisible();
+    }
     event->accept();
 }
 
