@@ -192,8 +192,9 @@ void DayEntryDialog::Command3_Click()
     const WorkedTime computed =
         computeWorkedTime(tstim_->text(), tetim_->text(), breakRules(state_.settings));
     if (computed.failure != WorkedTime::Failure::None) {
-        (computed.failure == WorkedTime::Failure::Start ? tstim_ : tetim_)->setFocus();
-        message(QStringLiteral("時間はHH:MMで入力して下さい！"));
+        const bool badStart = computed.failure == WorkedTime::Failure::Start;
+        (badStart ? tstim_ : tetim_)->setFocus();
+        message(badBoxMessage(badStart ? DayBox::Start : DayBox::End));
         return;
     }
     tptim_->setText(computed.worked);
@@ -207,6 +208,7 @@ void DayEntryDialog::iniset()
 
 void DayEntryDialog::markDay(const QString &marker, CellFill fill)
 {
+    iniset();
     state_.table.setField(state_.cursor, Field::Note, marker);
     store_.tableChanged();
     painter_.paintCell(state_.editLabelIndex, fill);
@@ -219,20 +221,17 @@ void DayEntryDialog::Command4_Click(int index)
         platform_.messageBox(*refusal, state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    iniset();
     state_.settings.Yukyu = balanceAfterLeave(state_.settings.Yukyu, index);
     markDay(index == 0 ? kMarkWholeDay : kMarkHalfDay, CellFill::PaidLeave);
 }
 
 void DayEntryDialog::Command5_Click()
 {
-    iniset();
     markDay(kMarkHoliday, CellFill::Holiday);
 }
 
 void DayEntryDialog::Command7_Click()
 {
-    iniset();
     markDay(kMarkCompensatory, CellFill::Compensatory);
 }
 
@@ -242,7 +241,6 @@ void DayEntryDialog::Command6_Click()
                              MsgButtons::YesNo, MsgIcon::Question)
         != MsgAnswer::Yes)
         return;
-    iniset();
     state_.settings.Yukyu = balanceAfterCancel(state_.settings.Yukyu, tmsg_->storedText());
     markDay(kMarkCancelled, CellFill::None);
 }

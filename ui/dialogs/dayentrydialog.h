@@ -55,6 +55,7 @@ private:
     void build();
     void Form_Unload();
     void message(const QString &text);
+    // A day without working times, marked with its leave kind, then closed.
     void markDay(const QString &marker, CellFill fill);
     QLineEdit *timeBox(const char *name, double left);
     QPushButton *button(const char *name, const QString &text, double left, double top);

@@ -50,10 +50,7 @@ int NoteEdit::storedLength(const QString &plain)
 
 int NoteEdit::roomAtCursor() const
 {
-    QString selected = textCursor().selectedText();
-    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    selected.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return kMaxStored - storedLength(toPlainText()) + storedLength(selected);
+    return kMaxStored - storedLength(toPlainText()) + storedLength(toPlain(textCursor().selectedText()));
 }
 
 QString NoteEdit::admit(const QString &incoming)
