@@ -1,6 +1,7 @@
 #include "datafile.h"
 
 #include "fixedtext.h"
+#include "storabletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,6 +113,22 @@ std::optional<DateCell> cellOfDate(const QString &date)
     return DateCell{yearSlot(year), month, day};
 }
 
+// A field is read only when its bytes decode completely and its text is
+// one a record may hold; anything else would be lost or block the next save.
+bool decodeField(QStringDecoder &decoder, const QByteArray &raw, QString *text)
+{
+    *text = decoder.decode(raw);
+    if (!decoder.isValid())
+        return false;
+    if (decoder.hasError()) {
+        // The error count stays with the converter, so the next field gets
+        // a fresh one.
+        decoder = QStringDecoder(kCodePageName, QStringDecoder::Flag::Stateless);
+        return false;
+    }
+    return isStorable(*text);
+}
+
 constexpr std::array<Field, kFieldCount> kFileOrder = {
     Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Kintai, Field::Note};
 
@@ -126,6 +143,9 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
 {
     ParseResult result;
     FieldReader reader(bytes);
+    // Stateless: a double-byte character cut short at the end of a field is
+    // an error, not state held back for a next call that never comes.
+    QStringDecoder decoder(kCodePageName, QStringDecoder::Flag::Stateless);
     while (true) {
         reader.skipLineEnds();
         if (reader.atEnd())
@@ -139,9 +159,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
                 complete = false;
                 break;
             }
-            QStringDecoder decoder(kCodePageName);
-            fields[i] = decoder.decode(*raw);
-            if (decoder.hasError() || !decoder.isValid())
+            if (!decodeField(decoder, *raw, &fields[i]))
                 decoded = false;
         }
         if (!complete) {

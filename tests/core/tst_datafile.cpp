@@ -38,6 +38,24 @@ QByteArray written(const AttendanceTable &t)
     return r.ok ? r.bytes : QByteArray("<failed>");
 }
 
+// Parse, serialize, parse again: the same table.
+bool roundTrips(const AttendanceTable &t)
+{
+    const SerializeResult r = serializeTable(t);
+    if (!r.ok)
+        return false;
+    AttendanceTable again;
+    if (parseRecords(r.bytes, again).skipped != 0)
+        return false;
+    for (int sl = 1; sl <= 3; ++sl)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d)
+                for (int f = 0; f < kFieldCount; ++f)
+                    if (t.field(sl, m, d, Field(f)) != again.field(sl, m, d, Field(f)))
+                        return false;
+    return true;
+}
+
 } // namespace
 
 class TestDataFile : public QObject {
@@ -203,6 +221,13 @@ void TestDataFile::malformedRecordsAreSkipped_data()
         << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"\xff\"\r\n") << false;
     QTest::newRow("bad trail byte in week")
         << QByteArray("\"2006/02/01\",\"\x81\x20\",\"09:00\",\"a\",\"b\",\"c\",\"n\"\r\n") << false;
+    QTest::newRow("double quote in an unquoted note")
+        << QByteArray("2006/01/05,x,09:00,17:30,07:30,07.50,a\"b\r\n") << false;
+    QTest::newRow("lone lead byte at the end of the week and the note")
+        << QByteArray("\"2006/01/05\",\"\x96\",\"09:00\",\"17:30\",\"07:30\",\"07.50\",\"abc\x82\"\r\n")
+        << false;
+    QTest::newRow("quote in an unquoted field, lone lead byte in a quoted one")
+        << QByteArray("2006/12/30,,0\",, , ,\"\xFA\"") + "\r\n" << false;
     QTest::newRow("file ends inside a record") << QByteArray("\"2006/02/01\",\"x\",\"09:00\"") << true;
     QTest::newRow("file ends inside a quote")
         << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"never closed") << true;
@@ -219,8 +244,16 @@ void TestDataFile::malformedRecordsAreSkipped()
     QCOMPARE(r.skipped, 1);
     QCOMPARE(r.records, endsFile ? 1 : 2);
     QVERIFY(t.inUse(3, 1, 5));
+    QCOMPARE(t.field(3, 1, 5, Field::Week), QStringLiteral("木"));
     QCOMPARE(t.inUse(1, 1, 2), !endsFile);
-    QVERIFY(!t.inUse(yearSlot(2006), 2, 1));
+    int inUse = 0;
+    for (int sl = 1; sl <= 3; ++sl)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 31; ++d)
+                inUse += t.inUse(sl, m, d);
+    QCOMPARE(inUse, r.records);
+    // What was read can always be written back and read again unchanged.
+    QVERIFY(roundTrips(t));
 }
 
 void TestDataFile::emptyInputLoadsNothing()

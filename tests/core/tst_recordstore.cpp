@@ -48,6 +48,7 @@ private slots:
     void unchangedRunLeavesFileAlone();
     void changeIsWrittenAtOnce();
     void failedWriteIsToldOnceAndAtExit();
+    void unreadableRecordsKeepOriginalAside_data();
     void unreadableRecordsKeepOriginalAside();
     void keptCopyIsReusedOrNumbered();
     void unopenableFileIsNeverReplaced();
@@ -122,9 +123,21 @@ void TestRecordStore::failedWriteIsToldOnceAndAtExit()
     QCOMPARE(p_->boxes.size(), 2);
 }
 
+void TestRecordStore::unreadableRecordsKeepOriginalAside_data()
+{
+    QTest::addColumn<QByteArray>("bad");
+    QTest::newRow("bad date") << kBadRecord;
+    // Both used to be read, and the first then blocked every save.
+    QTest::newRow("double quote in an unquoted note")
+        << QByteArray("2006/01/05,x,09:00,17:30,07:30,07.50,a\"b\r\n");
+    QTest::newRow("lone lead bytes at the end of two fields")
+        << QByteArray("\"2006/01/05\",\"\x96\",\"09:00\",\"17:30\",\"07:30\",\"07.50\",\"abc\x82\"\r\n");
+}
+
 void TestRecordStore::unreadableRecordsKeepOriginalAside()
 {
-    const QByteArray original = kBadRecord + kRecord;
+    QFETCH(QByteArray, bad);
+    const QByteArray original = bad + kRecord;
     writeFile(path(), original);
     AppState s;
     RecordStore store(s, *p_);
@@ -138,7 +151,10 @@ void TestRecordStore::unreadableRecordsKeepOriginalAside()
 
     changeDay(s);
     store.tableChanged();
-    QVERIFY(!readFile(path()).contains("bad"));
+    QVERIFY(!store.lastWriteFailed());
+    QCOMPARE(p_->boxes.size(), 1);
+    QVERIFY(readFile(path()).contains("\"new\""));
+    QVERIFY(!readFile(path()).contains(bad.left(12)));
     QCOMPARE(readFile(kept), original);
 }
 
