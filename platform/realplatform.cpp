@@ -71,7 +71,11 @@ MsgAnswer RealPlatform::messageBox(const QString &text, const QString &title, Ms
     }
     const auto qbuttons = buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
                                                        : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(qicon, title, text, qbuttons, QApplication::activeWindow());
+    // Texts break their lines with LF, CR LF or a lone CR alike.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(qicon, title, shown, qbuttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;

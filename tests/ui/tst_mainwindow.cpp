@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -64,8 +65,15 @@ private slots:
     void backLeavesEverythingAsItWas();
     void clockOut_data();
     void clockOut();
+    void monthSummary_data();
+    void monthSummary();
+    void summaryFollowsNavigation();
+    void outputWritesAndOpensTheShownMonth();
+    void outputThatCannotBeWrittenStartsNothing();
 
 private:
+    QString strip(const char *name) const { return w_->findChild<QLabel *>(QLatin1String(name))->text(); }
+    void writeData(const QString &lines);
     void startWindow();
     DayEntryDialog *openedBy(const std::function<void()> &click);
     QString dataPath() const { return dir_->filePath(QStringLiteral("Zentak.txt")); }
@@ -295,6 +303,8 @@ void TestMainWindow::dayIsEnteredComputedSavedAndWritten()
     QCOMPARE(w_->calendar()->dayLabel(4)->fill(), QColor(0x00, 0xFF, 0xFF));
     QVERIFY(summaries.count() >= 1);
     QVERIFY(!s_->summaryStale);
+    QCOMPARE(strip("msum"), QStringLiteral("8.00"));
+    QCOMPARE(strip("kensu"), QStringLiteral("1.0"));
     const QByteArray line = sjis(QStringLiteral(
         "\"2026/12/03\",\"木\",\"09:00\",\"18:15\",\"08:00\",\"08.00\",\"○○○作業\"\r\n"));
     // Written through at once, and again at exit.
@@ -311,8 +321,12 @@ void TestMainWindow::backLeavesEverythingAsItWas()
     DayEntryDialog *dialog = openedBy([&] { w_->lblDay_Click(10); });
     QVERIFY(dialog);
     QTest::keyClicks(dialog->tetim(), QStringLiteral("18:00"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+    QVERIFY(!dialog->tktim()->text().isEmpty());
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QVERIFY(w_->isVisible());
+    QCOMPARE(strip("msum"), QStringLiteral("0.00"));
+    QCOMPARE(strip("kensu"), QStringLiteral("0.0"));
     QVERIFY(!s_->dataChanged);
     QVERIFY(!w_->calendar()->dayLabel(10)->opaque());
     w_->close();
@@ -364,6 +378,93 @@ void TestMainWindow::clockOut()
         QCOMPARE(w_->calendar()->dayLabel(8)->fill(), QColor(0x00, 0xFF, 0xFF));
     }
     QVERIFY(readFile(dataPath()).contains("\"09:00\",\"18:12\",\"08:57\",\"08.75\""));
+}
+
+void TestMainWindow::writeData(const QString &lines)
+{
+    QFile f(dataPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(sjis(lines));
+}
+
+void TestMainWindow::monthSummary_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("yukyu");
+    QTest::addColumn<QString>("msum");
+    QTest::addColumn<QString>("kensu");
+    QTest::addColumn<QString>("zan");
+
+    QTest::newRow("no records") << QString() << QString() << "0.00" << "0.0" << "00.0";
+    QString month;
+    for (int d = 1; d <= 20; ++d)
+        month += QStringLiteral("\"2026/12/%1\",\"月\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業\"\r\n")
+                     .arg(d, 2, 10, QLatin1Char('0'));
+    month += QStringLiteral("\"2026/12/21\",\"月\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"有給休暇（半日）\"\r\n");
+    QTest::newRow("twenty 8-hour days and a half day of leave") << month << "12.5" << "160.00" << "20.5" << "12.5";
+    QTest::newRow("records three years back share the slot")
+        << QStringLiteral("\"2023/12/01\",\"金\",\"09:00\",\"19:30\",\"09:30\",\"09.50\",\"\"\r\n")
+        << "10.0" << "9.50" << "1.0" << "10.0";
+    QTest::newRow("blank balance keeps the strip's text") << QString() << "    " << "0.00" << "0.0" << "";
+}
+
+void TestMainWindow::monthSummary()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, yukyu);
+    QFETCH(QString, msum);
+    QFETCH(QString, kensu);
+    QFETCH(QString, zan);
+    if (!data.isEmpty())
+        writeData(data);
+    if (!yukyu.isEmpty())
+        p_->store.insert(kYukyuKey, yukyu);
+    startWindow();
+    QCOMPARE(strip("msum"), msum);
+    QCOMPARE(strip("kensu"), kensu);
+    QCOMPARE(strip("zan"), zan);
+}
+
+void TestMainWindow::summaryFollowsNavigation()
+{
+    writeData(QStringLiteral("\"2026/11/30\",\"月\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業\"\r\n"));
+    startWindow();
+    QCOMPARE(strip("msum"), QStringLiteral("0.00"));
+    QTest::mouseClick(w_->findChild<QPushButton *>(QStringLiteral("cmdPrevMonth")), Qt::LeftButton);
+    QCOMPARE(strip("msum"), QStringLiteral("8.00"));
+    QCOMPARE(strip("kensu"), QStringLiteral("1.0"));
+    QTest::mouseClick(w_->findChild<QPushButton *>(QStringLiteral("cmdNextYear")), Qt::LeftButton);
+    QCOMPARE(strip("msum"), QStringLiteral("0.00"));
+}
+
+void TestMainWindow::outputWritesAndOpensTheShownMonth()
+{
+    writeData(QStringLiteral("\"2026/11/30\",\"月\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業\"\r\n"));
+    p_->associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
+    startWindow();
+    QTest::mouseClick(w_->findChild<QPushButton *>(QStringLiteral("cmdPrevMonth")), Qt::LeftButton);
+    QTest::mouseClick(w_->calendar()->command3(), Qt::LeftButton);
+    const QString report = dir_->filePath(QStringLiteral("202611.txt"));
+    QVERIFY(readFile(report).contains(sjis(QStringLiteral(
+        "\"2026/11/30\",\"月\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"008.00\",\"0.00\",\"00.00\",\"作業\"\r\n"))));
+    QVERIFY(p_->boxes.isEmpty());
+    QCOMPARE(p_->started.size(), 1);
+    QCOMPARE(p_->started[0].program, QStringLiteral("/usr/bin/editor"));
+    QCOMPARE(p_->started[0].arguments, QStringList{report});
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(!s_->dataChanged);
+}
+
+void TestMainWindow::outputThatCannotBeWrittenStartsNothing()
+{
+    p_->associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("202612.txt")));
+    startWindow();
+    QTest::mouseClick(w_->calendar()->command3(), Qt::LeftButton);
+    QCOMPARE(p_->boxes.size(), 1);
+    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("202612.txt")));
+    QVERIFY(p_->started.isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(TestMainWindow)

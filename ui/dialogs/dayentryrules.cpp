@@ -1,6 +1,7 @@
 #include "dayentryrules.h"
 
 #include "fixedtext.h"
+#include "numberformat.h"
 #include "timerules.h"
 #include "windowpos.h"
 
@@ -37,17 +38,11 @@ QString badBoxMessage(DayBox box)
 
 QString formatBalance(double days)
 {
-    // One decimal, halves away from zero; zeros fill the text to four
-    // characters after the sign, as "%04.1f" would.
-    double rounded = std::round(days * 10.0) / 10.0;
-    if (rounded == 0)
-        rounded = 0; // no "-0.0"
-    QString text = QString::number(std::fabs(rounded), 'f', 1);
-    const int width = rounded < 0 ? 3 : 4;
-    if (text.size() < width)
-        text = text.rightJustified(width, QLatin1Char('0'));
-    if (rounded < 0)
-        text.prepend(QLatin1Char('-'));
+    // "00.0"; a negative balance keeps its digit rather than lose it to the
+    // cut ("-1.0", not "-01.").
+    QString text = formatNumber(days, u"00.0");
+    if (text.size() > 4 && days < 0)
+        text = formatNumber(days, u"0.0");
     return fixedWidth(text, 4);
 }
 

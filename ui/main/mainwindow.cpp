@@ -1,13 +1,18 @@
 #include "mainwindow.h"
 
 #include "appstate.h"
+#include "busypointer.h"
 #include "calendarmath.h"
 #include "calendarpanel.h"
 #include "centerform.h"
 #include "daylabel.h"
+#include "fixedtext.h"
 #include "dayentrydialog.h"
+#include "monthreport.h"
+#include "numberformat.h"
 #include "platform.h"
 #include "recordstore.h"
+#include "monthoutput.h"
 #include "settings.h"
 #include "windowpos.h"
 
@@ -67,6 +72,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, RecordStore &store)
     placeTwips(calendar_, scale_, 150, 615, 2535, 2655);
     calendar_->setAfterNavigation([this] { Monthsum(); });
     connect(calendar_, &CalendarPanel::dayClicked, this, &MainWindow::lblDay_Click);
+    connect(calendar_->command3(), &QPushButton::clicked, this, &MainWindow::Command3_Click);
 
     buildMenu();
     qApp->installEventFilter(this);
@@ -169,11 +175,22 @@ void MainWindow::allread()
 
 void MainWindow::Monthsum()
 {
-    // The month totals are computed here; until they exist the strip keeps
-    // its texts and only the balance is shown.
-    if (!state_.settings.Yukyu.trimmed().isEmpty())
+    MonthResult totals;
+    {
+        BusyPointer busy;
+        totals = Monthout(state_.table, calendar_->displayedYear(), calendar_->displayedMonth(),
+                          u"0", state_.settings);
+    }
+    msum_->setText(formatNumber(totals.MonthHours, u"##0.00"));
+    if (!isBlank(state_.settings.Yukyu))
         zan_->setText(state_.settings.Yukyu);
+    kensu_->setText(formatNumber(totals.MonthDays, u"0.0"));
     emit summaryComputed();
+}
+
+void MainWindow::Command3_Click()
+{
+    runMonthOutput(state_, platform_, calendar_->displayedYear(), calendar_->displayedMonth());
 }
 
 void MainWindow::Form_Activate()

@@ -43,6 +43,8 @@ public:
 public slots:
     void lblDay_Click(int index);
     void Command2_Click();
+    // "出力": the report of the shown month, written and opened.
+    void Command3_Click();
     void MNUFILEEXIT_Click();
     void MNUFILESET_Click();
     // A second start asked this instance to come forward.

@@ -1,0 +1,110 @@
+#include "monthreport.h"
+
+#include "fixedtext.h"
+#include "numberformat.h"
+#include "timerules.h"
+#include "windowpos.h"
+
+namespace zentak {
+
+namespace {
+
+const QString kHalfDayLeave = QStringLiteral("有給休暇（半日）");
+
+const QStringList kHeader = {
+    QStringLiteral("   日付   "), QStringLiteral("曜"),     QStringLiteral(" 出社"),
+    QStringLiteral(" 退社"),      QStringLiteral(" 稼動"),   QStringLiteral(" 勤怠"),
+    QStringLiteral(" 集計 "),     QStringLiteral("残業"),     QStringLiteral(" 残計"),
+    QStringLiteral("作業内容")};
+
+QString quotedLine(const QStringList &fields)
+{
+    QString line;
+    for (const QString &f : fields) {
+        if (!line.isEmpty())
+            line += QLatin1Char(',');
+        line += QLatin1Char('"') + f + QLatin1Char('"');
+    }
+    return line;
+}
+
+// The note on one line: tabs and line breaks become blanks, and no blanks
+// are left at the right end (U+0020 only; an ideographic space stays).
+QString reportNote(const QString &note)
+{
+    QString copy = trimTrailingBlanks(note);
+    for (QChar &c : copy)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    return trimTrailingBlanks(copy);
+}
+
+} // namespace
+
+QString reportFileName(int year, int month)
+{
+    return QStringLiteral("%1%2.txt").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+}
+
+MonthResult Monthout(const AttendanceTable &table, int year, int month, QStringView mode,
+                     const Settings &settings)
+{
+    MonthResult r;
+    const bool output = mode.compare(QLatin1String("1"), Qt::CaseInsensitive) == 0;
+    const int slot = yearSlot(year);
+
+    float dayHours = 0;
+    float overtimeSum = 0;
+    int block = 0;
+    if (output) {
+        r.lines.append(quotedLine(kHeader));
+        dayHours = float(leadingNumber(qtrhour(settings.DayTM)));
+    }
+
+    if (!AttendanceTable::validIndex(slot, month, 1))
+        return r;
+    for (int day = 1; day <= 31; ++day) {
+        if (!table.inUse(slot, month, day))
+            continue;
+        auto field = [&](Field f) { return table.field(slot, month, day, f); };
+        const QString date = field(Field::Date);
+        const QString kintai = field(Field::Kintai);
+        const QString worked = field(Field::Worked);
+        const QString note = field(Field::Note);
+
+        if (output && settings.Ktsw == 1) {
+            const QString dd = date.mid(8, 2);
+            if (dd >= QLatin1String("11") && block == 0) {
+                r.MonthHours = 0;
+                overtimeSum = 0;
+                block = 1;
+            }
+            if (dd >= QLatin1String("21") && block == 1) {
+                r.MonthHours = 0;
+                overtimeSum = 0;
+                block = 2;
+            }
+        }
+
+        const float v = float(leadingNumber(kintai));
+        r.MonthHours += v;
+        if (v != 0)
+            r.MonthDays += 1;
+        if (leftChars(trimBlanks(note), 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0)
+            r.MonthDays += 0.5f;
+
+        if (output) {
+            float overtime = 0;
+            if (worked > settings.DayTM)
+                overtime = v - dayHours;
+            overtimeSum += overtime;
+            r.lines.append(quotedLine({date, field(Field::Week), field(Field::Start),
+                                       field(Field::End), worked, kintai, formatNumber(r.MonthHours, u"000.00"),
+                                       formatNumber(overtime, u"0.00"),
+                                       formatNumber(overtimeSum, u"00.00"), reportNote(note)}));
+        }
+    }
+    return r;
+}
+
+} // namespace zentak

@@ -1,0 +1,92 @@
+#include "reportfile.h"
+
+#include "appstate.h"
+#include "datafile.h"
+#include "monthreport.h"
+#include "platform.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace zentak {
+
+namespace {
+
+constexpr int kReportFields = 10;
+
+} // namespace
+
+std::optional<QStringList> splitReportLine(const QString &line)
+{
+    if (line.size() < 2 || !line.startsWith(QLatin1Char('"')) || !line.endsWith(QLatin1Char('"')))
+        return std::nullopt;
+    const QStringList fields = line.mid(1, line.size() - 2).split(QStringLiteral("\",\""));
+    if (fields.size() != kReportFields)
+        return std::nullopt;
+    for (const QString &f : fields)
+        if (f.contains(QLatin1Char('"')))
+            return std::nullopt;
+    return fields;
+}
+
+std::optional<QByteArray> encodeReport(const QStringList &lines, QString *error)
+{
+    QStringEncoder encoder(kCodePageName);
+    if (!encoder.isValid()) {
+        *error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        const std::optional<QStringList> fields = splitReportLine(line);
+        if (!fields) {
+            *error = QStringLiteral("%1 の行にダブルクォーテーションがあります。").arg(line.mid(1, 10));
+            return std::nullopt;
+        }
+        bytes += encoder.encode(line);
+        if (encoder.hasError()) {
+            *error = QStringLiteral("%1 の行に Shift_JIS で書けない文字があります。")
+                         .arg(fields->first());
+            return std::nullopt;
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool writeReportFile(const QString &path, const QStringList &lines, QString *error)
+{
+    const std::optional<QByteArray> bytes = encodeReport(lines, error);
+    if (!bytes)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> writeMonthReport(const AppState &state, Platform &platform, int year,
+                                        int month)
+{
+    const MonthResult result = Monthout(state.table, year, month, u"1", state.settings);
+    const QString name = reportFileName(year, month);
+    const QString path = QDir(platform.programFolder()).filePath(name);
+    QString error;
+    if (!writeReportFile(path, result.lines, &error)) {
+        platform.messageBox(QStringLiteral("月報を書き込めませんでした。\n%1\n(%2)")
+                                .arg(QDir::toNativeSeparators(path), error),
+                            state.messageTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    return name;
+}
+
+} // namespace zentak
