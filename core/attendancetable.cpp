@@ -54,6 +54,23 @@ AttendanceTable::AttendanceTable()
     clear();
 }
 
+namespace {
+
+// One blank text per field, shared by every blank cell: a cleared table
+// holds no text of its own until a field is written.
+const QString &blankField(Field f)
+{
+    static const std::array<QString, kFieldCount> blanks = [] {
+        std::array<QString, kFieldCount> b;
+        for (int i = 0; i < kFieldCount; ++i)
+            b[i] = QString(fieldWidth(static_cast<Field>(i)), QLatin1Char(' '));
+        return b;
+    }();
+    return blanks[static_cast<int>(f)];
+}
+
+} // namespace
+
 void AttendanceTable::clear()
 {
     for (int s = 1; s < kSlots; ++s)
@@ -61,7 +78,7 @@ void AttendanceTable::clear()
             for (int d = 1; d < kDays; ++d)
                 for (int f = 0; f < kFieldCount; ++f) {
                     const auto field = static_cast<Field>(f);
-                    cells_[s][m][d].ref(field) = QString(fieldWidth(field), QLatin1Char(' '));
+                    cells_[s][m][d].ref(field) = blankField(field);
                 }
 }
 
@@ -73,7 +90,7 @@ bool AttendanceTable::validIndex(int slot, int month, int day)
 QString AttendanceTable::field(int slot, int month, int day, Field f) const
 {
     if (!validIndex(slot, month, day))
-        return QString(fieldWidth(f), QLatin1Char(' '));
+        return blankField(f);
     return cells_[slot][month][day].get(f);
 }
 
@@ -81,7 +98,11 @@ void AttendanceTable::setField(int slot, int month, int day, Field f, QStringVie
 {
     if (!validIndex(slot, month, day))
         return;
-    cells_[slot][month][day].ref(f) = fixedWidth(text, fieldWidth(f));
+    QString &cell = cells_[slot][month][day].ref(f);
+    if (text.isEmpty())
+        cell = blankField(f);
+    else
+        cell = fixedWidth(text, fieldWidth(f));
 }
 
 const DayRecord &AttendanceTable::record(int slot, int month, int day) const
