@@ -139,7 +139,8 @@ QString dataFilePath(const QString &programFolder)
     return QDir(programFolder).filePath(kDataFileName);
 }
 
-ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
+ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
+                         std::vector<CellCursor> *touched)
 {
     ParseResult result;
     FieldReader reader(bytes);
@@ -174,9 +175,32 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
         }
         for (int i = 0; i < kFieldCount; ++i)
             table.setField(cell->slot, cell->month, cell->day, kFileOrder[i], fields[i]);
+        if (touched)
+            touched->push_back({cell->slot, cell->month, cell->day});
         ++result.records;
     }
     return result;
+}
+
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell,
+                                          QStringEncoder &encoder)
+{
+    QString line;
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (i > 0)
+            line += QLatin1Char(',');
+        const QString text = table.field(cell, kFileOrder[i]);
+        line += QLatin1Char('"');
+        line += kFileOrder[i] == Field::Note ? trimTrailingBlanks(text) : text;
+        line += QLatin1Char('"');
+    }
+    line += QLatin1String("\r\n");
+    QByteArray bytes = encoder.encode(line);
+    if (encoder.hasError()) {
+        encoder = QStringEncoder(kCodePageName);
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 SerializeResult serializeTable(const AttendanceTable &table)
@@ -190,26 +214,15 @@ SerializeResult serializeTable(const AttendanceTable &table)
     for (int s = 1; s <= 3; ++s) {
         for (int m = 1; m <= 12; ++m) {
             for (int d = 1; d <= 31; ++d) {
-                const DayRecord &r = table.record(s, m, d);
-                if (!r.inUse())
+                if (!table.inUse(s, m, d))
                     continue;
-                QString line;
-                for (int i = 0; i < kFieldCount; ++i) {
-                    if (i > 0)
-                        line += QLatin1Char(',');
-                    const QString &text = r.get(kFileOrder[i]);
-                    line += QLatin1Char('"');
-                    line += kFileOrder[i] == Field::Note ? trimTrailingBlanks(text) : text;
-                    line += QLatin1Char('"');
-                }
-                line += QLatin1String("\r\n");
-                const QByteArray bytes = encoder.encode(line);
-                if (encoder.hasError()) {
+                const std::optional<QByteArray> line = serializeRecord(table, {s, m, d}, encoder);
+                if (!line) {
                     result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。")
-                                       .arg(trimBlanks(r.date));
+                                       .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                     return result;
                 }
-                result.bytes += bytes;
+                result.bytes += *line;
             }
         }
     }

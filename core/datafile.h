@@ -6,6 +6,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringEncoder>
+
+#include <optional>
+#include <vector>
 
 namespace zentak {
 
@@ -20,8 +24,15 @@ struct ParseResult {
 };
 
 // Reads records from the bytes into the table (without clearing it first);
-// a later record for the same cell replaces an earlier one.
-ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table);
+// a later record for the same cell replaces an earlier one. The cells
+// written are appended to touched when it is given.
+ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
+                         std::vector<CellCursor> *touched = nullptr);
+
+// One record as its line of the file (CR LF included); nullopt when a
+// character has no code in code page 932.
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell,
+                                          QStringEncoder &encoder);
 
 struct SerializeResult {
     bool ok = false;
