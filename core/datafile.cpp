@@ -38,6 +38,30 @@ public:
             ++pos_;
     }
 
+    enum class End { Comma, LineEnd, Data };
+    // How the field last read ended.
+    End lastEnd() const { return lastEnd_; }
+
+    // True when the next field has the shape of a date ("YYYY/MM/DD",
+    // quoted or not): the start of a record.
+    bool atDateField() const
+    {
+        qsizetype i = pos_;
+        while (i < b_.size() && (b_[i] == ' ' || b_[i] == '\t'))
+            ++i;
+        if (i < b_.size() && b_[i] == kQuote)
+            ++i;
+        static constexpr char shape[] = "dddd/dd/dd";
+        for (int k = 0; k < 10; ++k, ++i) {
+            if (i >= b_.size())
+                return false;
+            const char c = b_[i];
+            if (shape[k] == 'd' ? (c < '0' || c > '9') : c != shape[k])
+                return false;
+        }
+        return true;
+    }
+
     // One field; nullopt when the bytes end before the field is complete.
     std::optional<QByteArray> next()
     {
@@ -71,8 +95,11 @@ private:
 
     void consumeDelimiter()
     {
-        if (pos_ >= b_.size())
+        if (pos_ >= b_.size()) {
+            lastEnd_ = End::Data;
             return;
+        }
+        lastEnd_ = b_[pos_] == kComma ? End::Comma : End::LineEnd;
         if (b_[pos_] == kCR) {
             ++pos_;
             if (pos_ < b_.size() && b_[pos_] == kLF)
@@ -84,6 +111,7 @@ private:
 
     const QByteArray &b_;
     qsizetype pos_ = 0;
+    End lastEnd_ = End::Data;
 };
 
 bool isAsciiDigit(QChar c)
@@ -154,6 +182,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
         std::array<QString, kFieldCount> fields;
         bool complete = true;
         bool decoded = true;
+        bool cutShort = false;
         for (int i = 0; i < kFieldCount; ++i) {
             const std::optional<QByteArray> raw = reader.next();
             if (!raw) {
@@ -162,10 +191,29 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
             }
             if (!decodeField(decoder, *raw, &fields[i]))
                 decoded = false;
+            // A record may go on over the next line, but a line that starts
+            // with a date starts the next record: this one was cut short.
+            if (i + 1 < kFieldCount && reader.lastEnd() == FieldReader::End::LineEnd
+                && reader.atDateField()) {
+                cutShort = true;
+                break;
+            }
         }
         if (!complete) {
             ++result.skipped;
             break;
+        }
+        if (cutShort) {
+            ++result.skipped;
+            continue;
+        }
+        if (reader.lastEnd() == FieldReader::End::Comma) {
+            // More than seven fields: the rest of the line belongs to this
+            // record, which cannot be read as it stands.
+            while (reader.lastEnd() == FieldReader::End::Comma && reader.next()) {
+            }
+            ++result.skipped;
+            continue;
         }
         const QString date = fixedWidth(fields[0], fieldWidth(Field::Date));
         const std::optional<DateCell> cell = decoded ? cellOfDate(date) : std::nullopt;

@@ -228,6 +228,11 @@ void TestDataFile::malformedRecordsAreSkipped_data()
         << false;
     QTest::newRow("quote in an unquoted field, lone lead byte in a quoted one")
         << QByteArray("2006/12/30,,0\",, , ,\"\xFA\"") + "\r\n" << false;
+    QTest::newRow("record of eight fields")
+        << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"n\",\"2007/01/09\"\r\n") << false;
+    QTest::newRow("record of three fields")
+        << QByteArray("\"2006/02/01\",\"x\",\"09:00\"\r\n") << false;
+    QTest::newRow("trailing comma") << QByteArray("2006/02/01,x,09:00,a,b,c,n,\r\n") << false;
     QTest::newRow("file ends inside a record") << QByteArray("\"2006/02/01\",\"x\",\"09:00\"") << true;
     QTest::newRow("file ends inside a quote")
         << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"never closed") << true;
