@@ -70,7 +70,7 @@ zentak_install() {
 }
 
 # zentak_adopt_records OLD FOLDER: records that an earlier version kept beside
-# the program in OLD (the build folder) are copied into FOLDER when FOLDER has
+# the program in OLD (the build folder) are moved into FOLDER when FOLDER has
 # no records yet; otherwise the user is told that OLD still holds some.
 zentak_adopt_records() {
     local old="$1" folder="$2"
@@ -82,13 +82,13 @@ zentak_adopt_records() {
         fi
         return 0
     fi
-    # Zentak.txt last: until it is there, a later run copies again.
-    local f copied=()
+    # Zentak.txt last: until it is there, a later run goes on moving.
+    local f moved=()
     for f in "$old"/Zentak.txt.orig* "$old"/Zentak.txt.bak \
              "$old"/[0-9][0-9][0-9][0-9][0-9][0-9].txt "$old"/Zentak.txt; do
         [ -f "$f" ] && [ ! -e "$folder/${f##*/}" ] || continue
-        cp -p -- "$f" "$folder/" || return 1
-        copied+=("${f##*/}")
+        mv -- "$f" "$folder/" || return 1
+        moved+=("${f##*/}")
     done
-    echo "Copied the records kept in $old into $folder: ${copied[*]}"
+    echo "Moved the records kept in $old into $folder: ${moved[*]}"
 }

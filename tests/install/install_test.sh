@@ -126,13 +126,15 @@ zentak_install "$BUILD" "$TMP/other" || fail "the install into another folder fa
 OLD="$TMP/oldbuild" NEW="$TMP/new" OWN="$TMP/own"
 mkdir -p "$OLD" "$NEW" "$OWN"
 cp -p "$TMP/expect/Zentak.txt" "$TMP/expect/202405.txt" "$TMP/expect/Zentak.txt.orig" "$OLD/"
-zentak_adopt_records "$OLD" "$NEW" >/dev/null || fail "copying the old records failed"
+zentak_adopt_records "$OLD" "$NEW" >/dev/null || fail "moving the old records failed"
 for f in Zentak.txt 202405.txt Zentak.txt.orig; do
-    cmp -s "$OLD/$f" "$NEW/$f" || fail "$f was not copied from the old build folder"
+    cmp -s "$TMP/expect/$f" "$NEW/$f" || fail "$f was not moved from the old build folder"
 done
+cp -p "$TMP/expect/Zentak.txt" "$TMP/expect/202405.txt" "$OLD/"
 cp -p "$TMP/expect/Zentak.txt.bak" "$OWN/Zentak.txt"
 zentak_adopt_records "$OLD" "$OWN" >/dev/null 2>&1
 cmp -s "$OWN/Zentak.txt" "$TMP/expect/Zentak.txt.bak" || fail "records of the folder were replaced"
+cmp -s "$OLD/Zentak.txt" "$TMP/expect/Zentak.txt" || fail "the old records were not left where they were"
 [ -e "$OWN/202405.txt" ] && fail "old reports were mixed into a folder with records of its own"
 
 [ "$failures" -eq 0 ] && echo "PASS" && exit 0
