@@ -6,7 +6,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
-          libglib2.0-dev shared-mime-info fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth)
+          libglib2.0-dev shared-mime-info fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth
+          desktop-file-utils libglib2.0-bin)
 
 install_missing() {
     local missing=()
