@@ -8,6 +8,11 @@ BUILD="$ROOT/build"
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
           libglib2.0-dev shared-mime-info fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth
           desktop-file-utils libglib2.0-bin)
+# What scripts/test needs besides: clang and its sanitizer runtime, for the
+# fuzz targets.
+if [ -n "${ZENTAK_TESTING:-}" ]; then
+    PACKAGES+=(clang libclang-rt-14-dev)
+fi
 
 install_missing() {
     local missing=()
