@@ -340,7 +340,10 @@ bool writeDataFile(const QString &path, const AttendanceTable &table, QString *e
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: every write reports its own failure. A buffered write that
+    // fails only when the file is closed (a full disk) goes unnoticed by
+    // commit(), which would then replace the file with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;

@@ -127,7 +127,11 @@ bool RecordStore::saveAtExit()
 
 bool RecordStore::write()
 {
-    saveYukyu(platform_, state_.settings);
+    if (!saveYukyu(platform_, state_.settings) && !settingsFailureTold_) {
+        settingsFailureTold_ = true;
+        platform_.messageBox(kSettingsNotSaved, state_.messageTitle, MsgButtons::Ok,
+                             MsgIcon::Exclamation);
+    }
     lastWriteFailed_ = true;
     if (fileUnreadable_)
         return false;

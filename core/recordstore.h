@@ -51,6 +51,7 @@ private:
     QString keptOriginal_;
     bool lastWriteFailed_ = false;
     bool failureTold_ = false;
+    bool settingsFailureTold_ = false;
     QString lastError_;
 };
 

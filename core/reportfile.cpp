@@ -61,7 +61,10 @@ bool writeReportFile(const QString &path, const QStringList &lines, QString *err
     if (!bytes)
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size()) {
+    // Unbuffered, so that a write that fails is seen before commit() (see
+    // writeDataFile).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || file.write(*bytes) != bytes->size()) {
         *error = file.errorString();
         file.cancelWriting();
         return false;

@@ -66,21 +66,22 @@ Settings iniload(Platform &p)
     return s;
 }
 
-void rinisave(Platform &p, const Settings &s)
+bool rinisave(Platform &p, const Settings &s)
 {
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("IniTM"), fixedWidth(s.IniTM, 5));
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("DayTM"), fixedWidth(s.DayTM, 5));
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Yukyu"), fixedWidth(s.Yukyu, 4));
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("T6Sw"), word(s.T6Sw));
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("T4Sw"), word(s.T4Sw));
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Sagyo"), s.Sagyo);
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Sift"), QString::number(s.Sift));
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Ktsw"), QString::number(s.Ktsw));
+    bool ok = p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("IniTM"), fixedWidth(s.IniTM, 5));
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("DayTM"), fixedWidth(s.DayTM, 5));
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Yukyu"), fixedWidth(s.Yukyu, 4));
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("T6Sw"), word(s.T6Sw));
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("T4Sw"), word(s.T4Sw));
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Sagyo"), s.Sagyo);
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Sift"), QString::number(s.Sift));
+    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Ktsw"), QString::number(s.Ktsw));
+    return ok;
 }
 
-void saveYukyu(Platform &p, const Settings &s)
+bool saveYukyu(Platform &p, const Settings &s)
 {
-    p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Yukyu"), fixedWidth(s.Yukyu, 4));
+    return p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Yukyu"), fixedWidth(s.Yukyu, 4));
 }
 
 } // namespace zentak

@@ -31,8 +31,13 @@ bool storedBool(const QString &text, bool fallback);
 int storedInt(const QString &text, int fallback);
 
 Settings iniload(Platform &platform);
-void rinisave(Platform &platform, const Settings &settings);
+// Both return false when the store could not be written.
+bool rinisave(Platform &platform, const Settings &settings);
 // The one key the shutdown writes besides the window position.
-void saveYukyu(Platform &platform, const Settings &settings);
+bool saveYukyu(Platform &platform, const Settings &settings);
+
+// What the user is told when the settings could not be stored.
+inline const QString kSettingsNotSaved = QStringLiteral("設定を保存できませんでした。\n"
+                                                        "（設定の保存先に書き込めません）");
 
 } // namespace zentak

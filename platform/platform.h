@@ -29,7 +29,8 @@ public:
     virtual QString readSetting(const QString &app, const QString &section, const QString &key,
                                 const QString &defaultValue) = 0;
     virtual bool hasSetting(const QString &app, const QString &section, const QString &key) = 0;
-    virtual void writeSetting(const QString &app, const QString &section, const QString &key,
+    // False when the store could not be written.
+    virtual bool writeSetting(const QString &app, const QString &section, const QString &key,
                               const QString &value) = 0;
 
     virtual MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,

@@ -1,6 +1,7 @@
 #include "realplatform.h"
 
 #include "gioassociation.h"
+#include "settingsfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -51,12 +52,11 @@ bool RealPlatform::hasSetting(const QString &app, const QString &section, const 
     return store.contains(groupKey(section, key));
 }
 
-void RealPlatform::writeSetting(const QString &app, const QString &section, const QString &key,
+bool RealPlatform::writeSetting(const QString &app, const QString &section, const QString &key,
                                 const QString &value)
 {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, app);
-    store.setValue(groupKey(section, key), value);
-    store.sync();
+    const QString path = QSettings(QSettings::IniFormat, QSettings::UserScope, app).fileName();
+    return storeSetting(path, groupKey(section, key), value);
 }
 
 MsgAnswer RealPlatform::messageBox(const QString &text, const QString &title, MsgButtons buttons,

@@ -14,7 +14,7 @@ public:
     QString readSetting(const QString &app, const QString &section, const QString &key,
                         const QString &defaultValue) override;
     bool hasSetting(const QString &app, const QString &section, const QString &key) override;
-    void writeSetting(const QString &app, const QString &section, const QString &key,
+    bool writeSetting(const QString &app, const QString &section, const QString &key,
                       const QString &value) override;
     MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
                          MsgIcon icon) override;

@@ -20,12 +20,15 @@ bool ScriptedPlatform::hasSetting(const QString &app, const QString &section, co
     return store.contains(storeKey(app, section, key));
 }
 
-void ScriptedPlatform::writeSetting(const QString &app, const QString &section,
+bool ScriptedPlatform::writeSetting(const QString &app, const QString &section,
                                     const QString &key, const QString &value)
 {
+    if (!storeWritable)
+        return false;
     const QString k = storeKey(app, section, key);
     store.insert(k, value);
     writes.append(k);
+    return true;
 }
 
 MsgAnswer ScriptedPlatform::messageBox(const QString &text, const QString &title,

@@ -27,7 +27,7 @@ public:
     QString readSetting(const QString &app, const QString &section, const QString &key,
                         const QString &defaultValue) override;
     bool hasSetting(const QString &app, const QString &section, const QString &key) override;
-    void writeSetting(const QString &app, const QString &section, const QString &key,
+    bool writeSetting(const QString &app, const QString &section, const QString &key,
                       const QString &value) override;
     MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
                          MsgIcon icon) override;
@@ -51,6 +51,7 @@ public:
     // Script and observations, public on purpose.
     QMap<QString, QString> store;          // "app/section/key" -> value
     QList<QString> writes;                 // keys in the order written
+    bool storeWritable = true;             // false: every write fails
     QList<RecordedBox> boxes;
     QQueue<MsgAnswer> answers;             // answers for Yes/No boxes; empty -> No
     QList<StartedProgram> started;

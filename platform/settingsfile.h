@@ -1,0 +1,13 @@
+#pragma once
+// Writing one key of an INI settings file so that the file is replaced
+// whole or not at all: the new file is written beside it, read back from
+// the disk and compared, and only then renamed over the old one. (A plain
+// QSettings::sync() reports success when a full disk cut the file short.)
+
+#include <QString>
+
+namespace zentak {
+
+bool storeSetting(const QString &iniPath, const QString &key, const QString &value);
+
+} // namespace zentak

@@ -1,0 +1,51 @@
+#pragma once
+// What the fault tests share: two different full tables (so a write always
+// changes the file), and the settings store of the real platform in a
+// folder of the test's own, with scripted message boxes.
+
+#include "attendancetable.h"
+#include "realplatform.h"
+#include "scriptedplatform.h"
+
+#include <QSettings>
+
+namespace zentak::faults {
+
+// A full year in every slot; `variant` changes every note, so two variants
+// never give the same file.
+inline void fillTable(AttendanceTable &t, int variant)
+{
+    for (int s = 1; s <= 3; ++s)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1; d <= 28; ++d) {
+                const int year = 2024 + (s + 1) % 3;
+                t.setField(yearSlot(year), m, d, Field::Date,
+                           QStringLiteral("%1/%2/%3").arg(year).arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0')));
+                t.setField(yearSlot(year), m, d, Field::Week, QStringLiteral("月"));
+                t.setField(yearSlot(year), m, d, Field::Kintai, QStringLiteral("08.00"));
+                t.setField(yearSlot(year), m, d, Field::Note,
+                           QStringLiteral("作業 %1 の記録、会議と資料作成").arg(variant));
+            }
+}
+
+// The real store (an INI file under `folder`), everything else scripted.
+class RealStorePlatform : public ScriptedPlatform {
+public:
+    explicit RealStorePlatform(const QString &settingsFolder)
+    {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder);
+    }
+    QString readSetting(const QString &app, const QString &section, const QString &key,
+                        const QString &defaultValue) override
+    {
+        return real.readSetting(app, section, key, defaultValue);
+    }
+    bool writeSetting(const QString &app, const QString &section, const QString &key,
+                      const QString &value) override
+    {
+        return real.writeSetting(app, section, key, value);
+    }
+    RealPlatform real;
+};
+
+} // namespace zentak::faults

@@ -1,0 +1,276 @@
+// Saves that fail: into a read-only folder, halfway through, with no room
+// left, and a program killed while saving. The previous file is whole
+// afterwards, and where the program goes on the user was told.
+//
+// The failures are real ones of the file system: a folder the process may
+// not write to (as root, the test writes as another user for that moment),
+// and a file-size limit that makes a write fail after the given number of
+// bytes, as a full disk does.
+
+#include "appstate.h"
+#include "datafile.h"
+#include "faultcommon.h"
+#include "recordstore.h"
+#include "reportfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace zentak;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// The folder cannot be written for the life of this object.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &folder) : folder_(folder)
+    {
+        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                           | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        // Root writes anywhere; write as nobody instead.
+        if (geteuid() == 0)
+            switched_ = seteuid(65534) == 0;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (switched_)
+            (void)seteuid(0);
+        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                           | QFileDevice::ExeOwner);
+    }
+
+private:
+    QString folder_;
+    bool switched_ = false;
+};
+
+// Every write of this process fails past `bytes` bytes of a file, for the
+// life of this object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+
+private:
+    rlimit old_{};
+};
+
+enum class Fault { ReadOnly, Halfway, NoRoom };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+class TestFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void dataFile_data();
+    void dataFile();
+    void report_data();
+    void report();
+    void settingsStore_data();
+    void settingsStore();
+    void killedWhileSaving_data();
+    void killedWhileSaving();
+
+private:
+    void faults();
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString folder_;
+};
+
+void TestFaults::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    // The program folder inside a folder others may pass through.
+    QFile::setPermissions(dir_->path(), QFile::permissions(dir_->path()) | QFileDevice::ExeOther
+                                            | QFileDevice::ReadOther);
+    folder_ = dir_->filePath(QStringLiteral("Zentak"));
+    QVERIFY(QDir().mkpath(folder_));
+}
+
+void TestFaults::faults()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("read-only folder") << Fault::ReadOnly;
+    QTest::newRow("write fails halfway") << Fault::Halfway;
+    QTest::newRow("no room for a byte") << Fault::NoRoom;
+}
+
+void TestFaults::dataFile_data()
+{
+    faults();
+}
+
+void TestFaults::dataFile()
+{
+    QFETCH(Fault, fault);
+    AppState before;
+    faults::fillTable(before.table, 1);
+    QVERIFY(writeDataFile(dataFilePath(folder_), before.table, nullptr));
+    const QByteArray previous = readFile(dataFilePath(folder_));
+
+    ScriptedPlatform p;
+    p.folder = folder_;
+    AppState s;
+    RecordStore store(s, p);
+    store.load();
+    s.table.setField(1, 1, 1, Field::Note, QStringLiteral("changed"));
+    {
+        std::optional<ReadOnlyFolder> readOnly;
+        std::optional<FileSizeLimit> limit;
+        if (fault == Fault::ReadOnly)
+            readOnly.emplace(folder_);
+        else
+            limit.emplace(fault == Fault::Halfway ? rlim_t(previous.size() / 2) : rlim_t(0));
+        store.tableChanged();
+    }
+    QVERIFY(store.lastWriteFailed());
+    QCOMPARE(p.boxes.size(), 1);
+    QVERIFY(p.boxes[0].text.contains(QStringLiteral("記録を書き込めませんでした")));
+    QCOMPARE(readFile(dataFilePath(folder_)), previous);
+    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("Zentak.txt")});
+
+    // Once the fault is gone the change reaches the file.
+    QVERIFY(store.saveAtExit());
+    QVERIFY(readFile(dataFilePath(folder_)).contains("\"changed\""));
+}
+
+void TestFaults::report_data()
+{
+    faults();
+}
+
+void TestFaults::report()
+{
+    QFETCH(Fault, fault);
+    ScriptedPlatform p;
+    p.folder = folder_;
+    AppState s;
+    faults::fillTable(s.table, 1);
+    QVERIFY(writeMonthReport(s, p, 2025, 5));
+    const QString report = QDir(folder_).filePath(QStringLiteral("202505.txt"));
+    const QByteArray previous = readFile(report);
+    faults::fillTable(s.table, 2);
+    {
+        std::optional<ReadOnlyFolder> readOnly;
+        std::optional<FileSizeLimit> limit;
+        if (fault == Fault::ReadOnly)
+            readOnly.emplace(folder_);
+        else
+            limit.emplace(fault == Fault::Halfway ? rlim_t(previous.size() / 2) : rlim_t(0));
+        QVERIFY(!writeMonthReport(s, p, 2025, 5));
+    }
+    QCOMPARE(p.boxes.size(), 1);
+    QVERIFY(p.boxes[0].text.contains(QStringLiteral("202505.txt")));
+    QCOMPARE(readFile(report), previous);
+    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("202505.txt")});
+}
+
+void TestFaults::settingsStore_data()
+{
+    faults();
+}
+
+void TestFaults::settingsStore()
+{
+    QFETCH(Fault, fault);
+    faults::RealStorePlatform p(folder_);
+    p.folder = dir_->filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(p.folder));
+    Settings first;
+    first.Sagyo = QString(4000, QLatin1Char('a'));
+    QVERIFY(rinisave(p, first));
+    const QString ini = QDir(folder_).filePath(QStringLiteral("ZENTAK.ini"));
+    const QByteArray previous = readFile(ini);
+    QVERIFY(previous.contains("Sagyo"));
+
+    AppState s;
+    s.settings.Yukyu = QStringLiteral("09.5");
+    s.settings.Sagyo = QString(4000, QLatin1Char('b'));
+    RecordStore store(s, p);
+    store.load();
+    {
+        std::optional<ReadOnlyFolder> readOnly;
+        std::optional<FileSizeLimit> limit;
+        if (fault == Fault::ReadOnly)
+            readOnly.emplace(folder_);
+        else
+            limit.emplace(fault == Fault::Halfway ? rlim_t(previous.size() / 2) : rlim_t(0));
+        QVERIFY(!rinisave(p, s.settings));
+        // The balance written through with a change of the table.
+        s.table.setField(1, 1, 1, Field::Date, QStringLiteral("2026/01/01"));
+        store.tableChanged();
+    }
+    // Told once about the settings (the records failed beside them).
+    int told = 0;
+    for (const RecordedBox &box : p.boxes)
+        told += box.text == kSettingsNotSaved;
+    QCOMPARE(told, 1);
+    QCOMPARE(readFile(ini), previous);
+    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("ZENTAK.ini")});
+}
+
+void TestFaults::killedWhileSaving_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("data file") << "data" << "Zentak.txt";
+    QTest::newRow("month report") << "report" << "202505.txt";
+    QTest::newRow("settings store") << "settings" << "ZENTAK.ini";
+}
+
+void TestFaults::killedWhileSaving()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, file);
+    const QString path = QDir(folder_).filePath(file);
+    QSet<QByteArray> seen;
+    for (int round = 0; round < 12; ++round) {
+        QProcess child;
+        child.start(QStringLiteral(SAVING_CHILD), {what, folder_});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(child.waitForReadyRead(10000));
+        QTest::qWait(int(QRandomGenerator::global()->bounded(5, 60)));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        // One of the two whole contents, never a mixture or a cut.
+        const QByteArray content = readFile(path);
+        seen.insert(content);
+        QVERIFY(seen.size() <= 2);
+        if (what == u"settings") {
+            const QSettings back(path, QSettings::IniFormat);
+            const QString sagyo = back.value(QStringLiteral("set/Sagyo")).toString();
+            QVERIFY(sagyo == QString(2000, QLatin1Char('a')) || sagyo == QString(2000, QLatin1Char('b')));
+        } else {
+            QVERIFY(content.endsWith("\r\n"));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestFaults)
+#include "tst_faults.moc"
