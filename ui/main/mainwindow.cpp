@@ -37,12 +37,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, RecordStore &store)
     : state_(state), platform_(platform), store_(store)
 {
     setObjectName(QStringLiteral("Form1"));
-    scale_.x = static_cast<double>(roundHalfEven(platform_.twipsPerPixelX()));
-    scale_.y = static_cast<double>(roundHalfEven(platform_.twipsPerPixelY()));
-    if (scale_.x <= 0)
-        scale_.x = 15;
-    if (scale_.y <= 0)
-        scale_.y = 15;
+    scale_ = screenScale(platform_);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -306,9 +301,7 @@ void MainWindow::Command2_Click()
 void MainWindow::openDayEntry()
 {
     auto *dialog = new DayEntryDialog(state_, platform_, store_, *calendar_, this);
-    dialog->formLoad();
-    centerform(this, dialog, platform_);
-    dialog->show();
+    openForm(dialog, this, platform_);
     emit dayEntryOpened(dialog);
 }
 
