@@ -71,12 +71,7 @@ void DayEntryDialog::build()
     tmsg_ = new NoteEdit(this);
     tmsg_->setObjectName(QStringLiteral("tmsg"));
     placeTwips(tmsg_, 120, 1155, 4245, 1065);
-    tmsg_->setRefusalHandler([this](const QString &refused) {
-        platform_.messageBox(QStringLiteral("作業内容に使えない文字があります：「%1」\n"
-                                            "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
-                                 .arg(refused),
-                             state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
-    });
+    tmsg_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
 
     QPushButton *command3 = button("Command3", QStringLiteral("計算"), 105, 2325);
     QPushButton *command40 = button("Command4_0", QStringLiteral("有給"), 825, 2325);
@@ -128,6 +123,16 @@ void DayEntryDialog::fillControls()
     }
     tmsg_->setStoredText(boxes.note);
     tmsg_->setFocus();
+    if (!boxes.refusedFromDefault.isEmpty() && !state_.defaultNoteTold) {
+        state_.defaultNoteTold = true;
+        tellRefused(boxes.refusedFromDefault);
+    }
+}
+
+void DayEntryDialog::tellRefused(const QString &refused)
+{
+    platform_.messageBox(noteRefusalMessage(refused), state_.messageTitle, MsgButtons::Ok,
+                         MsgIcon::Information);
 }
 
 void DayEntryDialog::message(const QString &text)

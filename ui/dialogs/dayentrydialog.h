@@ -48,6 +48,7 @@ protected:
 private:
     void build();
     void message(const QString &text);
+    void tellRefused(const QString &refused);
     // A day without working times, marked with its leave kind, then closed.
     void markDay(const QString &marker, CellFill fill);
     QLineEdit *timeBox(const char *name, double left);

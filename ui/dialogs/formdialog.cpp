@@ -41,7 +41,6 @@ void FormDialog::Form_Unload()
     unloaded_ = true;
     if (mainWindow_) {
         mainWindow_->show();
-        mainWindow_->raise();
         mainWindow_->activateWindow();
     }
 }
