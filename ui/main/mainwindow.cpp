@@ -6,6 +6,8 @@
 #include "centerform.h"
 #include "daylabel.h"
 #include "dayentrydialog.h"
+#include "formdialog.h"
+#include "menucommands.h"
 #include "platform.h"
 #include "recordstore.h"
 #include "settings.h"
@@ -74,11 +76,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenu()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("MNUFILE"));
-    QAction *exit = file->addAction(QStringLiteral("終了(&X)  Ctrl+X"));
-    exit->setObjectName(QStringLiteral("MNUFILEEXIT"));
-    connect(exit, &QAction::triggered, this, &MainWindow::MNUFILEEXIT_Click);
+    menu_ = new MenuCommands(state_, platform_, this);
+    connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::MNUFILEEXIT_Click);
 }
 
 void MainWindow::buildSummaryStrip(QWidget *client)
@@ -216,15 +215,20 @@ void MainWindow::MNUFILEEXIT_Click()
 
 void MainWindow::MNUFILESET_Click()
 {
-    // The settings dialog opens here once it exists.
+    menu_->MNUFILESET_Click();
 }
 
 void MainWindow::bringForward()
 {
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    // While a dialog is open the main window is hidden: the dialog is what
+    // comes forward.
+    QWidget *front = FormDialog::openDialog();
+    if (!front)
+        front = this;
+    if (front->isMinimized())
+        front->showNormal();
+    front->raise();
+    front->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
