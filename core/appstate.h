@@ -28,6 +28,10 @@ struct AppState {
     bool calendarStale = false;
     bool summaryStale = false;
 
+    // The user has been told that the default note holds characters a
+    // record cannot take (once a run).
+    bool defaultNoteTold = false;
+
     int editLabelIndex = 0;
     int todayLabelIndex = 0;
 

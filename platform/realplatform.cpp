@@ -119,13 +119,19 @@ QString RealPlatform::platformDirectory()
 
 VersionInfo RealPlatform::version()
 {
+    // The kernel's release, e.g. "6.1.0-18-amd64": its major and minor
+    // numbers, each the leading digits of its piece.
     VersionInfo info;
     const QStringList parts = QSysInfo::kernelVersion().split(QLatin1Char('.'));
-    if (!parts.isEmpty())
-        info.major = parts.value(0).toInt();
-    if (parts.size() > 1)
-        info.minor = parts.value(1).toInt();
-    info.platformId = 0;
+    auto leadingDigits = [](const QString &piece) {
+        qsizetype n = 0;
+        while (n < piece.size() && n < 9 && piece[n] >= QLatin1Char('0') && piece[n] <= QLatin1Char('9'))
+            ++n;
+        return piece.left(n).toInt();
+    };
+    info.major = leadingDigits(parts.value(0));
+    info.minor = leadingDigits(parts.value(1));
+    info.platformId = kPlatformLinux;
     return info;
 }
 

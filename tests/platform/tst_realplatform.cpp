@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/utsname.h>
+
+#include <cstdio>
+
 using namespace zentak;
 
 class TestRealPlatform : public QObject {
@@ -19,6 +23,7 @@ private slots:
     void absentKeyGivesDefault();
     void handEditedListReadsAsText();
     void randomSequenceIsTheSameEachStart();
+    void versionIsTheKernelRelease();
 
 private:
     QTemporaryDir dir_;
@@ -85,6 +90,19 @@ void TestRealPlatform::randomSequenceIsTheSameEachStart()
         QVERIFY(x >= 0.0 && x < 1.0);
         QCOMPARE(b.random(), x);
     }
+}
+
+void TestRealPlatform::versionIsTheKernelRelease()
+{
+    utsname names{};
+    QCOMPARE(uname(&names), 0);
+    int major = -1;
+    int minor = -1;
+    QCOMPARE(std::sscanf(names.release, "%d.%d", &major, &minor), 2);
+    const VersionInfo v = RealPlatform().version();
+    QCOMPARE(v.major, major);
+    QCOMPARE(v.minor, minor);
+    QCOMPARE(v.platformId, kPlatformLinux);
 }
 
 QTEST_MAIN(TestRealPlatform)

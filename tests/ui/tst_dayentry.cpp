@@ -478,6 +478,16 @@ private slots:
         QTest::newRow("半給 at 10.0") << "Command4_1" << "10.0" << "" << "09.5" << kHalf << paid;
         QTest::newRow("有給 at 01.0") << "Command4_0" << "01.0" << "" << "00.0" << kWhole << paid;
         QTest::newRow("半給 at 09.5") << "Command4_1" << "09.5" << "" << "09.0" << kHalf << paid;
+        // A balance out of its form (edited by hand into the store) is
+        // judged by its value and never driven below zero.
+        QTest::newRow("有給 at -1.5") << "Command4_0" << "-1.5" << kNoLeave << "-1.5" << "" << none;
+        QTest::newRow("半給 at -1.5") << "Command4_1" << "-1.5" << kNoLeave << "-1.5" << "" << none;
+        QTest::newRow("有給 at blanks") << "Command4_0" << "    " << kNoLeave << "    " << "" << none;
+        QTest::newRow("半給 at blanks") << "Command4_1" << "    " << kNoLeave << "    " << "" << none;
+        QTest::newRow("有給 at \" 0.5\"") << "Command4_0" << " 0.5" << kHalfLeft << " 0.5" << "" << none;
+        QTest::newRow("半給 at \" 0.5\"") << "Command4_1" << " 0.5" << "" << "00.0" << kHalf << paid;
+        QTest::newRow("有給 at \"0.5 \"") << "Command4_0" << "0.5 " << kHalfLeft << "0.5 " << "" << none;
+        QTest::newRow("有給 at \" 1.0\"") << "Command4_0" << " 1.0" << "" << "00.0" << kWhole << paid;
         // The day was paid leave already: 休日 gives nothing back.
         QTest::newRow("休日") << "Command5" << "05.5" << "" << "05.5" << "休日" << int(CellFill::Holiday);
         QTest::newRow("代休") << "Command7" << "05.5" << "" << "05.5" << "代休" << int(CellFill::Compensatory);
@@ -575,6 +585,33 @@ private slots:
         QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
         QCOMPARE(rig.storedYukyu(), after);
         QVERIFY(rig.closed());
+    }
+
+    void defaultNoteEntersTheDayStorable()
+    {
+        // A default note edited by hand into the store, with characters a
+        // record cannot hold.
+        Rig rig;
+        rig.state.settings.Sagyo = QStringLiteral("\"定例\"作業\U0001F600");
+        QVERIFY(rig.open());
+        QCOMPARE(rig.dlg->tmsg()->toPlainText(), QStringLiteral("定例作業"));
+        QCOMPARE(rig.platform.boxes.size(), 1);
+        QVERIFY(rig.platform.boxes[0].text.contains(QStringLiteral("\"\U0001F600")));
+        QCOMPARE(rig.platform.boxes[0].icon, MsgIcon::Information);
+        rig.type(rig.dlg->tetim(), QStringLiteral("18:00"));
+        rig.click(QStringLiteral("Command3"));
+        rig.click(QStringLiteral("Command1"));
+        QVERIFY(rig.closed());
+        QCOMPARE(rig.record().note, fixedWidth(u"定例作業", 200));
+        QVERIFY(!rig.store.lastWriteFailed());
+        QVERIFY(rig.dataFile().endsWith(QStringLiteral(",\"定例作業\"\r\n")));
+
+        // The next new day shows the same, without telling again.
+        rig.state.cursor.day = 16;
+        rig.state.editDay.date = QStringLiteral("2024/01/16");
+        QVERIFY(rig.open());
+        QCOMPARE(rig.dlg->tmsg()->toPlainText(), QStringLiteral("定例作業"));
+        QCOMPARE(rig.platform.boxes.size(), 1);
     }
 
     void noteRefusesTyped_data()

@@ -9,40 +9,19 @@
 #include "recordstore.h"
 #include "workedtime.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace zentak {
-
-namespace {
-
-constexpr double kTwips = 15.0; // twips per pixel of the layout
-
-int px(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwips));
-}
-
-QRect rectOf(double l, double t, double w, double h)
-{
-    return QRect(px(l), px(t), px(w), px(h));
-}
-
-} // namespace
 
 DayEntryDialog::DayEntryDialog(AppState &state, Platform &platform, RecordStore &store,
                                CellPainter &painter, QWidget *mainWindow, QWidget *parent)
-    : QDialog(parent), state_(state), platform_(platform), store_(store), painter_(painter),
-      mainWindow_(mainWindow)
+    : FormDialog(platform, mainWindow, parent), state_(state), store_(store), painter_(painter)
 {
     setObjectName(QStringLiteral("Form3"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Zentakの作業内容"));
-    setFixedSize(px(4455), px(2790));
+    setClientTwips(4455, 2790);
     build();
 }
 
@@ -51,7 +30,7 @@ QLineEdit *DayEntryDialog::timeBox(const char *name, double left)
     auto *box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(5);
-    box->setGeometry(rectOf(left, 510, 550, 270));
+    placeTwips(box, left, 510, 550, 270);
     return box;
 }
 
@@ -60,7 +39,7 @@ QPushButton *DayEntryDialog::button(const char *name, const QString &text, doubl
     auto *b = new QPushButton(text, this);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
-    b->setGeometry(rectOf(left, top, 600, 375));
+    placeTwips(b, left, top, 600, 375);
     return b;
 }
 
@@ -69,13 +48,12 @@ void DayEntryDialog::build()
     auto caption = [this](const char *name, const QString &text, double left, double top) {
         auto *label = new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
-        label->move(px(left), px(top));
-        label->adjustSize();
+        moveTwips(label, left, top);
     };
     caption("Label1", QStringLiteral("日付"), 135, 150);
     tday_ = new QLabel(this);
     tday_->setObjectName(QStringLiteral("tday"));
-    tday_->setGeometry(rectOf(570, 135, 2145, 255));
+    placeTwips(tday_, 570, 135, 2145, 255);
 
     QPushButton *command1 = button("Command1", QStringLiteral("保存"), 2985, 75);
     QPushButton *command2 = button("Command2", QStringLiteral("戻る"), 3705, 75);
@@ -92,13 +70,8 @@ void DayEntryDialog::build()
     caption("Label10", QStringLiteral("作業内容（連続200文字まで）"), 135, 870);
     tmsg_ = new NoteEdit(this);
     tmsg_->setObjectName(QStringLiteral("tmsg"));
-    tmsg_->setGeometry(rectOf(120, 1155, 4245, 1065));
-    tmsg_->setRefusalHandler([this](const QString &refused) {
-        platform_.messageBox(QStringLiteral("作業内容に使えない文字があります：「%1」\n"
-                                            "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
-                                 .arg(refused),
-                             state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
-    });
+    placeTwips(tmsg_, 120, 1155, 4245, 1065);
+    tmsg_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
 
     QPushButton *command3 = button("Command3", QStringLiteral("計算"), 105, 2325);
     QPushButton *command40 = button("Command4_0", QStringLiteral("有給"), 825, 2325);
@@ -123,10 +96,8 @@ void DayEntryDialog::build()
     tmsg_->setFocus();
 }
 
-void DayEntryDialog::formLoad()
+void DayEntryDialog::fillControls()
 {
-    if (mainWindow_)
-        mainWindow_->hide();
     tday_->setText(formatTday(state_.editDay));
     const DayRecord &record = state_.table.record(state_.cursor.slot, state_.cursor.month,
                                                   state_.cursor.day);
@@ -152,6 +123,16 @@ void DayEntryDialog::formLoad()
     }
     tmsg_->setStoredText(boxes.note);
     tmsg_->setFocus();
+    if (!boxes.refusedFromDefault.isEmpty() && !state_.defaultNoteTold) {
+        state_.defaultNoteTold = true;
+        tellRefused(boxes.refusedFromDefault);
+    }
+}
+
+void DayEntryDialog::tellRefused(const QString &refused)
+{
+    platform_.messageBox(noteRefusalMessage(refused), state_.messageTitle, MsgButtons::Ok,
+                         MsgIcon::Information);
 }
 
 void DayEntryDialog::message(const QString &text)
@@ -243,30 +224,6 @@ void DayEntryDialog::Command6_Click()
         return;
     state_.settings.Yukyu = balanceAfterCancel(state_.settings.Yukyu, tmsg_->storedText());
     markDay(kMarkCancelled, CellFill::None);
-}
-
-void DayEntryDialog::Form_Unload()
-{
-    if (unloaded_)
-        return;
-    unloaded_ = true;
-    if (mainWindow_)
-        mainWindow_->show();
-}
-
-void DayEntryDialog::done(int result)
-{
-    Form_Unload();
-    QDialog::done(result);
-}
-
-void DayEntryDialog::closeEvent(QCloseEvent *event)
-{
-    // A visible dialog closes through reject() and so through done(); a
-    // close() before it was ever shown arrives here only.
-    QDialog::closeEvent(event);
-    if (event->isAccepted())
-        Form_Unload();
 }
 
 } // namespace zentak

@@ -3,7 +3,7 @@
 // edited, stored, or marked with a leave kind. It works on the record at the
 // shared cursor and hides the main window while it is open.
 
-#include <QDialog>
+#include "formdialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,14 +18,11 @@ class CellPainter;
 class NoteEdit;
 enum class CellFill;
 
-class DayEntryDialog : public QDialog {
+class DayEntryDialog : public FormDialog {
     Q_OBJECT
 public:
     DayEntryDialog(AppState &state, Platform &platform, RecordStore &store, CellPainter &painter,
                    QWidget *mainWindow, QWidget *parent = nullptr);
-
-    // Fills the boxes from the day being edited (or the clock-out proposal).
-    void formLoad();
 
     QLineEdit *tstim() const { return tstim_; }
     QLineEdit *tetim() const { return tetim_; }
@@ -44,28 +41,22 @@ public slots:
     void Command7_Click(); // 代休
     void iniset();
 
-    // Every way of closing ends here (the buttons, Escape, the window's
-    // close button); the main window comes back once.
-    void done(int result) override;
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Fills the boxes from the day being edited (or the clock-out proposal).
+    void fillControls() override;
 
 private:
     void build();
-    void Form_Unload();
     void message(const QString &text);
+    void tellRefused(const QString &refused);
     // A day without working times, marked with its leave kind, then closed.
     void markDay(const QString &marker, CellFill fill);
     QLineEdit *timeBox(const char *name, double left);
     QPushButton *button(const char *name, const QString &text, double left, double top);
 
     AppState &state_;
-    Platform &platform_;
     RecordStore &store_;
     CellPainter &painter_;
-    QWidget *mainWindow_;
-    bool unloaded_ = false;
 
     QLabel *tday_ = nullptr;
     QLineEdit *tstim_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "fixedtext.h"
 #include "numberformat.h"
+#include "noteedit.h"
 #include "timerules.h"
 #include "windowpos.h"
 
@@ -53,9 +54,10 @@ double balanceValue(const QString &yukyu)
 
 std::optional<QString> paidLeaveRefusal(const QString &yukyu, int index)
 {
-    if (yukyu == QLatin1String("00.0"))
+    const double balance = balanceValue(yukyu);
+    if (balance < 0.5)
         return QStringLiteral("有給休暇残は０日です！");
-    if (yukyu == QLatin1String("00.5") && index == 0)
+    if (balance < 1.0 && index == 0)
         return QStringLiteral("有給休暇残は０．５日です！");
     return std::nullopt;
 }
@@ -105,8 +107,14 @@ DayBoxes boxesForRecord(const DayRecord &record, const Settings &settings)
     b.worked = trimBlanks(record.worked);
     b.kintai = trimBlanks(record.kintai);
     b.note = trimTrailingBlanks(record.note);
-    if (b.note.isEmpty())
-        b.note = trimTrailingBlanks(settings.Sagyo);
+    if (b.note.isEmpty()) {
+        // The default note comes from the settings store, which may have
+        // been edited by hand: it enters the day only as the note box
+        // would take it.
+        const AdmittedNote fromDefault = admitNote(trimTrailingBlanks(settings.Sagyo));
+        b.note = fromDefault.text;
+        b.refusedFromDefault = fromDefault.refused;
+    }
     return b;
 }
 

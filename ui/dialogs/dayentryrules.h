@@ -29,9 +29,10 @@ QString formatBalance(double days);
 double balanceValue(const QString &yukyu);
 
 // Paid leave: the refusal message for the balance, or none when the day can
-// be taken. index 0 is a whole day, 1 half a day. Only the two balances
-// "00.0" and "00.5" are refused; the settings keep every other one a
-// multiple of half a day.
+// be taken. index 0 is a whole day, 1 half a day. The balance is judged by
+// its value, so one that is blank, negative or not in the "00.0" form (a
+// hand-edited store) never goes below zero: below 0.5 nothing can be
+// taken, below 1.0 only half a day.
 std::optional<QString> paidLeaveRefusal(const QString &yukyu, int index);
 QString balanceAfterLeave(const QString &yukyu, int index);
 // The balance after cancelling a day whose note box holds noteText.
@@ -57,6 +58,9 @@ struct DayBoxes {
     QString worked;
     QString kintai;
     QString note;
+    // Characters of the default note kept out of the note box; empty when
+    // the note is the record's own or the default is storable as it is.
+    QString refusedFromDefault;
 };
 DayBoxes boxesForRecord(const DayRecord &record, const Settings &settings);
 // The start box when it is blank: IniTM, or "09:00" when that is blank too.

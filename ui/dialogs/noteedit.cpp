@@ -22,7 +22,42 @@ QString toPlain(QString text)
     return text;
 }
 
+// The longest start of a plain text that stores in `room` characters, by
+// whole characters, a line break costing two.
+QString fittedTo(const QString &text, int room)
+{
+    QString fitted;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const int cost = text[i] == QLatin1Char('\n') ? 2 : 1;
+        if (cost > room)
+            break;
+        fitted += text.mid(i, len);
+        room -= cost;
+        i += len;
+    }
+    return fitted;
+}
+
 } // namespace
+
+AdmittedNote admitNote(const QString &stored)
+{
+    const QString plain = toPlain(stored);
+    AdmittedNote out;
+    out.refused = unstorableCharacters(plain);
+    const QString kept = out.refused.isEmpty() ? plain : withoutCharacters(plain, out.refused);
+    out.text = fittedTo(kept, NoteEdit::kMaxStored);
+    out.text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return out;
+}
+
+QString noteRefusalMessage(const QString &refused)
+{
+    return QStringLiteral("作業内容に使えない文字があります：「%1」\n"
+                          "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
+        .arg(refused);
+}
 
 NoteEdit::NoteEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -57,19 +92,8 @@ QString NoteEdit::admit(const QString &incoming)
 {
     const QString plain = toPlain(incoming);
     const QString refused = unstorableCharacters(plain);
-    QString text = refused.isEmpty() ? plain : withoutCharacters(plain, refused);
-    // Cut to the room left, by whole characters.
-    int room = roomAtCursor();
-    QString fitted;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const int cost = text[i] == QLatin1Char('\n') ? 2 : 1;
-        if (cost > room)
-            break;
-        fitted += text.mid(i, len);
-        room -= cost;
-        i += len;
-    }
+    const QString text = refused.isEmpty() ? plain : withoutCharacters(plain, refused);
+    const QString fitted = fittedTo(text, roomAtCursor());
     if (!refused.isEmpty() && onRefused_)
         onRefused_(refused);
     return fitted;

@@ -10,6 +10,8 @@
 #include "dayentrydialog.h"
 #include "monthreport.h"
 #include "numberformat.h"
+#include "formdialog.h"
+#include "menucommands.h"
 #include "platform.h"
 #include "recordstore.h"
 #include "monthoutput.h"
@@ -42,12 +44,7 @@ MainWindow::MainWindow(AppState &state, Platform &platform, RecordStore &store)
     : state_(state), platform_(platform), store_(store)
 {
     setObjectName(QStringLiteral("Form1"));
-    scale_.x = static_cast<double>(roundHalfEven(platform_.twipsPerPixelX()));
-    scale_.y = static_cast<double>(roundHalfEven(platform_.twipsPerPixelY()));
-    if (scale_.x <= 0)
-        scale_.x = 15;
-    if (scale_.y <= 0)
-        scale_.y = 15;
+    scale_ = screenScale(platform_);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -85,11 +82,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenu()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("MNUFILE"));
-    QAction *exit = file->addAction(QStringLiteral("終了(&X)  Ctrl+X"));
-    exit->setObjectName(QStringLiteral("MNUFILEEXIT"));
-    connect(exit, &QAction::triggered, this, &MainWindow::MNUFILEEXIT_Click);
+    menu_ = new MenuCommands(state_, platform_, this);
+    connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::MNUFILEEXIT_Click);
 }
 
 void MainWindow::buildSummaryStrip(QWidget *client)
@@ -238,15 +232,20 @@ void MainWindow::MNUFILEEXIT_Click()
 
 void MainWindow::MNUFILESET_Click()
 {
-    // The settings dialog opens here once it exists.
+    menu_->MNUFILESET_Click();
 }
 
 void MainWindow::bringForward()
 {
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    // While a dialog is open the main window is hidden: the dialog is what
+    // comes forward.
+    QWidget *front = FormDialog::openDialog();
+    if (!front)
+        front = this;
+    if (front->isMinimized())
+        front->showNormal();
+    front->raise();
+    front->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -323,9 +322,7 @@ void MainWindow::Command2_Click()
 void MainWindow::openDayEntry()
 {
     auto *dialog = new DayEntryDialog(state_, platform_, store_, *calendar_, this);
-    dialog->formLoad();
-    centerform(this, dialog, platform_);
-    dialog->show();
+    openForm(dialog, this, platform_);
     emit dayEntryOpened(dialog);
 }
 

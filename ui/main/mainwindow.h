@@ -15,6 +15,7 @@ struct AppState;
 class Platform;
 class RecordStore;
 class CalendarPanel;
+class MenuCommands;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
 
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *command2() const { return command2_; }
+    MenuCommands *menu() const { return menu_; }
     const TwipScale &scale() const { return scale_; }
     // Left and top in twips that the start-up moved the window to.
     int startLeft() const { return startLeft_; }
@@ -74,6 +76,7 @@ private:
     RecordStore &store_;
     TwipScale scale_;
     CalendarPanel *calendar_ = nullptr;
+    MenuCommands *menu_ = nullptr;
     QPushButton *command2_ = nullptr;
     QLabel *msum_ = nullptr;
     QLabel *kensu_ = nullptr;

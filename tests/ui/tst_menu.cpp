@@ -1,0 +1,293 @@
+// The menu bar of the main window: its tree, its access keys, the desk
+// accessories, the version message and the fortune of the day.
+
+#include "appstate.h"
+#include "fortune.h"
+#include "mainwindow.h"
+#include "menucommands.h"
+#include "recordstore.h"
+#include "scriptedplatform.h"
+#include "versionmessage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace zentak;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Zentak  Ver1.3.0");
+
+QString boxOf(const RecordedBox &b)
+{
+    return QStringLiteral("%1|%2|%3|%4").arg(b.text, b.title).arg(int(b.buttons)).arg(int(b.icon));
+}
+QString informed(const QString &text)
+{
+    return QStringLiteral("%1|%2|%3|%4").arg(text, kTitle).arg(int(MsgButtons::Ok)).arg(int(MsgIcon::Information));
+}
+
+// "name caption" of each entry of a menu, a separator as "name -".
+QStringList entries(const QList<QAction *> &actions)
+{
+    QStringList out;
+    for (QAction *a : actions)
+        out << a->objectName() + u' ' + (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+// Starts of the programs named in `refusing` fail.
+class AccessoryPlatform : public ScriptedPlatform {
+public:
+    QStringList refusing;
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        ScriptedPlatform::startProgram(program, arguments);
+        return !refusing.contains(program);
+    }
+};
+
+} // namespace
+
+class TestMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuTree();
+    void accessKeys();
+    void accessories_data();
+    void accessories();
+    void platformNames_data();
+    void platformNames();
+    void versionMessage();
+    void fortune_data();
+    void fortune();
+
+private:
+    void startWindow();
+    QAction *action(const char *name) const { return w_->findChild<QAction *>(QLatin1String(name)); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<AccessoryPlatform> p_;
+    std::unique_ptr<AppState> s_;
+    std::unique_ptr<RecordStore> store_;
+    std::unique_ptr<MainWindow> w_;
+};
+
+void TestMenu::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    p_ = std::make_unique<AccessoryPlatform>();
+    p_->folder = dir_->path();
+    p_->systemDir = dir_->filePath(QStringLiteral("bin"));
+    s_ = std::make_unique<AppState>();
+    store_ = std::make_unique<RecordStore>(*s_, *p_);
+}
+
+void TestMenu::cleanup()
+{
+    w_.reset();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        delete top;
+}
+
+void TestMenu::startWindow()
+{
+    w_ = std::make_unique<MainWindow>(*s_, *p_, *store_);
+    w_->Form_Load();
+    w_->show();
+    QApplication::setActiveWindow(w_.get());
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+}
+
+void TestMenu::menuTree()
+{
+    startWindow();
+    const QList<QAction *> bar = w_->menuBar()->actions();
+    QCOMPARE(entries(bar), QStringList({"MNUFILE ﾌｧｲﾙ(&F)", "MNUFILEDIT 整備(&E)", "MNUFILBUN 文具(&B)"}));
+    QVERIFY(bar[0]->menu());
+    QVERIFY(!bar[1]->menu()); // a command on the bar, no submenu
+    QVERIFY(bar[2]->menu());
+    QCOMPARE(entries(bar[0]->menu()->actions()),
+             QStringList({"MNUFILESET 設定(&S)  Ctrl+S", "MNUSEPERATOR -", "MNUFILEUN 今日 の運勢(&T)",
+                          "MNUFILEABOUT ﾊﾞｰｼﾞｮﾝ情報(&A)", "MNUSEPERATOR1 -", "MNUFILEEXIT 終了(&X)  Ctrl+X"}));
+    QCOMPARE(entries(bar[2]->menu()->actions()), QStringList({"MNUFILCALC 電卓(&C)", "MNUFILNOTE メモ帳(&N)"}));
+
+    // The exit item ends the program through the shutdown.
+    action("MNUFILEEXIT")->trigger();
+    QVERIFY(w_->hasShutDown());
+}
+
+void TestMenu::accessKeys()
+{
+    startWindow();
+    QSignalSpy edit(action("MNUFILEDIT"), &QAction::triggered);
+    QTest::keyClick(w_.get(), Qt::Key_E, Qt::AltModifier);
+    QCOMPARE(edit.count(), 1);
+    QVERIFY(!QApplication::activePopupWidget()); // acted at once, nothing opened
+
+    QMenu *file = w_->findChild<QMenu *>(QStringLiteral("MNUFILE"));
+    QTest::keyClick(w_.get(), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(file->isVisible());
+    QCOMPARE(QApplication::activePopupWidget(), file);
+    file->close();
+
+    QMenu *tools = w_->findChild<QMenu *>(QStringLiteral("MNUFILBUN"));
+    QTest::keyClick(w_.get(), Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY(tools->isVisible());
+    tools->close();
+    QCOMPARE(edit.count(), 1);
+    QVERIFY(p_->boxes.isEmpty());
+    QVERIFY(p_->started.isEmpty());
+}
+
+void TestMenu::accessories_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("present");  // programs put into the system directory
+    QTest::addColumn<QStringList>("refusing"); // present, but their start fails
+    QTest::addColumn<QStringList>("tried");    // programs asked to start, in order
+    QTest::addColumn<QString>("message");      // after the directory; empty: none
+    QTest::newRow("calculator, the first present of the list")
+        << "MNUFILCALC" << QStringList{"xcalc", "kcalc"} << QStringList{} << QStringList{"kcalc"} << "";
+    QTest::newRow("calculator, none present")
+        << "MNUFILCALC" << QStringList{"gnome-text-editor", "calc"} << QStringList{} << QStringList{}
+        << "に電卓は存在しません。";
+    QTest::newRow("calculator that will not start gives way")
+        << "MNUFILCALC" << QStringList{"galculator", "qalculate-gtk"} << QStringList{"galculator"}
+        << QStringList{"galculator", "qalculate-gtk"} << "";
+    QTest::newRow("text editor, the first present of the list")
+        << "MNUFILNOTE" << QStringList{"xed", "mousepad"} << QStringList{} << QStringList{"mousepad"} << "";
+    QTest::newRow("text editor, none present")
+        << "MNUFILNOTE" << QStringList{"gnome-calculator", "notepad"} << QStringList{} << QStringList{}
+        << "にメモ帳は存在しません。";
+    QTest::newRow("text editor, none will start")
+        << "MNUFILNOTE" << QStringList{"gedit"} << QStringList{"gedit"} << QStringList{"gedit"}
+        << "/geditを起動できませんでした。";
+}
+
+void TestMenu::accessories()
+{
+    QFETCH(QString, item);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, refusing);
+    QFETCH(QStringList, tried);
+    QFETCH(QString, message);
+    QVERIFY(QDir().mkpath(p_->systemDir));
+    for (const QString &name : present) {
+        QFile f(p_->systemDir + u'/' + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    for (const QString &name : refusing)
+        p_->refusing << p_->systemDir + u'/' + name;
+    startWindow();
+    action(qPrintable(item))->trigger();
+    QStringList started;
+    for (const StartedProgram &s : p_->started) {
+        QVERIFY(s.arguments.isEmpty());
+        started << s.program.mid(p_->systemDir.size() + 1);
+    }
+    QCOMPARE(started, tried);
+    if (message.isEmpty()) {
+        QVERIFY(p_->boxes.isEmpty());
+    } else {
+        QCOMPARE(p_->boxes.size(), 1);
+        QCOMPARE(boxOf(p_->boxes[0]), informed(p_->systemDir + message));
+    }
+}
+
+void TestMenu::platformNames_data()
+{
+    QTest::addColumn<int>("platformId");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("1, 0") << 1 << 0 << "Win95";
+    QTest::newRow("1, 10") << 1 << 10 << "Win98";
+    QTest::newRow("1, 90") << 1 << 90 << "Winme ?";
+    QTest::newRow("1, 1") << 1 << 1 << "Winme ?";
+    QTest::newRow("2, 0") << 2 << 0 << "WinNT";
+    QTest::newRow("2, 10") << 2 << 10 << "WinNT";
+    QTest::newRow("2, 51") << 2 << 51 << "WinNT";
+    QTest::newRow("0, 10") << 0 << 10 << "";
+    QTest::newRow("3, 0") << 3 << 0 << "";
+    QTest::newRow("-1, 0") << -1 << 0 << "";
+    QTest::newRow("Linux, 1") << kPlatformLinux << 1 << "Linux";
+    QTest::newRow("Linux, 0") << kPlatformLinux << 0 << "Linux";
+}
+
+void TestMenu::platformNames()
+{
+    QFETCH(int, platformId);
+    QFETCH(int, minor);
+    QFETCH(QString, name);
+    QCOMPARE(platformName(platformId, minor), name);
+    // Each row ends the message of the menu item.
+    p_->versionInfo = {4, minor, platformId};
+    startWindow();
+    action("MNUFILEABOUT")->trigger();
+    QCOMPARE(p_->boxes.size(), 1);
+    QCOMPARE(boxOf(p_->boxes[0]).section(u'|', 1), informed({}).section(u'|', 1));
+    QVERIFY(p_->boxes[0].text.endsWith(QStringLiteral("\nWindows Version : 4.%1 Platform : %2").arg(minor).arg(name)));
+}
+
+void TestMenu::versionMessage()
+{
+    startWindow();
+    p_->versionInfo = {6, 1, kPlatformLinux};
+    action("MNUFILEABOUT")->trigger();
+    QCOMPARE(p_->boxes.size(), 1);
+    QCOMPARE(boxOf(p_->boxes[0]),
+             informed(QStringLiteral("Zentak  Ver1.3.0\nカレンダー付きZentak\n\r\n"
+                                     "Copyright (C) Zentak の開発者\nWindows Version : 6.1 Platform : Linux")));
+    // Only the mode "1" shows anything.
+    w_->menu()->showver(QStringLiteral("0"));
+    w_->menu()->showver(QString());
+    QCOMPARE(p_->boxes.size(), 1);
+}
+
+void TestMenu::fortune_data()
+{
+    QTest::addColumn<double>("random");
+    QTest::addColumn<QString>("text");
+    const QString kichi = QStringLiteral("今日は「吉」です。  ");
+    const QString suekichi = QStringLiteral("今日は「末吉」です。  ");
+    const QString expected[15] = {kichi, kichi, kichi, kichi, suekichi, suekichi,
+                                  QStringLiteral("今日は「小吉」です。  "), QStringLiteral("今日は「中吉」です。  "),
+                                  QStringLiteral("今日は「大吉」です。  (*^o^*)"),
+                                  QStringLiteral("今日は「大凶」です。  σ(^_^;)?"),
+                                  kichi, kichi, kichi, kichi, suekichi};
+    for (int v = 0; v < 15; ++v)
+        QTest::addRow("v = %d", v) << (v + 0.5) / 15.0 << expected[v];
+    QTest::newRow("r = 0") << 0.0 << kichi;
+    // Narrowed to single precision this rounds up to 1: held just below it.
+    QTest::newRow("r a double just below 1") << std::nextafter(1.0, 0.0) << suekichi;
+    QTest::newRow("r the largest single below 1") << double(std::nextafter(1.0f, 0.0f)) << suekichi;
+    // r is a single: a double just below 8/15 (v = 7 in double precision)
+    // narrows to the single nearest 8/15, which lies above it.
+    QTest::newRow("r a double just below 8/15") << std::nextafter(8.0 / 15.0, 0.0)
+                                               << QStringLiteral("今日は「大吉」です。  (*^o^*)");
+}
+
+void TestMenu::fortune()
+{
+    QFETCH(double, random);
+    QFETCH(QString, text);
+    startWindow();
+    p_->randoms.enqueue(random);
+    action("MNUFILEUN")->trigger();
+    QCOMPARE(p_->boxes.size(), 1);
+    QCOMPARE(boxOf(p_->boxes[0]), informed(text));
+    QVERIFY(p_->randoms.isEmpty()); // one draw a click
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"

@@ -1,0 +1,42 @@
+#include "accessories.h"
+
+#include "platform.h"
+
+namespace zentak {
+
+QStringList accessoryCandidates(Accessory which)
+{
+    if (which == Accessory::Calculator)
+        return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
+                QStringLiteral("mate-calc"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+    return {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"),
+            QStringLiteral("kwrite"), QStringLiteral("mousepad"), QStringLiteral("pluma"),
+            QStringLiteral("xed")};
+}
+
+QStringList presentAccessories(Platform &platform, const QString &dir, Accessory which)
+{
+    QString prefix = dir;
+    if (!prefix.endsWith(QLatin1Char('/')))
+        prefix += QLatin1Char('/');
+    QStringList present;
+    for (const QString &name : accessoryCandidates(which)) {
+        const QString path = prefix + name;
+        if (platform.fileExists(path))
+            present << path;
+    }
+    return present;
+}
+
+QString accessoryMissingMessage(const QString &dir, Accessory which)
+{
+    return dir + (which == Accessory::Calculator ? QStringLiteral("に電卓は存在しません。")
+                                                 : QStringLiteral("にメモ帳は存在しません。"));
+}
+
+QString accessoryNotStartedMessage(const QString &path)
+{
+    return path + QStringLiteral("を起動できませんでした。");
+}
+
+} // namespace zentak

@@ -1,0 +1,19 @@
+#pragma once
+// The fortune of the day: a weighted draw from ten entries.
+
+#include <QString>
+
+namespace zentak {
+
+// r in single precision from a draw of the generator in [0, 1): a double
+// just below 1 can round up to 1 when narrowed, so it is held at the
+// largest single below 1.
+float fortuneDraw(double random);
+// v = the integer part of r × 15, the product taken exactly: 0 to 14.
+int fortuneValue(float r);
+// The entry of the table for v: its last decimal digit.
+int fortuneIndex(int v);
+// "今日は「…」です。  " with the face of entries 8 and 9.
+QString fortuneText(int index);
+
+} // namespace zentak
