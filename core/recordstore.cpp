@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace zentak {
 
@@ -103,6 +104,26 @@ bool RecordStore::keepOriginal()
         return false;
     }
     return false;
+}
+
+RecordStore::Kept RecordStore::keepBeforeErase()
+{
+    Kept kept;
+    const QString path = dataFilePath();
+    if (!QFileInfo(path).isFile())
+        return kept;
+    bool read = false;
+    const QByteArray bytes = readAll(path, &read);
+    const QString copy = path + QStringLiteral(".bak");
+    QSaveFile out(copy);
+    if (!read || !out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || out.write(bytes) != bytes.size() || !out.commit()) {
+        out.cancelWriting();
+        kept.ok = false;
+        return kept;
+    }
+    kept.path = copy;
+    return kept;
 }
 
 void RecordStore::tableChanged()

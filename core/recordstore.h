@@ -39,6 +39,16 @@ public:
 
     bool lastWriteFailed() const { return lastWriteFailed_; }
 
+    // Before a change that removes many records at once (a year erased):
+    // the data file as it is now, copied to Zentak.txt.bak (replacing an
+    // earlier copy). path is empty when there was no file to keep; ok is
+    // false when the copy could not be made.
+    struct Kept {
+        bool ok = true;
+        QString path;
+    };
+    Kept keepBeforeErase();
+
 private:
     bool write();
     bool keepOriginal();

@@ -82,7 +82,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenu()
 {
-    menu_ = new MenuCommands(state_, platform_, this);
+    menu_ = new MenuCommands(state_, platform_, store_, this);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::MNUFILEEXIT_Click);
 }
 

@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "centerform.h"
 #include "fortune.h"
+#include "maintenancedialog.h"
 #include "platform.h"
 #include "settingsdialog.h"
 #include "versionmessage.h"
@@ -13,8 +14,9 @@
 
 namespace zentak {
 
-MenuCommands::MenuCommands(AppState &state, Platform &platform, QMainWindow *mainWindow)
-    : QObject(mainWindow), state_(state), platform_(platform), mainWindow_(mainWindow)
+MenuCommands::MenuCommands(AppState &state, Platform &platform, RecordStore &store,
+                           QMainWindow *mainWindow)
+    : QObject(mainWindow), state_(state), platform_(platform), store_(store), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("menuCommands"));
     buildMenu();
@@ -68,7 +70,9 @@ void MenuCommands::MNUFILESET_Click()
 
 void MenuCommands::MNUFILEDIT_Click()
 {
-    // The maintenance dialog opens here, the same way as the settings.
+    auto *dialog = new MaintenanceDialog(state_, platform_, store_, mainWindow_);
+    openForm(dialog, mainWindow_, platform_);
+    emit dialogOpened(dialog);
 }
 
 void MenuCommands::MNUFILEUN_Click()

@@ -13,12 +13,13 @@ namespace zentak {
 
 struct AppState;
 class Platform;
+class RecordStore;
 
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
     // Builds the menu tree on the window's menu bar.
-    MenuCommands(AppState &state, Platform &platform, QMainWindow *mainWindow);
+    MenuCommands(AppState &state, Platform &platform, RecordStore &store, QMainWindow *mainWindow);
 
     // Runs the version query and picks the platform name; builds and shows
     // the message only for the mode "1" (in any letter case).
@@ -45,6 +46,7 @@ private:
 
     AppState &state_;
     Platform &platform_;
+    RecordStore &store_;
     QMainWindow *mainWindow_;
 };
 

@@ -1,0 +1,288 @@
+// The maintenance dialog opened from the real main window: the year's month
+// totals, the month outputs, and the deletion of a year with the data file
+// kept beside it.
+
+#include "appstate.h"
+#include "calendarpanel.h"
+#include "datafile.h"
+#include "daylabel.h"
+#include "maintenancedialog.h"
+#include "mainwindow.h"
+#include "menucommands.h"
+#include "recordstore.h"
+#include "scriptedplatform.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zentak;
+
+namespace {
+
+QByteArray sjis(const QString &s)
+{
+    QStringEncoder e("windows-31j");
+    return e.encode(s);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QString record(const QString &date, const QString &kintai, const QString &note = QStringLiteral("作業"))
+{
+    return QStringLiteral("\"%1\",\"月\",\"09:00\",\"18:00\",\"08:00\",\"%2\",\"%3\"\r\n").arg(date, kintai, note);
+}
+
+QString monthOf(int year, int month, int days, const QString &kintai)
+{
+    QString s;
+    for (int d = 1; d <= days; ++d)
+        s += record(QStringLiteral("%1/%2/%3").arg(year).arg(month, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0')),
+                    kintai);
+    return s;
+}
+
+} // namespace
+
+class TestMaintenance : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensOnTheCurrentYearByAltE();
+    void monthTotals_data();
+    void monthTotals();
+    void yearsThatShareASlotShowTheSameTotals();
+    void outputButtonWritesItsMonth();
+    void deletionAnsweredNoChangesNothing();
+    void deletingAYearErasesItsSlotAndKeepsTheFile();
+    void deletingAYearWithoutRecordsStillAsksAndWrites();
+
+private:
+    void start(const QString &data = QString());
+    MaintenanceDialog *open();
+    void choose(int year) { dlg_->Tyear()->setCurrentText(QString::number(year)); }
+    QString path(const char *name) const { return dir_->filePath(QLatin1String(name)); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPlatform> p_;
+    std::unique_ptr<AppState> s_;
+    std::unique_ptr<RecordStore> store_;
+    std::unique_ptr<MainWindow> w_;
+    QPointer<MaintenanceDialog> dlg_;
+};
+
+void TestMaintenance::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    p_ = std::make_unique<ScriptedPlatform>();
+    p_->folder = dir_->path();
+    p_->clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+    p_->screen = QSize(1280, 1024);
+    s_ = std::make_unique<AppState>();
+    store_ = std::make_unique<RecordStore>(*s_, *p_);
+}
+
+void TestMaintenance::cleanup()
+{
+    w_.reset();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        delete top;
+}
+
+void TestMaintenance::start(const QString &data)
+{
+    if (!data.isEmpty()) {
+        QFile f(path("Zentak.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(sjis(data));
+    }
+    w_ = std::make_unique<MainWindow>(*s_, *p_, *store_);
+    w_->Form_Load();
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+}
+
+MaintenanceDialog *TestMaintenance::open()
+{
+    QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
+    w_->findChild<QAction *>(QStringLiteral("MNUFILEDIT"))->trigger();
+    if (opened.count() != 1)
+        return nullptr;
+    dlg_ = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    return dlg_;
+}
+
+void TestMaintenance::opensOnTheCurrentYearByAltE()
+{
+    start(monthOf(2026, 5, 3, QStringLiteral("08.00")));
+    QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
+    QApplication::setActiveWindow(w_.get());
+    QTest::keyClick(w_.get(), Qt::Key_E, Qt::AltModifier);
+    QCOMPARE(opened.count(), 1);
+    dlg_ = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    QVERIFY(dlg_);
+    QCOMPARE(dlg_->windowTitle(), QStringLiteral("Zentakの整備"));
+    QVERIFY(!w_->isVisible());
+    QStringList years;
+    for (int i = 0; i < dlg_->Tyear()->count(); ++i)
+        years << dlg_->Tyear()->itemText(i);
+    QCOMPARE(years, QStringList({"2023", "2024", "2025", "2026", "2027", "2028", "2029"}));
+    QCOMPARE(dlg_->Tyear()->currentText(), QStringLiteral("2026"));
+    QVERIFY(!dlg_->Tyear()->isEditable());
+    QCOMPARE(dlg_->tmonth(5)->text(), QStringLiteral("24.00"));
+    QCOMPARE(dlg_->tmonth(4)->text(), QStringLiteral("0.00"));
+    QVERIFY(dlg_->prtcmd(5)->isEnabled());
+    QVERIFY(!dlg_->prtcmd(4)->isEnabled());
+    QCOMPARE(dlg_->prtcmd(12)->text(), QStringLiteral("12月出力"));
+
+    QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(dlg_.isNull());
+    QVERIFY(w_->isVisible());
+    QVERIFY(p_->boxes.isEmpty());
+}
+
+void TestMaintenance::monthTotals_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("leave days only")
+        << record("2026/03/02", "00.00", "有給休暇（１日）") + record("2026/03/03", "00.00", "休日")
+        << "0.00" << false;
+    QTest::newRow("1234.5 hours") << monthOf(2026, 3, 12, "99.75") + record("2026/03/20", "37.50")
+                                  << "1,234.50" << true;
+    QTest::newRow("a quarter hour") << record("2026/03/02", "00.25") << "0.25" << true;
+}
+
+void TestMaintenance::monthTotals()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, shown);
+    QFETCH(bool, enabled);
+    start(data);
+    QVERIFY(open());
+    QCOMPARE(dlg_->tmonth(3)->text(), shown);
+    QCOMPARE(dlg_->prtcmd(3)->isEnabled(), enabled);
+}
+
+void TestMaintenance::yearsThatShareASlotShowTheSameTotals()
+{
+    start(monthOf(2026, 7, 2, "08.00") + monthOf(2025, 7, 1, "08.00"));
+    QVERIFY(open());
+    for (int year : {2023, 2029, 2026}) {
+        choose(year);
+        QCOMPARE(dlg_->tmonth(7)->text(), QStringLiteral("16.00"));
+    }
+    choose(2025);
+    QCOMPARE(dlg_->tmonth(7)->text(), QStringLiteral("8.00"));
+}
+
+void TestMaintenance::outputButtonWritesItsMonth()
+{
+    start(monthOf(2026, 7, 2, "08.00"));
+    p_->associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
+    QVERIFY(open());
+    choose(2023);
+    QTest::mouseClick(dlg_->prtcmd(7), Qt::LeftButton);
+    // The chosen year's name, the slot's real dates.
+    const QByteArray report = readFile(path("202307.txt"));
+    QVERIFY(report.contains("\"2026/07/01\""));
+    QVERIFY(report.contains("\"2026/07/02\""));
+    QCOMPARE(p_->started.size(), 1);
+    QCOMPARE(p_->started[0].arguments, QStringList{path("202307.txt")});
+    QVERIFY(dlg_->isVisible());
+}
+
+void TestMaintenance::deletionAnsweredNoChangesNothing()
+{
+    const QString data = monthOf(2026, 12, 3, "08.00");
+    start(data);
+    QVERIFY(open());
+    p_->answers.enqueue(MsgAnswer::No);
+    QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
+    QCOMPARE(p_->boxes.size(), 1);
+    QCOMPARE(p_->boxes[0].text, QStringLiteral("勤怠を削除しますか？"));
+    QCOMPARE(p_->boxes[0].icon, MsgIcon::Question);
+    QCOMPARE(p_->boxes[0].buttons, MsgButtons::YesNo);
+    QVERIFY(!s_->dataChanged && !s_->calendarStale && !s_->summaryStale);
+    QCOMPARE(dlg_->tmonth(12)->text(), QStringLiteral("24.00"));
+    QVERIFY(s_->table.inUse(yearSlot(2026), 12, 1));
+    QCOMPARE(readFile(path("Zentak.txt")), sjis(data));
+    QVERIFY(!QFile::exists(path("Zentak.txt.bak")));
+}
+
+void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
+{
+    const QString other = monthOf(2025, 12, 2, "07.00") + monthOf(2024, 12, 1, "06.00");
+    const QString data = monthOf(2026, 12, 3, "08.00") + record("2026/12/05", "00.00", "有給休暇（１日）") + other;
+    p_->store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
+                     QStringLiteral("10.0"));
+    start(data);
+    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("msum"))->text(), QStringLiteral("24.00"));
+    QVERIFY(open());
+    choose(2023);
+    p_->answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
+
+    QCOMPARE(p_->boxes.size(), 2);
+    QVERIFY(p_->boxes[1].text.startsWith(QStringLiteral("削除完了！")));
+    QVERIFY(p_->boxes[1].text.contains(QStringLiteral("Zentak.txt.bak")));
+    QCOMPARE(p_->boxes[1].icon, MsgIcon::Information);
+    for (int m = 1; m <= 12; ++m) {
+        QCOMPARE(dlg_->tmonth(m)->text(), QStringLiteral("0.00"));
+        QVERIFY(!dlg_->prtcmd(m)->isEnabled());
+    }
+    QVERIFY(s_->dataChanged && s_->calendarStale && s_->summaryStale);
+    QCOMPARE(s_->settings.Yukyu, QStringLiteral("10.0"));
+    QVERIFY(s_->table.inUse(yearSlot(2025), 12, 1));
+    QVERIFY(s_->table.inUse(yearSlot(2024), 12, 1));
+
+    // The file as it was is kept beside it, and the change is in the file.
+    QCOMPARE(readFile(path("Zentak.txt.bak")), sjis(data));
+    const QByteArray written = readFile(path("Zentak.txt"));
+    QVERIFY(!written.contains("2026/"));
+    QVERIFY(written.contains("2025/12/02") && written.contains("2024/12/01"));
+
+    // Back in the main window: the month of the erased slot is empty.
+    QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    QVERIFY(w_->isVisible());
+    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("msum"))->text(), QStringLiteral("0.00"));
+    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("kensu"))->text(), QStringLiteral("0.0"));
+    for (int i = 0; i < 42; ++i)
+        QVERIFY(!w_->calendar()->dayLabel(i)->opaque());
+    QVERIFY(!s_->calendarStale && !s_->summaryStale);
+
+    w_->close();
+    const QByteArray atExit = readFile(path("Zentak.txt"));
+    QVERIFY(!atExit.contains("2026/"));
+    QCOMPARE(readFile(path("Zentak.txt.bak")), sjis(data));
+}
+
+void TestMaintenance::deletingAYearWithoutRecordsStillAsksAndWrites()
+{
+    start(monthOf(2026, 12, 1, "08.00"));
+    QVERIFY(open());
+    choose(2027);
+    p_->answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
+    QCOMPARE(p_->boxes.size(), 2);
+    QVERIFY(p_->boxes[1].text.startsWith(QStringLiteral("削除完了！")));
+    QVERIFY(s_->dataChanged);
+    QVERIFY(s_->table.inUse(yearSlot(2026), 12, 1));
+}
+
+QTEST_MAIN(TestMaintenance)
+#include "tst_maintenance.moc"
