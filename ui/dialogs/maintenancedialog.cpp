@@ -42,6 +42,9 @@ void MaintenanceDialog::build()
     tyear_ = new QComboBox(this);
     tyear_->setObjectName(QStringLiteral("Tyear"));
     tyear_->setEditable(false);
+    // A narrow arrow, so that the four digits of the year fit in the box.
+    tyear_->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; padding-right: 0px; }"
+                                         "QComboBox::drop-down { width: 13px; }"));
     placeTwips(tyear_, 75, 45, 705, 330);
 
     auto *label2 = new QLabel(QStringLiteral("年"), this);
