@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QFile>
@@ -69,8 +70,7 @@ public:
     void stop()
     {
         window.reset();
-        for (QWidget *top : QApplication::topLevelWidgets())
-            delete top;
+        test::deleteWindows();
         store.reset();
         state.reset();
     }

@@ -11,6 +11,7 @@
 #include "menucommands.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -97,8 +98,7 @@ void TestMaintenance::init()
 void TestMaintenance::cleanup()
 {
     w_.reset();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        delete top;
+    test::deleteWindows();
 }
 
 void TestMaintenance::start(const QString &data)

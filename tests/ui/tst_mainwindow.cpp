@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -100,8 +101,7 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     w_.reset();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        delete top;
+    test::deleteWindows();
 }
 
 void TestMainWindow::startWindow()

@@ -3,10 +3,12 @@
 
 #include "appstate.h"
 #include "fortune.h"
+#include "formdialog.h"
 #include "mainwindow.h"
 #include "menucommands.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
+#include "windows.h"
 #include "versionmessage.h"
 
 #include <QApplication>
@@ -96,8 +98,7 @@ void TestMenu::init()
 void TestMenu::cleanup()
 {
     w_.reset();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        delete top;
+    test::deleteWindows();
 }
 
 void TestMenu::startWindow()
@@ -134,6 +135,10 @@ void TestMenu::accessKeys()
     QTest::keyClick(w_.get(), Qt::Key_E, Qt::AltModifier);
     QCOMPARE(edit.count(), 1);
     QVERIFY(!QApplication::activePopupWidget()); // acted at once, nothing opened
+    // It opened the maintenance dialog; back to the main window.
+    QVERIFY(FormDialog::openDialog());
+    FormDialog::openDialog()->close();
+    QVERIFY(w_->isVisible());
 
     QMenu *file = w_->findChild<QMenu *>(QStringLiteral("MNUFILE"));
     QTest::keyClick(w_.get(), Qt::Key_F, Qt::AltModifier);

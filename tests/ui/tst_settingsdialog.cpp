@@ -12,6 +12,7 @@
 #include "placementmath.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
+#include "windows.h"
 #include "settingsdialog.h"
 
 #include <QApplication>
@@ -143,8 +144,7 @@ void TestSettingsDialog::init()
 void TestSettingsDialog::cleanup()
 {
     w_.reset();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        delete top;
+    test::deleteWindows();
 }
 
 void TestSettingsDialog::startWindow()
