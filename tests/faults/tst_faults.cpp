@@ -79,6 +79,23 @@ private:
 
 enum class Fault { ReadOnly, Halfway, NoRoom };
 
+// The fault, for the life of this object: the folder read-only, or writes
+// failing past half of `size` bytes, or at the first byte.
+class FaultScope {
+public:
+    FaultScope(Fault fault, const QString &folder, qint64 size)
+    {
+        if (fault == Fault::ReadOnly)
+            readOnly_.emplace(folder);
+        else
+            limit_.emplace(fault == Fault::Halfway ? rlim_t(size / 2) : rlim_t(0));
+    }
+
+private:
+    std::optional<ReadOnlyFolder> readOnly_;
+    std::optional<FileSizeLimit> limit_;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Fault)
@@ -140,12 +157,7 @@ void TestFaults::dataFile()
     store.load();
     s.table.setField(1, 1, 1, Field::Note, QStringLiteral("changed"));
     {
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<FileSizeLimit> limit;
-        if (fault == Fault::ReadOnly)
-            readOnly.emplace(folder_);
-        else
-            limit.emplace(fault == Fault::Halfway ? rlim_t(previous.size() / 2) : rlim_t(0));
+        const FaultScope faultScope(fault, folder_, previous.size());
         store.tableChanged();
     }
     QVERIFY(store.lastWriteFailed());
@@ -176,12 +188,7 @@ void TestFaults::report()
     const QByteArray previous = readFile(report);
     faults::fillTable(s.table, 2);
     {
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<FileSizeLimit> limit;
-        if (fault == Fault::ReadOnly)
-            readOnly.emplace(folder_);
-        else
-            limit.emplace(fault == Fault::Halfway ? rlim_t(previous.size() / 2) : rlim_t(0));
+        const FaultScope faultScope(fault, folder_, previous.size());
         QVERIFY(!writeMonthReport(s, p, 2025, 5));
     }
     QCOMPARE(p.boxes.size(), 1);
@@ -214,12 +221,7 @@ void TestFaults::settingsStore()
     RecordStore store(s, p);
     store.load();
     {
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<FileSizeLimit> limit;
-        if (fault == Fault::ReadOnly)
-            readOnly.emplace(folder_);
-        else
-            limit.emplace(fault == Fault::Halfway ? rlim_t(previous.size() / 2) : rlim_t(0));
+        const FaultScope faultScope(fault, folder_, previous.size());
         QVERIFY(!rinisave(p, s.settings));
         // The balance written through with a change of the table.
         s.table.setField(1, 1, 1, Field::Date, QStringLiteral("2026/01/01"));
