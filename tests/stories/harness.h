@@ -58,6 +58,8 @@ public:
         window = std::make_unique<MainWindow>(*state, platform, *store);
         window->Form_Load();
         window->show();
+        QApplication::setActiveWindow(window.get());
+        QTest::qWaitForWindowActive(window.get());
         return *window;
     }
 

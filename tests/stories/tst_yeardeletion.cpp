@@ -1,0 +1,76 @@
+// A year erased in the maintenance dialog, and what the next start shows.
+
+#include "harness.h"
+
+#include "maintenancedialog.h"
+#include "menucommands.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace zentak;
+using namespace zentak::story;
+
+class TestYearDeletion : public QObject {
+    Q_OBJECT
+private slots:
+    void yearErasedStaysErasedAfterARestart();
+};
+
+void TestYearDeletion::yearErasedStaysErasedAfterARestart()
+{
+    Program program;
+    // Two weeks of December 2026 and a day of December 2025.
+    QString data;
+    for (int d = 1; d <= 14; ++d)
+        data += QStringLiteral("\"2026/12/%1\",\"月\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業\"\r\n")
+                    .arg(d, 2, 10, QLatin1Char('0'));
+    data += QStringLiteral("\"2025/12/24\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"去年\"\r\n");
+    QVERIFY(writeFile(program.dataPath(), sjis(data)));
+    program.platform.store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
+                                  QStringLiteral("05.0"));
+    MainWindow &window = program.start();
+    QCOMPARE(program.strip("msum"), QStringLiteral("112.00"));
+
+    // The user opens the maintenance dialog, keeps this year, and erases it.
+    QSignalSpy opened(window.menu(), &MenuCommands::dialogOpened);
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    QCOMPARE(opened.count(), 1);
+    auto *dialog = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    QVERIFY(dialog);
+    QCOMPARE(dialog->tmonth(12)->text(), QStringLiteral("112.00"));
+    program.platform.answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
+    QCOMPARE(program.platform.boxes.last().text.section(QLatin1Char('\n'), 0, 0), QStringLiteral("削除完了！"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+
+    // Back in the calendar the month is empty.
+    QVERIFY(window.isVisible());
+    QCOMPARE(program.strip("msum"), QStringLiteral("0.00"));
+    QCOMPARE(program.strip("kensu"), QStringLiteral("0.0"));
+    QCOMPARE(program.strip("zan"), QStringLiteral("05.0"));
+    for (int d = 1; d <= 31; ++d)
+        QVERIFY(!program.cell(d)->opaque());
+    program.exit();
+
+    // The data file holds last year only; the file as it was is kept.
+    QCOMPARE(readFile(program.dataPath()),
+             sjis(QStringLiteral("\"2025/12/24\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"去年\"\r\n")));
+    QCOMPARE(readFile(program.dataPath() + QStringLiteral(".bak")), sjis(data));
+
+    // The next start: this December is still empty, last December is not,
+    // and the balance is what it was.
+    program.stop();
+    program.platform.boxes.clear();
+    program.start();
+    QVERIFY(program.platform.boxes.isEmpty());
+    QCOMPARE(program.strip("msum"), QStringLiteral("0.00"));
+    QCOMPARE(program.strip("zan"), QStringLiteral("05.0"));
+    QTest::mouseClick(program.window->findChild<QPushButton *>(QStringLiteral("cmdPrevYear")), Qt::LeftButton);
+    QCOMPARE(program.strip("msum"), QStringLiteral("8.00"));
+    QVERIFY(program.cell(24)->opaque());
+    QVERIFY(!program.cell(1)->opaque());
+}
+
+QTEST_MAIN(TestYearDeletion)
+#include "tst_yeardeletion.moc"
