@@ -1,7 +1,7 @@
 // A first month with the program: started for the first time in an empty
-// folder, a fortnight of days entered one by one through the day dialog,
+// folder, the days of December entered one by one through the day dialog,
 // the month report written and opened, the program left with X and started
-// again the next morning.
+// again later that evening.
 
 #include "harness.h"
 
@@ -16,6 +16,8 @@ using namespace zentak::story;
 namespace {
 
 const QString kCaption = QStringLiteral("Zentak  Ver1.3.0");
+const QString kWeekdays[] = {QStringLiteral("日"), QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"),
+                             QStringLiteral("木"), QStringLiteral("金"), QStringLiteral("土")};
 
 // The day's dialog opened from its cell, start and end typed, "計算"
 // pressed: what the dialog computed ("worked kintai"), then "保存".
@@ -55,7 +57,7 @@ private slots:
 void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
 {
     Program program;
-    program.platform.clock = QDateTime(QDate(2026, 12, 9), QTime(18, 30));
+    program.platform.clock = QDateTime(QDate(2026, 12, 1), QTime(8, 55));
     // Whatever the desktop opens text files with.
     program.platform.associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/mousepad"));
 
@@ -173,10 +175,37 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
         QCOMPARE(program.platform.boxes[1].icon, MsgIcon::Question);
         QVERIFY(program.backAtMainWindow());
     }
-    const QString monthFills = QStringLiteral("1 cyan, 2 magenta, 3 cyan, 4 cyan, 5 red, 7 cyan, 9 cyan");
-    const QString monthSummary = QStringLiteral("42.75 | 5.5 | 09.5");
-    QCOMPARE(program.fills(), monthFills);
+    QCOMPARE(program.fills(), QStringLiteral("1 cyan, 2 magenta, 3 cyan, 4 cyan, 5 red, 7 cyan, 9 cyan"));
+    QCOMPARE(program.summary(), QStringLiteral("42.75 | 5.5 | 09.5"));
+
+    // The rest of the month, every weekday 9 to 6, each day's eight hours
+    // added to the strip as it is saved (past 100 hours on the 21st).
+    QString restOfMonthFile;
+    QString restOfMonthReport;
+    float hours = 42.75f;
+    float days = 5.5f;
+    for (int day = 10; day <= 31; ++day) {
+        const QDate date(2026, 12, day);
+        if (date.dayOfWeek() > 5)
+            continue;
+        QCOMPARE(workDay(program, day, QStringLiteral("09:00"), QStringLiteral("18:00")),
+                 QStringLiteral("08:00 08.00"));
+        hours += 8;
+        days += 1;
+        QCOMPARE(program.summary(), QStringLiteral("%1 | %2 | 09.5").arg(hours, 0, 'f', 2).arg(days, 0, 'f', 1));
+        const QString fields = QStringLiteral("\"%1\",\"%2\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",")
+                                   .arg(date.toString(QStringLiteral("yyyy/MM/dd")), kWeekdays[date.dayOfWeek() % 7]);
+        restOfMonthFile += fields + QStringLiteral("\"○○○作業\"\r\n");
+        restOfMonthReport += fields + QStringLiteral("\"%1\",\"0.00\",\"02.75\",\"○○○作業\"\r\n")
+                                          .arg(hours, 6, 'f', 2, QLatin1Char('0'));
+    }
+    const QString monthSummary = QStringLiteral("170.75 | 21.5 | 09.5");
     QCOMPARE(program.summary(), monthSummary);
+    const QString monthFills = QStringLiteral(
+        "1 cyan, 2 magenta, 3 cyan, 4 cyan, 5 red, 7 cyan, 9 cyan, 10 cyan, 11 cyan, 14 cyan, 15 cyan, "
+        "16 cyan, 17 cyan, 18 cyan, 21 cyan, 22 cyan, 23 cyan, 24 cyan, 25 cyan, 28 cyan, 29 cyan, "
+        "30 cyan, 31 cyan");
+    QCOMPARE(program.fills(), monthFills);
 
     // "出力": the report of December is written beside the program and
     // opened in the text editor.
@@ -192,7 +221,8 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
                  "\"2026/12/05\",\"土\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"026.00\",\"0.00\",\"02.00\",\"休日\"\r\n"
                  "\"2026/12/07\",\"月\",\"22:00\",\"07:00\",\"08:45\",\"08.75\",\"034.75\",\"0.75\",\"02.75\",\"○○○作業\"\r\n"
                  "\"2026/12/08\",\"火\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"034.75\",\"0.00\",\"02.75\",\"取消\"\r\n"
-                 "\"2026/12/09\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"042.75\",\"0.00\",\"02.75\",\"○○○作業\"\r\n")));
+                 "\"2026/12/09\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"042.75\",\"0.00\",\"02.75\",\"○○○作業\"\r\n")
+                  + restOfMonthReport));
     QCOMPARE(program.platform.started.size(), 1);
     QCOMPARE(program.platform.started[0].program, QStringLiteral("/usr/bin/mousepad"));
     QCOMPARE(program.platform.started[0].arguments, QStringList{reportPath});
@@ -209,7 +239,7 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
         "\"2026/12/05\",\"土\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"休日\"\r\n"
         "\"2026/12/07\",\"月\",\"22:00\",\"07:00\",\"08:45\",\"08.75\",\"○○○作業\"\r\n"
         "\"2026/12/08\",\"火\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"取消\"\r\n"
-        "\"2026/12/09\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"○○○作業\"\r\n"));
+        "\"2026/12/09\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"○○○作業\"\r\n") + restOfMonthFile);
     QCOMPARE(readFile(program.dataPath()), month);
     const QStringList settingsStored = {
         QStringLiteral("DayTM=08:00"), QStringLiteral("IniTM=09:00"), QStringLiteral("Ktsw=0"),
@@ -218,10 +248,10 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     QCOMPARE(storeSection(program.platform, QStringLiteral("set")), settingsStored);
     QCOMPARE(program.platform.boxes.size(), 2);
 
-    // The next morning the program is started again in the same folder: the
+    // Later that evening the program is started again in the same folder: the
     // same month, the same colours, the same figures.
     program.stop();
-    program.platform.clock = QDateTime(QDate(2026, 12, 10), QTime(8, 50));
+    program.platform.clock = QDateTime(QDate(2026, 12, 31), QTime(19, 0));
     program.platform.writes.clear();
     program.start();
     QCOMPARE(program.fills(), monthFills);
