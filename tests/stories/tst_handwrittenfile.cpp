@@ -83,7 +83,9 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
                                    + kHoliday2023 + kNoLineEnd;
     QVERIFY(writeFile(program.dataPath(), handWritten));
 
-    // Every record is read: nothing to tell, no copy of the file kept aside.
+    // Every record is read, nothing is told and no copy of the file is kept
+    // aside (the table holds one record for a slot, month and day, so the
+    // 2026 record of the 4th is replaced by the 2023 one without a word).
     program.start();
     QVERIFY(program.platform.boxes.isEmpty());
     QVERIFY(!QFile::exists(program.dataPath() + QStringLiteral(".orig")));
