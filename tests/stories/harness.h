@@ -5,15 +5,22 @@
 
 #include "appstate.h"
 #include "calendarpanel.h"
+#include "dayentrydialog.h"
 #include "daylabel.h"
 #include "mainwindow.h"
+#include "menucommands.h"
 #include "recordstore.h"
 #include "scriptedplatform.h"
 #include "windows.h"
+#include "settingsdialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +45,42 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// What the user does in a dialog: presses a button by its name, types over
+// what a box holds (as after selecting it all), types any text (QTest's
+// own typing knows only Latin-1).
+inline void press(QWidget *dialog, const char *name)
+{
+    auto *button = dialog->findChild<QPushButton *>(QLatin1String(name));
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline void typeText(QWidget *box, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype len = text[i].isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(i, len), Qt::NoModifier);
+        i += len - 1;
+    }
+}
+
+inline void typeOver(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+// The settings store's values of one section, "key=value" in key order.
+inline QStringList storeSection(const ScriptedPlatform &platform, const QString &section)
+{
+    QStringList out;
+    const QString prefix = QStringLiteral("ZENTAK/") + section + QLatin1Char('/');
+    for (auto it = platform.store.cbegin(); it != platform.store.cend(); ++it)
+        if (it.key().startsWith(prefix))
+            out << it.key().mid(prefix.size()) + QLatin1Char('=') + it.value();
+    return out;
 }
 
 class Program {
@@ -91,6 +134,58 @@ public:
     QString strip(const char *name) const
     {
         return window->findChild<QLabel *>(QLatin1String(name))->text();
+    }
+    // The summary strip as the user reads it: msum | kensu | zan.
+    QString summary() const
+    {
+        return strip("msum") + QStringLiteral(" | ") + strip("kensu") + QStringLiteral(" | ")
+               + strip("zan");
+    }
+    // The filled days of the month on screen: "1 cyan, 2 magenta, ...".
+    QString fills() const
+    {
+        QStringList out;
+        for (int day = 1; day <= 31; ++day) {
+            const DayLabel *c = cell(day);
+            if (!c || !c->opaque())
+                continue;
+            const QString rgb = c->fill().name();
+            const QString name = rgb == QLatin1String("#00ffff")   ? QStringLiteral("cyan")
+                                 : rgb == QLatin1String("#ff00ff") ? QStringLiteral("magenta")
+                                 : rgb == QLatin1String("#ff0000") ? QStringLiteral("red")
+                                 : rgb == QLatin1String("#00ff00") ? QStringLiteral("green")
+                                                                   : rgb;
+            out << QStringLiteral("%1 %2").arg(day).arg(name);
+        }
+        return out.join(QStringLiteral(", "));
+    }
+
+    // A click on the day's cell; the day entry dialog it opened, or null.
+    DayEntryDialog *openDay(int day)
+    {
+        QSignalSpy opened(window.get(), &MainWindow::dayEntryOpened);
+        DayLabel *c = cell(day);
+        if (!c)
+            return nullptr;
+        QTest::mouseClick(c, Qt::LeftButton);
+        if (opened.count() != 1)
+            return nullptr;
+        return qobject_cast<DayEntryDialog *>(opened.at(0).at(0).value<QWidget *>());
+    }
+    // "設定(&S)" from the menu; the settings dialog it opened, or null.
+    SettingsDialog *openSettings()
+    {
+        QSignalSpy opened(window->menu(), &MenuCommands::dialogOpened);
+        window->findChild<QAction *>(QStringLiteral("MNUFILESET"))->trigger();
+        if (opened.count() != 1)
+            return nullptr;
+        return qobject_cast<SettingsDialog *>(opened.at(0).at(0).value<QWidget *>());
+    }
+    // The dialog has closed and the main window is back in front.
+    bool backAtMainWindow() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window->isVisible() && !FormDialog::openDialog();
     }
 
     QTemporaryDir dir;
