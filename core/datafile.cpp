@@ -11,6 +11,7 @@
 #include <QStringEncoder>
 
 #include <array>
+#include <bitset>
 #include <optional>
 
 namespace zentak {
@@ -175,6 +176,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
     // Stateless: a double-byte character cut short at the end of a field is
     // an error, not state held back for a next call that never comes.
     QStringDecoder decoder(kCodePageName, QStringDecoder::Flag::Stateless);
+    std::bitset<AttendanceTable::kSlots * AttendanceTable::kMonths * AttendanceTable::kDays> filled;
     while (true) {
         reader.skipLineEnds();
         if (reader.atEnd())
@@ -221,6 +223,12 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
             ++result.skipped;
             continue;
         }
+        const size_t at = (size_t(cell->slot) * AttendanceTable::kMonths + size_t(cell->month))
+                              * AttendanceTable::kDays
+                          + size_t(cell->day);
+        if (filled.test(at))
+            ++result.replaced;
+        filled.set(at);
         for (int i = 0; i < kFieldCount; ++i)
             table.setField(cell->slot, cell->month, cell->day, kFileOrder[i], fields[i]);
         if (touched)

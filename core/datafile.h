@@ -21,6 +21,7 @@ QString dataFilePath(const QString &programFolder);
 struct ParseResult {
     int records = 0; // stored into the table
     int skipped = 0; // could not be read: bad date, bad bytes, cut short
+    int replaced = 0; // read, then replaced by a later record for the same cell
 };
 
 // Reads records from the bytes into the table (without clearing it first);

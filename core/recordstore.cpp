@@ -58,22 +58,23 @@ void RecordStore::load()
     case ReadStatus::Read:
         break;
     }
-    if (read.parsed.skipped == 0)
+    if (read.parsed.skipped == 0 && read.parsed.replaced == 0)
         return;
+    // The file holds records the table does not: unreadable ones, or ones a
+    // later record for the same day (three years on) replaced.
     loadedWhole_ = false;
-    if (keepOriginal()) {
-        platform_.messageBox(QStringLiteral("記録ファイルの %1 件の記録を読み込めませんでした。\n"
-                                            "元のファイルを次の名前で残しました。\n%2")
-                                 .arg(read.parsed.skipped)
-                                 .arg(QDir::toNativeSeparators(keptOriginal_)),
-                             state_.messageTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-    } else {
-        platform_.messageBox(QStringLiteral("記録ファイルの %1 件の記録を読み込めませんでした。\n"
-                                            "元のファイルを残せないため、このファイルは上書きしません。\n%2")
-                                 .arg(read.parsed.skipped)
-                                 .arg(QDir::toNativeSeparators(path)),
-                             state_.messageTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-    }
+    QString text;
+    if (read.parsed.skipped > 0)
+        text += QStringLiteral("記録ファイルの %1 件の記録を読み込めませんでした。\n").arg(read.parsed.skipped);
+    if (read.parsed.replaced > 0)
+        text += QStringLiteral("記録ファイルの %1 件の記録は、同じ月日の後の記録(3年違い)に置き換えました。\n")
+                    .arg(read.parsed.replaced);
+    if (keepOriginal())
+        text += QStringLiteral("元のファイルを次の名前で残しました。\n%1").arg(QDir::toNativeSeparators(keptOriginal_));
+    else
+        text += QStringLiteral("元のファイルを残せないため、このファイルは上書きしません。\n%1")
+                    .arg(QDir::toNativeSeparators(path));
+    platform_.messageBox(text, state_.messageTitle, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool RecordStore::keepOriginal()

@@ -142,6 +142,7 @@ void TestDataFile::laterRecordWins()
     AttendanceTable t;
     const ParseResult r = parseRecords(file, t);
     QCOMPARE(r.records, 2);
+    QCOMPARE(r.replaced, 1);
     QCOMPARE(t.field(1, 6, 1, Field::Date), QStringLiteral("2007/06/01"));
     QCOMPARE(t.field(1, 6, 1, Field::Note).trimmed(), QStringLiteral("second"));
 }
