@@ -1,7 +1,7 @@
 #include "datafile.h"
 
+#include "converterrenew.h"
 #include "fixedtext.h"
-#include "storabletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +27,7 @@ constexpr char kLF = '\n';
 // and each field is decoded by itself.
 class FieldReader {
 public:
-    explicit FieldReader(const QByteArray &bytes) : b_(bytes) {}
+    explicit FieldReader(QByteArrayView bytes) : b_(bytes) {}
 
     bool atEnd() const { return pos_ >= b_.size(); }
 
@@ -62,21 +62,22 @@ public:
         return true;
     }
 
-    // One field; nullopt when the bytes end before the field is complete.
-    std::optional<QByteArray> next()
+    // One field, as a view into the bytes; nullopt when the bytes end before
+    // the field is complete.
+    std::optional<QByteArrayView> next()
     {
         while (pos_ < b_.size() && (b_[pos_] == ' ' || b_[pos_] == '\t'))
             ++pos_;
         if (pos_ >= b_.size())
             return std::nullopt;
-        QByteArray field;
+        QByteArrayView field;
         if (b_[pos_] == kQuote) {
             const qsizetype close = b_.indexOf(kQuote, pos_ + 1);
             if (close < 0) {
                 pos_ = b_.size();
                 return std::nullopt;
             }
-            field = b_.mid(pos_ + 1, close - pos_ - 1);
+            field = b_.sliced(pos_ + 1, close - pos_ - 1);
             pos_ = close + 1;
             while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
                 ++pos_;
@@ -84,7 +85,7 @@ public:
             const qsizetype begin = pos_;
             while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
                 ++pos_;
-            field = b_.mid(begin, pos_ - begin).trimmed();
+            field = b_.sliced(begin, pos_ - begin).trimmed();
         }
         consumeDelimiter();
         return field;
@@ -109,14 +110,28 @@ private:
         }
     }
 
-    const QByteArray &b_;
+    QByteArrayView b_;
     qsizetype pos_ = 0;
     End lastEnd_ = End::Data;
 };
 
-bool isAsciiDigit(QChar c)
+// Printable ASCII: the same bytes in the code page and as Latin-1, so it is
+// decoded and encoded without the converter (which maps some control
+// characters elsewhere).
+bool printableAscii(QByteArrayView bytes)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    for (char c : bytes)
+        if (c < 0x20 || c > 0x7E)
+            return false;
+    return true;
+}
+
+bool printableAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    return true;
 }
 
 struct DateCell {
@@ -125,40 +140,102 @@ struct DateCell {
     int day;
 };
 
-// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31.
-std::optional<DateCell> cellOfDate(const QString &date)
+// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31, in the date field
+// cut to its width.
+std::optional<DateCell> cellOfDate(QStringView field)
 {
+    const QStringView date = leftCharsView(field, fieldWidth(Field::Date));
     if (date.size() != 10 || date[4] != QLatin1Char('/') || date[7] != QLatin1Char('/'))
         return std::nullopt;
-    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (!isAsciiDigit(date[i]))
+    int digits[10] = {};
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        const char16_t c = date[i].unicode();
+        if (c < u'0' || c > u'9')
             return std::nullopt;
-    const int year = date.left(4).toInt();
-    const int month = date.mid(5, 2).toInt();
-    const int day = date.mid(8, 2).toInt();
+        digits[i] = c - u'0';
+    }
+    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    const int month = digits[5] * 10 + digits[6];
+    const int day = digits[8] * 10 + digits[9];
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
     return DateCell{yearSlot(year), month, day};
 }
 
-// A field is read only when its bytes decode completely and its text is
-// one a record may hold; anything else would be lost or block the next save.
-bool decodeField(QStringDecoder &decoder, const QByteArray &raw, QString *text)
+// Appends the text of one field to `out`. A field is read only when its
+// bytes decode completely and its text is one a record may hold; anything
+// else would be lost or block the next save.
+//
+// Whatever the code page decodes it can also encode (a test walks the whole
+// code page to keep this so), so the one character left to refuse is the
+// double quote, which only a field without quotes can hold.
+bool decodeField(QStringDecoder &decoder, QByteArrayView raw, QString &out)
 {
-    *text = decoder.decode(raw);
-    if (!decoder.isValid())
+    if (raw.contains(kQuote))
         return false;
+    if (printableAscii(raw)) {
+        out.append(QLatin1StringView(raw));
+        return true;
+    }
+    const qsizetype before = out.size();
+    out.resize(before + decoder.requiredSpace(raw.size()));
+    QChar *end = decoder.appendToBuffer(out.data() + before, raw);
+    out.resize(end - out.constData());
     if (decoder.hasError()) {
         // The error count stays with the converter, so the next field gets
         // a fresh one.
-        decoder = QStringDecoder(kCodePageName, QStringDecoder::Flag::Stateless);
+        renewDecoder(decoder);
         return false;
     }
-    return isStorable(*text);
+    return true;
 }
 
 constexpr std::array<Field, kFieldCount> kFileOrder = {
     Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Kintai, Field::Note};
+
+// Appends the text in the code page; false when a character has no code.
+bool appendEncoded(QByteArray &out, QStringView text, QStringEncoder &encoder)
+{
+    const qsizetype before = out.size();
+    if (printableAscii(text)) {
+        out.resize(before + text.size());
+        char *to = out.data() + before;
+        for (QChar c : text)
+            *to++ = char(c.unicode());
+        return true;
+    }
+    out.resize(before + encoder.requiredSpace(text.size()));
+    char *end = encoder.appendToBuffer(out.data() + before, text);
+    out.resize(end - out.constData());
+    if (encoder.hasError()) {
+        renewEncoder(encoder);
+        return false;
+    }
+    return true;
+}
+
+// Appends one record as its line of the file (CR LF included); false when a
+// character has no code in the code page.
+bool appendRecord(QByteArray &out, const AttendanceTable &table, const CellCursor &cell,
+                  QStringEncoder &encoder)
+{
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field f = kFileOrder[i];
+        // The stored text is the field without its blank fill: the note is
+        // written so, the other fields at their full width.
+        const QStringView text = table.stored(cell.slot, cell.month, cell.day, f);
+        if (i > 0)
+            out += ',';
+        out += '"';
+        if (!appendEncoded(out, text, encoder))
+            return false;
+        if (f != Field::Note)
+            out.append(fieldWidth(f) - characterCount(text), ' ');
+        out += '"';
+    }
+    out += "\r\n";
+    return true;
+}
 
 } // namespace
 
@@ -175,22 +252,26 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
     // Stateless: a double-byte character cut short at the end of a field is
     // an error, not state held back for a next call that never comes.
     QStringDecoder decoder(kCodePageName, QStringDecoder::Flag::Stateless);
+    // The texts of one record's fields one after another, reused.
+    QString text;
     while (true) {
         reader.skipLineEnds();
         if (reader.atEnd())
             break;
-        std::array<QString, kFieldCount> fields;
+        text.resize(0);
+        std::array<qsizetype, kFieldCount + 1> bounds{};
         bool complete = true;
         bool decoded = true;
         bool cutShort = false;
         for (int i = 0; i < kFieldCount; ++i) {
-            const std::optional<QByteArray> raw = reader.next();
+            const std::optional<QByteArrayView> raw = reader.next();
             if (!raw) {
                 complete = false;
                 break;
             }
-            if (!decodeField(decoder, *raw, &fields[i]))
+            if (decoded && !decodeField(decoder, *raw, text))
                 decoded = false;
+            bounds[i + 1] = text.size();
             // A record may go on over the next line, but a line that starts
             // with a date starts the next record: this one was cut short.
             if (i + 1 < kFieldCount && reader.lastEnd() == FieldReader::End::LineEnd
@@ -215,14 +296,20 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
             ++result.skipped;
             continue;
         }
-        const QString date = fixedWidth(fields[0], fieldWidth(Field::Date));
-        const std::optional<DateCell> cell = decoded ? cellOfDate(date) : std::nullopt;
+        if (!decoded) {
+            ++result.skipped;
+            continue;
+        }
+        std::array<QStringView, kFieldCount> fields;
+        for (int i = 0; i < kFieldCount; ++i)
+            fields[i] = QStringView(text).sliced(bounds[i], bounds[i + 1] - bounds[i]);
+        const std::optional<DateCell> cell = cellOfDate(fields[0]);
         if (!cell) {
             ++result.skipped;
             continue;
         }
-        for (int i = 0; i < kFieldCount; ++i)
-            table.setField(cell->slot, cell->month, cell->day, kFileOrder[i], fields[i]);
+        // The file's order is the order of Field.
+        table.setRecord(cell->slot, cell->month, cell->day, fields);
         if (touched)
             touched->push_back({cell->slot, cell->month, cell->day});
         ++result.records;
@@ -233,22 +320,10 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
 std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell,
                                           QStringEncoder &encoder)
 {
-    QString line;
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (i > 0)
-            line += QLatin1Char(',');
-        const QString text = table.field(cell, kFileOrder[i]);
-        line += QLatin1Char('"');
-        line += kFileOrder[i] == Field::Note ? trimTrailingBlanks(text) : text;
-        line += QLatin1Char('"');
-    }
-    line += QLatin1String("\r\n");
-    QByteArray bytes = encoder.encode(line);
-    if (encoder.hasError()) {
-        encoder = QStringEncoder(kCodePageName);
+    QByteArray line;
+    if (!appendRecord(line, table, cell, encoder))
         return std::nullopt;
-    }
-    return bytes;
+    return line;
 }
 
 SerializeResult serializeTable(const AttendanceTable &table)
@@ -259,43 +334,41 @@ SerializeResult serializeTable(const AttendanceTable &table)
         result.error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
         return result;
     }
+    QByteArray bytes;
     for (int s = 1; s <= 3; ++s) {
         for (int m = 1; m <= 12; ++m) {
             for (int d = 1; d <= 31; ++d) {
                 if (!table.inUse(s, m, d))
                     continue;
-                const std::optional<QByteArray> line = serializeRecord(table, {s, m, d}, encoder);
-                if (!line) {
+                if (bytes.capacity() - bytes.size() < 1024)
+                    bytes.reserve(bytes.capacity() + 64 * 1024);
+                if (!appendRecord(bytes, table, {s, m, d}, encoder)) {
                     result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。")
                                        .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                     return result;
                 }
-                result.bytes += *line;
             }
         }
     }
 
     // Read what would be written and make sure it gives the same table.
     AttendanceTable check;
-    const ParseResult back = parseRecords(result.bytes, check);
+    const ParseResult back = parseRecords(bytes, check);
     bool same = back.skipped == 0;
     for (int s = 1; same && s <= 3; ++s)
         for (int m = 1; same && m <= 12; ++m)
             for (int d = 1; same && d <= 31; ++d)
-                for (int i = 0; same && i < kFieldCount; ++i) {
-                    const Field f = static_cast<Field>(i);
-                    if (table.field(s, m, d, f) != check.field(s, m, d, f)) {
-                        same = false;
-                        result.error = QStringLiteral("%1 の記録を正しく書けません。")
-                                           .arg(trimBlanks(table.field(s, m, d, Field::Date)));
-                    }
+                if (!table.sameCell(check, s, m, d)) {
+                    same = false;
+                    result.error = QStringLiteral("%1 の記録を正しく書けません。")
+                                       .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                 }
     if (!same) {
         if (result.error.isEmpty())
             result.error = QStringLiteral("記録を正しく書けません。");
-        result.bytes.clear();
         return result;
     }
+    result.bytes = std::move(bytes);
     result.ok = true;
     return result;
 }
