@@ -1,5 +1,7 @@
 #include "appsetup.h"
 
+#include "deferrediconstyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -30,6 +32,7 @@ void setUpApplication(QApplication &app, QTranslator &qtTranslator)
         app.installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     app.setFont(windowFont());
+    app.setStyle(new DeferredIconStyle);
 }
 
 } // namespace zentak
