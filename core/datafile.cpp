@@ -1,14 +1,13 @@
 #include "datafile.h"
 
-#include "converterrenew.h"
+#include "codepage.h"
 #include "fixedtext.h"
+#include "storabletext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <array>
 #include <optional>
@@ -115,25 +114,6 @@ private:
     End lastEnd_ = End::Data;
 };
 
-// Printable ASCII: the same bytes in the code page and as Latin-1, so it is
-// decoded and encoded without the converter (which maps some control
-// characters elsewhere).
-bool printableAscii(QByteArrayView bytes)
-{
-    for (char c : bytes)
-        if (c < 0x20 || c > 0x7E)
-            return false;
-    return true;
-}
-
-bool printableAscii(QStringView text)
-{
-    for (QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
-            return false;
-    return true;
-}
-
 struct DateCell {
     int slot;
     int month;
@@ -169,55 +149,17 @@ std::optional<DateCell> cellOfDate(QStringView field)
 // Whatever the code page decodes it can also encode (a test walks the whole
 // code page to keep this so), so the one character left to refuse is the
 // double quote, which only a field without quotes can hold.
-bool decodeField(QStringDecoder &decoder, QByteArrayView raw, QString &out)
+bool decodeField(QByteArrayView raw, QString &out)
 {
-    if (raw.contains(kQuote))
-        return false;
-    if (printableAscii(raw)) {
-        out.append(QLatin1StringView(raw));
-        return true;
-    }
-    const qsizetype before = out.size();
-    out.resize(before + decoder.requiredSpace(raw.size()));
-    QChar *end = decoder.appendToBuffer(out.data() + before, raw);
-    out.resize(end - out.constData());
-    if (decoder.hasError()) {
-        // The error count stays with the converter, so the next field gets
-        // a fresh one.
-        renewDecoder(decoder);
-        return false;
-    }
-    return true;
+    return !raw.contains(kQuote) && decodeCodePage(raw, out);
 }
 
 constexpr std::array<Field, kFieldCount> kFileOrder = {
     Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Kintai, Field::Note};
 
-// Appends the text in the code page; false when a character has no code.
-bool appendEncoded(QByteArray &out, QStringView text, QStringEncoder &encoder)
-{
-    const qsizetype before = out.size();
-    if (printableAscii(text)) {
-        out.resize(before + text.size());
-        char *to = out.data() + before;
-        for (QChar c : text)
-            *to++ = char(c.unicode());
-        return true;
-    }
-    out.resize(before + encoder.requiredSpace(text.size()));
-    char *end = encoder.appendToBuffer(out.data() + before, text);
-    out.resize(end - out.constData());
-    if (encoder.hasError()) {
-        renewEncoder(encoder);
-        return false;
-    }
-    return true;
-}
-
 // Appends one record as its line of the file (CR LF included); false when a
 // character has no code in the code page.
-bool appendRecord(QByteArray &out, const AttendanceTable &table, const CellCursor &cell,
-                  QStringEncoder &encoder)
+bool appendRecord(QByteArray &out, const AttendanceTable &table, const CellCursor &cell)
 {
     for (int i = 0; i < kFieldCount; ++i) {
         const Field f = kFileOrder[i];
@@ -227,7 +169,7 @@ bool appendRecord(QByteArray &out, const AttendanceTable &table, const CellCurso
         if (i > 0)
             out += ',';
         out += '"';
-        if (!appendEncoded(out, text, encoder))
+        if (!encodeCodePage(text, out))
             return false;
         if (f != Field::Note)
             out.append(fieldWidth(f) - characterCount(text), ' ');
@@ -249,9 +191,6 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
 {
     ParseResult result;
     FieldReader reader(bytes);
-    // Stateless: a double-byte character cut short at the end of a field is
-    // an error, not state held back for a next call that never comes.
-    QStringDecoder decoder(kCodePageName, QStringDecoder::Flag::Stateless);
     // The texts of one record's fields one after another, reused.
     QString text;
     while (true) {
@@ -269,7 +208,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
                 complete = false;
                 break;
             }
-            if (decoded && !decodeField(decoder, *raw, text))
+            if (decoded && !decodeField(*raw, text))
                 decoded = false;
             bounds[i + 1] = text.size();
             // A record may go on over the next line, but a line that starts
@@ -317,11 +256,10 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
     return result;
 }
 
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell,
-                                          QStringEncoder &encoder)
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell)
 {
     QByteArray line;
-    if (!appendRecord(line, table, cell, encoder))
+    if (!appendRecord(line, table, cell))
         return std::nullopt;
     return line;
 }
@@ -329,11 +267,6 @@ std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const Ce
 SerializeResult serializeTable(const AttendanceTable &table)
 {
     SerializeResult result;
-    QStringEncoder encoder(kCodePageName);
-    if (!encoder.isValid()) {
-        result.error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
-        return result;
-    }
     QByteArray bytes;
     for (int s = 1; s <= 3; ++s) {
         for (int m = 1; m <= 12; ++m) {
@@ -342,7 +275,7 @@ SerializeResult serializeTable(const AttendanceTable &table)
                     continue;
                 if (bytes.capacity() - bytes.size() < 1024)
                     bytes.reserve(bytes.capacity() + 64 * 1024);
-                if (!appendRecord(bytes, table, {s, m, d}, encoder)) {
+                if (!appendRecord(bytes, table, {s, m, d})) {
                     result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。")
                                        .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                     return result;
@@ -381,7 +314,7 @@ ReadResult readDataFile(const QString &path, AttendanceTable &table)
         result.status = ReadStatus::Missing;
         return result;
     }
-    if (!QStringDecoder(kCodePageName).isValid()) {
+    if (!codePageAvailable()) {
         result.status = ReadStatus::NoCodePage;
         result.error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
         return result;

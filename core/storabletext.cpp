@@ -1,50 +1,12 @@
 #include "storabletext.h"
 
-#include "converterrenew.h"
-#include "datafile.h"
-
-#include <QStringEncoder>
+#include "codepage.h"
 
 namespace zentak {
 
-namespace {
-
-// Printable ASCII other than the double quote: stored as it is, without
-// asking the converter (which maps some control characters elsewhere).
-bool plainAscii(QStringView text)
-{
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u > 0x7E || u == u'"')
-            return false;
-    }
-    return true;
-}
-
-// True when the converter has a code for every character of the text (and,
-// with `nonEmpty`, gives at least one byte for it). One converter per thread
-// serves every call; after an error it is made anew, since the error count
-// stays with it.
-bool encodes(QStringView text, bool nonEmpty)
-{
-    thread_local QStringEncoder encoder(kCodePageName);
-    if (!encoder.isValid())
-        return false;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) {
-        renewEncoder(encoder);
-        return false;
-    }
-    return !nonEmpty || !bytes.isEmpty();
-}
-
-} // namespace
-
 QString unstorableCharacters(QStringView text)
 {
-    if (plainAscii(text))
-        return {};
-    if (!text.contains(QLatin1Char('"')) && encodes(text, false))
+    if (!text.contains(QLatin1Char('"')) && encodableInCodePage(text))
         return {};
     QString refused;
     auto refuse = [&refused](QStringView piece) {
@@ -56,7 +18,7 @@ QString unstorableCharacters(QStringView text)
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             len = 2;
         const QStringView piece = text.mid(i, len);
-        if (piece == QLatin1String("\"") || !encodes(piece, true))
+        if (piece == QLatin1String("\"") || !encodableInCodePage(piece))
             refuse(piece);
         i += len - 1;
     }
@@ -81,7 +43,8 @@ QString withoutCharacters(QStringView text, QStringView refused)
 
 bool codePageAvailable()
 {
-    return QStringDecoder(kCodePageName).isValid() && QStringEncoder(kCodePageName).isValid();
+    // The code page's tables are part of the program.
+    return true;
 }
 
 } // namespace zentak

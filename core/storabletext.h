@@ -18,7 +18,8 @@ inline bool isStorable(QStringView text) { return unstorableCharacters(text).isE
 // Text with the characters of `refused` removed.
 QString withoutCharacters(QStringView text, QStringView refused);
 
-// True when the code page 932 converter is present.
+// True when code page 932 can be read and written: always, since its tables
+// are part of the program.
 bool codePageAvailable();
 
 } // namespace zentak
