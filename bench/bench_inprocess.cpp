@@ -199,7 +199,7 @@ void figure(const Collector &c, const std::string &key, const std::string &name,
 {
     const auto it = c.figures.find(key);
     if (it == c.figures.end() || it->second.median < 0) {
-        bench::printFigure(name, "not measured", "", targetMs > 0 ? 99 : -1, false);
+        bench::printFigure(name, "not measured", "", -1, false);
         return;
     }
     const Collector::Figure &f = it->second;
