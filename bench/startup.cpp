@@ -111,7 +111,13 @@ int sharedLibraries(pid_t pid)
 // One start: false when the program ended or showed nothing within 20 s.
 bool measure(const Display &d, Program &p, bool keep)
 {
-    char runtime[] = "/tmp/zentak-bench-run-XXXXXX";
+    // A desktop session's runtime folder is in memory (/run/user/UID), so
+    // the lock file costs no disk write there: /dev/shm where it is so too.
+    static const std::string base =
+        std::filesystem::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0 ? "/dev/shm"
+                                                                                   : "/tmp";
+    std::string runtimeName = base + "/zentak-bench-run-XXXXXX";
+    char *runtime = runtimeName.data();
     if (!mkdtemp(runtime)) {
         std::perror("mkdtemp");
         return false;
