@@ -41,6 +41,7 @@ struct Program {
     std::vector<double> ms;
     std::vector<double> hwmKiB;
     std::vector<double> libraries;
+    std::vector<double> cpuMs;
 };
 
 struct Display {
@@ -93,6 +94,21 @@ double statusKiB(pid_t pid, const char *key)
         if (line.rfind(key, 0) == 0)
             return std::atof(line.c_str() + std::strlen(key));
     return -1;
+}
+
+// The processor time of all the process's threads so far.
+double cpuMilliseconds(pid_t pid)
+{
+    double ns = 0;
+    std::error_code ec;
+    for (const auto &task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+        std::ifstream in(task.path() / "schedstat");
+        double onCpu = 0;
+        if (in >> onCpu)
+            ns += onCpu;
+    }
+    return ns / 1e6;
 }
 
 int sharedLibraries(pid_t pid)
@@ -173,6 +189,7 @@ bool measure(const Display &d, Program &p, bool keep)
     kill(pid, SIGSTOP);
     const double hwm = statusKiB(pid, "VmHWM:");
     const int libraries = sharedLibraries(pid);
+    const double cpu = cpuMilliseconds(pid);
     // For a closer look: where the memory of the last start lies.
     if (const char *prefix = std::getenv("ZENTAK_BENCH_SMAPS"); prefix && keep) {
         std::ifstream in("/proc/" + std::to_string(pid) + "/smaps");
@@ -185,6 +202,7 @@ bool measure(const Display &d, Program &p, bool keep)
         p.ms.push_back(ms);
         p.hwmKiB.push_back(hwm);
         p.libraries.push_back(libraries);
+        p.cpuMs.push_back(cpu);
     }
     return true;
 }
@@ -223,7 +241,10 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "bench_startup: %s is not NAME=PROGRAM\n", argv[i]);
             return 2;
         }
-        programs.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
+        Program p;
+        p.name = arg.substr(0, eq);
+        p.path = arg.substr(eq + 1);
+        programs.push_back(p);
     }
     const Display d = connectDisplay();
 
@@ -266,6 +287,19 @@ int main(int argc, char **argv)
         zentak::bench::printFigure("peak resident memory: " + p.name, measured,
                                    isBase ? "" : "<= " + base.name + " + 2 MiB",
                                    isBase ? -1 : kib / (baseKiB + 2048), kib <= baseKiB + 2048);
+    }
+    // Less disturbed by other work on the machine than the time on the clock.
+    const double baseCpu = median(base.cpuMs);
+    for (const Program &p : programs) {
+        const bool isBase = &p == &base;
+        std::string measured = spread(p.cpuMs, 1, "ms", 1);
+        if (!isBase) {
+            char times[32];
+            std::snprintf(times, sizeof times, ", %.2fx", median(p.cpuMs) / baseCpu);
+            measured += times;
+        }
+        zentak::bench::printFigure("processor time to window mapped: " + p.name, measured, "", -1,
+                                   true);
     }
     for (const Program &p : programs) {
         char n[32];
