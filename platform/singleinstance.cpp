@@ -7,9 +7,9 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
