@@ -1,5 +1,6 @@
 // Zentak: a personal attendance recorder.
 
+#include "appsetup.h"
 #include "appstate.h"
 #include "mainwindow.h"
 #include "realplatform.h"
@@ -7,28 +8,9 @@
 #include "singleinstance.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 using namespace zentak;
-
-namespace {
-
-// The window font, with Japanese Mincho faces to fall back on.
-QFont windowFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("MS Mincho"),
-                      QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                      QStringLiteral("IPAexMincho"), QStringLiteral("Noto Serif CJK JP")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(9);
-    return font;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -39,11 +21,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
 
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    app.setFont(windowFont());
+    setUpApplication(app, qtTranslator);
 
     RealPlatform platform;
     AppState state;
@@ -54,12 +32,6 @@ int main(int argc, char *argv[])
         return 0;
 
     RecordStore store(state, platform);
-    if (!store.converterPresent()) {
-        platform.messageBox(QStringLiteral("文字コード Shift_JIS (windows-31j) の変換が使えないため、"
-                                           "記録ファイルを読み書きできません。"),
-                            state.messageTitle, MsgButtons::Ok, MsgIcon::Stop);
-        return 1;
-    }
 
     MainWindow window(state, platform, store);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,

@@ -49,15 +49,15 @@ int yearSlot(int year)
     return r + 1;
 }
 
-AttendanceTable::AttendanceTable()
-{
-    clear();
-}
-
 namespace {
 
-// One blank text per field, shared by every blank cell: a cleared table
-// holds no text of its own until a field is written.
+// The stored form of a field: cut to its width, trailing blanks removed.
+QStringView storedForm(QStringView text, Field f)
+{
+    return trimmedTrailingBlanks(leftCharsView(text, fieldWidth(f)));
+}
+
+// One blank text per field, shared by every read of a blank field.
 const QString &blankField(Field f)
 {
     static const std::array<QString, kFieldCount> blanks = [] {
@@ -69,17 +69,20 @@ const QString &blankField(Field f)
     return blanks[static_cast<int>(f)];
 }
 
+// The full-width text of a stored field.
+QString padded(QStringView stored, Field f)
+{
+    if (stored.isEmpty())
+        return blankField(f);
+    return fixedWidth(stored, fieldWidth(f));
+}
+
 } // namespace
 
 void AttendanceTable::clear()
 {
-    for (int s = 1; s < kSlots; ++s)
-        for (int m = 1; m < kMonths; ++m)
-            for (int d = 1; d < kDays; ++d)
-                for (int f = 0; f < kFieldCount; ++f) {
-                    const auto field = static_cast<Field>(f);
-                    cells_[s][m][d].ref(field) = blankField(field);
-                }
+    for (Cell &c : cells_)
+        c = Cell();
 }
 
 bool AttendanceTable::validIndex(int slot, int month, int day)
@@ -87,40 +90,94 @@ bool AttendanceTable::validIndex(int slot, int month, int day)
     return slot >= 1 && slot < kSlots && month >= 1 && month < kMonths && day >= 1 && day < kDays;
 }
 
+int AttendanceTable::indexOf(int slot, int month, int day)
+{
+    return validIndex(slot, month, day) ? (slot * kMonths + month) * kDays + day : -1;
+}
+
+const AttendanceTable::Cell *AttendanceTable::cell(int slot, int month, int day) const
+{
+    const int i = indexOf(slot, month, day);
+    return i < 0 ? nullptr : &cells_[i];
+}
+
+QStringView AttendanceTable::storedPart(const Cell &cell, Field f)
+{
+    qsizetype offset = 0;
+    for (int i = 0; i < static_cast<int>(f); ++i)
+        offset += cell.length[i];
+    return QStringView(cell.text).mid(offset, cell.length[static_cast<int>(f)]);
+}
+
+QStringView AttendanceTable::stored(int slot, int month, int day, Field f) const
+{
+    const Cell *c = cell(slot, month, day);
+    return c ? storedPart(*c, f) : QStringView();
+}
+
 QString AttendanceTable::field(int slot, int month, int day, Field f) const
 {
-    if (!validIndex(slot, month, day))
-        return blankField(f);
-    return cells_[slot][month][day].get(f);
+    return padded(stored(slot, month, day, f), f);
 }
 
 void AttendanceTable::setField(int slot, int month, int day, Field f, QStringView text)
 {
-    if (!validIndex(slot, month, day))
+    const Cell *c = cell(slot, month, day);
+    if (!c)
         return;
-    QString &cell = cells_[slot][month][day].ref(f);
-    if (text.isEmpty())
-        cell = blankField(f);
-    else
-        cell = fixedWidth(text, fieldWidth(f));
+    std::array<QStringView, kFieldCount> fields;
+    for (int i = 0; i < kFieldCount; ++i)
+        fields[i] = storedPart(*c, static_cast<Field>(i));
+    fields[static_cast<int>(f)] = text;
+    setRecord(slot, month, day, fields);
 }
 
-const DayRecord &AttendanceTable::record(int slot, int month, int day) const
+void AttendanceTable::setRecord(int slot, int month, int day,
+                                const std::array<QStringView, kFieldCount> &fields)
 {
-    static const DayRecord empty = [] {
-        DayRecord r;
-        for (int f = 0; f < kFieldCount; ++f)
-            r.ref(static_cast<Field>(f)) = QString(fieldWidth(static_cast<Field>(f)), QLatin1Char(' '));
-        return r;
-    }();
-    if (!validIndex(slot, month, day))
-        return empty;
-    return cells_[slot][month][day];
+    const int index = indexOf(slot, month, day);
+    if (index < 0)
+        return;
+    Cell next;
+    qsizetype total = 0;
+    std::array<QStringView, kFieldCount> parts;
+    for (int i = 0; i < kFieldCount; ++i) {
+        parts[i] = storedForm(fields[i], static_cast<Field>(i));
+        next.length[i] = static_cast<std::uint16_t>(parts[i].size());
+        total += parts[i].size();
+    }
+    if (total > 0) {
+        // The new text is built before the old one goes: the fields may be
+        // views into it.
+        next.text.reserve(total);
+        for (const QStringView &p : parts)
+            next.text.append(p);
+    }
+    cells_[index] = std::move(next);
+}
+
+DayRecord AttendanceTable::record(int slot, int month, int day) const
+{
+    DayRecord r;
+    for (int f = 0; f < kFieldCount; ++f)
+        r.ref(static_cast<Field>(f)) = field(slot, month, day, static_cast<Field>(f));
+    return r;
 }
 
 bool AttendanceTable::inUse(int slot, int month, int day) const
 {
-    return record(slot, month, day).inUse();
+    // The stored date has no trailing blanks: blank is empty, or blanks only
+    // when it had leading ones.
+    return !isBlank(stored(slot, month, day, Field::Date));
+}
+
+bool AttendanceTable::sameCell(const AttendanceTable &other, int slot, int month, int day) const
+{
+    const Cell *a = cell(slot, month, day);
+    const Cell *b = other.cell(slot, month, day);
+    if (!a || !b)
+        return a == b;
+    return a->length == b->length && a->text == b->text;
 }
 
 } // namespace zentak

@@ -2,10 +2,17 @@
 // The in-memory store of every day record: seven fixed-width fields per
 // [year slot][month][day]. Years that differ by a multiple of three share a
 // slot; a cell holds whatever was written to it last.
+//
+// A read always yields the field's full width. The blank fill is not stored:
+// each cell keeps its seven fields, cut to their widths and without trailing
+// blanks, one after another in one text, and the blanks are added on read.
+// A blank cell holds nothing at all.
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
+#include <cstdint>
 
 namespace zentak {
 
@@ -14,6 +21,7 @@ constexpr int kFieldCount = 7;
 
 int fieldWidth(Field f);
 
+// A record as read: every field at its full width.
 struct DayRecord {
     QString date;   // 10
     QString week;   // 1
@@ -43,20 +51,27 @@ public:
     static constexpr int kMonths = 13; // 0 unused
     static constexpr int kDays = 32;   // 0 unused
 
-    AttendanceTable();
+    AttendanceTable() = default;
 
     // Blanks every usable cell (slots 1-3, months 1-12, days 1-31).
     void clear();
 
     static bool validIndex(int slot, int month, int day);
 
-    // Reads the full-width text of a field; empty for an index out of range.
+    // Reads the full-width text of a field; blanks for an index out of range.
     QString field(int slot, int month, int day, Field f) const;
+    // The field without its blank fill: the text as stored, cut to the
+    // width, trailing blanks removed (empty for a blank field).
+    QStringView stored(int slot, int month, int day, Field f) const;
     // Stores by the fixed-width rule; ignored for an index out of range.
     void setField(int slot, int month, int day, Field f, QStringView text);
+    // Stores all seven fields at once, in the order of Field.
+    void setRecord(int slot, int month, int day, const std::array<QStringView, kFieldCount> &fields);
 
-    const DayRecord &record(int slot, int month, int day) const;
+    DayRecord record(int slot, int month, int day) const;
     bool inUse(int slot, int month, int day) const;
+    // True when the two tables hold the same record in this cell.
+    bool sameCell(const AttendanceTable &other, int slot, int month, int day) const;
 
     QString field(const CellCursor &c, Field f) const { return field(c.slot, c.month, c.day, f); }
     void setField(const CellCursor &c, Field f, QStringView text)
@@ -65,7 +80,15 @@ public:
     }
 
 private:
-    std::array<std::array<std::array<DayRecord, kDays>, kMonths>, kSlots> cells_;
+    struct Cell {
+        QString text;                               // the fields one after another
+        std::array<std::uint16_t, kFieldCount> length{}; // of each, in UTF-16 units
+    };
+    static int indexOf(int slot, int month, int day);
+    static QStringView storedPart(const Cell &cell, Field f);
+    const Cell *cell(int slot, int month, int day) const;
+
+    std::array<Cell, kSlots * kMonths * kDays> cells_;
 };
 
 } // namespace zentak

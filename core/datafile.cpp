@@ -1,5 +1,6 @@
 #include "datafile.h"
 
+#include "codepage.h"
 #include "fixedtext.h"
 #include "storabletext.h"
 
@@ -7,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <array>
 #include <bitset>
@@ -28,7 +27,7 @@ constexpr char kLF = '\n';
 // and each field is decoded by itself.
 class FieldReader {
 public:
-    explicit FieldReader(const QByteArray &bytes) : b_(bytes) {}
+    explicit FieldReader(QByteArrayView bytes) : b_(bytes) {}
 
     bool atEnd() const { return pos_ >= b_.size(); }
 
@@ -63,21 +62,22 @@ public:
         return true;
     }
 
-    // One field; nullopt when the bytes end before the field is complete.
-    std::optional<QByteArray> next()
+    // One field, as a view into the bytes; nullopt when the bytes end before
+    // the field is complete.
+    std::optional<QByteArrayView> next()
     {
         while (pos_ < b_.size() && (b_[pos_] == ' ' || b_[pos_] == '\t'))
             ++pos_;
         if (pos_ >= b_.size())
             return std::nullopt;
-        QByteArray field;
+        QByteArrayView field;
         if (b_[pos_] == kQuote) {
             const qsizetype close = b_.indexOf(kQuote, pos_ + 1);
             if (close < 0) {
                 pos_ = b_.size();
                 return std::nullopt;
             }
-            field = b_.mid(pos_ + 1, close - pos_ - 1);
+            field = b_.sliced(pos_ + 1, close - pos_ - 1);
             pos_ = close + 1;
             while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
                 ++pos_;
@@ -85,7 +85,7 @@ public:
             const qsizetype begin = pos_;
             while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
                 ++pos_;
-            field = b_.mid(begin, pos_ - begin).trimmed();
+            field = b_.sliced(begin, pos_ - begin).trimmed();
         }
         consumeDelimiter();
         return field;
@@ -110,15 +110,10 @@ private:
         }
     }
 
-    const QByteArray &b_;
+    QByteArrayView b_;
     qsizetype pos_ = 0;
     End lastEnd_ = End::Data;
 };
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
 
 struct DateCell {
     int slot;
@@ -126,40 +121,64 @@ struct DateCell {
     int day;
 };
 
-// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31.
-std::optional<DateCell> cellOfDate(const QString &date)
+// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31, in the date field
+// cut to its width.
+std::optional<DateCell> cellOfDate(QStringView field)
 {
+    const QStringView date = leftCharsView(field, fieldWidth(Field::Date));
     if (date.size() != 10 || date[4] != QLatin1Char('/') || date[7] != QLatin1Char('/'))
         return std::nullopt;
-    for (int i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (!isAsciiDigit(date[i]))
+    int digits[10] = {};
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        const char16_t c = date[i].unicode();
+        if (c < u'0' || c > u'9')
             return std::nullopt;
-    const int year = date.left(4).toInt();
-    const int month = date.mid(5, 2).toInt();
-    const int day = date.mid(8, 2).toInt();
+        digits[i] = c - u'0';
+    }
+    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    const int month = digits[5] * 10 + digits[6];
+    const int day = digits[8] * 10 + digits[9];
     if (month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
     return DateCell{yearSlot(year), month, day};
 }
 
-// A field is read only when its bytes decode completely and its text is
-// one a record may hold; anything else would be lost or block the next save.
-bool decodeField(QStringDecoder &decoder, const QByteArray &raw, QString *text)
+// Appends the text of one field to `out`. A field is read only when its
+// bytes decode completely and its text is one a record may hold; anything
+// else would be lost or block the next save.
+//
+// Whatever the code page decodes it can also encode (a test walks the whole
+// code page to keep this so), so the one character left to refuse is the
+// double quote, which only a field without quotes can hold.
+bool decodeField(QByteArrayView raw, QString &out)
 {
-    *text = decoder.decode(raw);
-    if (!decoder.isValid())
-        return false;
-    if (decoder.hasError()) {
-        // The error count stays with the converter, so the next field gets
-        // a fresh one.
-        decoder = QStringDecoder(kCodePageName, QStringDecoder::Flag::Stateless);
-        return false;
-    }
-    return isStorable(*text);
+    return !raw.contains(kQuote) && decodeCodePage(raw, out);
 }
 
 constexpr std::array<Field, kFieldCount> kFileOrder = {
     Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Kintai, Field::Note};
+
+// Appends one record as its line of the file (CR LF included); false when a
+// character has no code in the code page.
+bool appendRecord(QByteArray &out, const AttendanceTable &table, const CellCursor &cell)
+{
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Field f = kFileOrder[i];
+        // The stored text is the field without its blank fill: the note is
+        // written so, the other fields at their full width.
+        const QStringView text = table.stored(cell.slot, cell.month, cell.day, f);
+        if (i > 0)
+            out += ',';
+        out += '"';
+        if (!encodeCodePage(text, out))
+            return false;
+        if (f != Field::Note)
+            out.append(fieldWidth(f) - characterCount(text), ' ');
+        out += '"';
+    }
+    out += "\r\n";
+    return true;
+}
 
 } // namespace
 
@@ -173,26 +192,29 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
 {
     ParseResult result;
     FieldReader reader(bytes);
-    // Stateless: a double-byte character cut short at the end of a field is
-    // an error, not state held back for a next call that never comes.
-    QStringDecoder decoder(kCodePageName, QStringDecoder::Flag::Stateless);
+    // The texts of one record's fields one after another, reused.
+    QString text;
+    // The cells this file has filled: a record for one of them again
+    // replaces one read before.
     std::bitset<AttendanceTable::kSlots * AttendanceTable::kMonths * AttendanceTable::kDays> filled;
     while (true) {
         reader.skipLineEnds();
         if (reader.atEnd())
             break;
-        std::array<QString, kFieldCount> fields;
+        text.resize(0);
+        std::array<qsizetype, kFieldCount + 1> bounds{};
         bool complete = true;
         bool decoded = true;
         bool cutShort = false;
         for (int i = 0; i < kFieldCount; ++i) {
-            const std::optional<QByteArray> raw = reader.next();
+            const std::optional<QByteArrayView> raw = reader.next();
             if (!raw) {
                 complete = false;
                 break;
             }
-            if (!decodeField(decoder, *raw, &fields[i]))
+            if (decoded && !decodeField(*raw, text))
                 decoded = false;
+            bounds[i + 1] = text.size();
             // A record may go on over the next line, but a line that starts
             // with a date starts the next record: this one was cut short.
             if (i + 1 < kFieldCount && reader.lastEnd() == FieldReader::End::LineEnd
@@ -217,8 +239,14 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
             ++result.skipped;
             continue;
         }
-        const QString date = fixedWidth(fields[0], fieldWidth(Field::Date));
-        const std::optional<DateCell> cell = decoded ? cellOfDate(date) : std::nullopt;
+        if (!decoded) {
+            ++result.skipped;
+            continue;
+        }
+        std::array<QStringView, kFieldCount> fields;
+        for (int i = 0; i < kFieldCount; ++i)
+            fields[i] = QStringView(text).sliced(bounds[i], bounds[i + 1] - bounds[i]);
+        const std::optional<DateCell> cell = cellOfDate(fields[0]);
         if (!cell) {
             ++result.skipped;
             continue;
@@ -229,8 +257,8 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
         if (filled.test(at))
             ++result.replaced;
         filled.set(at);
-        for (int i = 0; i < kFieldCount; ++i)
-            table.setField(cell->slot, cell->month, cell->day, kFileOrder[i], fields[i]);
+        // The file's order is the order of Field.
+        table.setRecord(cell->slot, cell->month, cell->day, fields);
         if (touched)
             touched->push_back({cell->slot, cell->month, cell->day});
         ++result.records;
@@ -238,72 +266,52 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
     return result;
 }
 
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell,
-                                          QStringEncoder &encoder)
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell)
 {
-    QString line;
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (i > 0)
-            line += QLatin1Char(',');
-        const QString text = table.field(cell, kFileOrder[i]);
-        line += QLatin1Char('"');
-        line += kFileOrder[i] == Field::Note ? trimTrailingBlanks(text) : text;
-        line += QLatin1Char('"');
-    }
-    line += QLatin1String("\r\n");
-    QByteArray bytes = encoder.encode(line);
-    if (encoder.hasError()) {
-        encoder = QStringEncoder(kCodePageName);
+    QByteArray line;
+    if (!appendRecord(line, table, cell))
         return std::nullopt;
-    }
-    return bytes;
+    return line;
 }
 
 SerializeResult serializeTable(const AttendanceTable &table)
 {
     SerializeResult result;
-    QStringEncoder encoder(kCodePageName);
-    if (!encoder.isValid()) {
-        result.error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
-        return result;
-    }
+    QByteArray bytes;
     for (int s = 1; s <= 3; ++s) {
         for (int m = 1; m <= 12; ++m) {
             for (int d = 1; d <= 31; ++d) {
                 if (!table.inUse(s, m, d))
                     continue;
-                const std::optional<QByteArray> line = serializeRecord(table, {s, m, d}, encoder);
-                if (!line) {
+                if (bytes.capacity() - bytes.size() < 1024)
+                    bytes.reserve(bytes.capacity() + 64 * 1024);
+                if (!appendRecord(bytes, table, {s, m, d})) {
                     result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。")
                                        .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                     return result;
                 }
-                result.bytes += *line;
             }
         }
     }
 
     // Read what would be written and make sure it gives the same table.
     AttendanceTable check;
-    const ParseResult back = parseRecords(result.bytes, check);
+    const ParseResult back = parseRecords(bytes, check);
     bool same = back.skipped == 0;
     for (int s = 1; same && s <= 3; ++s)
         for (int m = 1; same && m <= 12; ++m)
             for (int d = 1; same && d <= 31; ++d)
-                for (int i = 0; same && i < kFieldCount; ++i) {
-                    const Field f = static_cast<Field>(i);
-                    if (table.field(s, m, d, f) != check.field(s, m, d, f)) {
-                        same = false;
-                        result.error = QStringLiteral("%1 の記録を正しく書けません。")
-                                           .arg(trimBlanks(table.field(s, m, d, Field::Date)));
-                    }
+                if (!table.sameCell(check, s, m, d)) {
+                    same = false;
+                    result.error = QStringLiteral("%1 の記録を正しく書けません。")
+                                       .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                 }
     if (!same) {
         if (result.error.isEmpty())
             result.error = QStringLiteral("記録を正しく書けません。");
-        result.bytes.clear();
         return result;
     }
+    result.bytes = std::move(bytes);
     result.ok = true;
     return result;
 }
@@ -314,11 +322,6 @@ ReadResult readDataFile(const QString &path, AttendanceTable &table)
     table.clear();
     if (!QFileInfo::exists(path)) {
         result.status = ReadStatus::Missing;
-        return result;
-    }
-    if (!QStringDecoder(kCodePageName).isValid()) {
-        result.status = ReadStatus::NoCodePage;
-        result.error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
         return result;
     }
     QFile file(path);

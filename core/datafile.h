@@ -6,13 +6,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringEncoder>
 
 #include <optional>
 #include <vector>
 
 namespace zentak {
 
+// The name of the code page in Qt's converters; the program's own tables
+// (codepage.h) are generated from that converter.
 inline constexpr char kCodePageName[] = "windows-31j";
 inline const QString kDataFileName = QStringLiteral("Zentak.txt");
 
@@ -32,8 +33,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
 
 // One record as its line of the file (CR LF included); nullopt when a
 // character has no code in code page 932.
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell,
-                                          QStringEncoder &encoder);
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell);
 
 struct SerializeResult {
     bool ok = false;
@@ -45,7 +45,7 @@ struct SerializeResult {
 // parsed back and compared with the table before it is offered.
 SerializeResult serializeTable(const AttendanceTable &table);
 
-enum class ReadStatus { Missing, Read, Unreadable, NoCodePage };
+enum class ReadStatus { Missing, Read, Unreadable };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;

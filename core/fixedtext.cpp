@@ -4,17 +4,25 @@ namespace zentak {
 
 namespace {
 
-// Length in UTF-16 units of the first `count` code points of text.
-qsizetype unitsOf(QStringView text, int count)
+struct Span {
+    qsizetype units = 0; // UTF-16 units
+    int characters = 0;  // code points
+};
+
+// The first `count` code points of text (all of it when shorter).
+Span spanOf(QStringView text, int count)
 {
-    qsizetype i = 0;
-    for (int n = 0; n < count && i < text.size(); ++n) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            i += 2;
+    Span s;
+    const qsizetype size = text.size();
+    while (s.characters < count && s.units < size) {
+        if (text[s.units].isHighSurrogate() && s.units + 1 < size
+            && text[s.units + 1].isLowSurrogate())
+            s.units += 2;
         else
-            i += 1;
+            s.units += 1;
+        ++s.characters;
     }
-    return i;
+    return s;
 }
 
 } // namespace
@@ -22,24 +30,36 @@ qsizetype unitsOf(QStringView text, int count)
 int characterCount(QStringView text)
 {
     int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++n)
-        i += unitsOf(text.mid(i), 1);
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++n) {
+        if (text[i].isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate())
+            i += 2;
+        else
+            i += 1;
+    }
     return n;
 }
 
 QString leftChars(QStringView text, int count)
 {
+    return leftCharsView(text, count).toString();
+}
+
+QStringView leftCharsView(QStringView text, int count)
+{
     if (count <= 0)
         return {};
-    return text.left(unitsOf(text, count)).toString();
+    return text.left(spanOf(text, count).units);
 }
 
 QString fixedWidth(QStringView text, int width)
 {
-    QString out = leftChars(text, width);
-    const int have = characterCount(out);
-    if (have < width)
-        out.append(QString(width - have, QLatin1Char(' ')));
+    const Span kept = spanOf(text, width);
+    const int fill = width > kept.characters ? width - kept.characters : 0;
+    QString out;
+    out.reserve(kept.units + fill);
+    out.append(text.left(kept.units));
+    out.resize(kept.units + fill, QLatin1Char(' '));
     return out;
 }
 
@@ -56,10 +76,15 @@ QString trimBlanks(QStringView text)
 
 QString trimTrailingBlanks(QStringView text)
 {
+    return trimmedTrailingBlanks(text).toString();
+}
+
+QStringView trimmedTrailingBlanks(QStringView text)
+{
     qsizetype end = text.size();
     while (end > 0 && text[end - 1] == QLatin1Char(' '))
         --end;
-    return text.left(end).toString();
+    return text.left(end);
 }
 
 bool isBlank(QStringView text)

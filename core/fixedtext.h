@@ -14,8 +14,10 @@ QString fixedWidth(QStringView text, int width);
 int characterCount(QStringView text);
 // The first `count` characters.
 QString leftChars(QStringView text, int count);
+QStringView leftCharsView(QStringView text, int count);
 QString trimBlanks(QStringView text);
 QString trimTrailingBlanks(QStringView text);
+QStringView trimmedTrailingBlanks(QStringView text);
 bool isBlank(QStringView text);
 
 } // namespace zentak

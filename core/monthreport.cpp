@@ -67,13 +67,13 @@ MonthResult Monthout(const AttendanceTable &table, int year, int month, QStringV
         if (!table.inUse(slot, month, day))
             continue;
         auto field = [&](Field f) { return table.field(slot, month, day, f); };
-        const QString date = field(Field::Date);
-        const QString kintai = field(Field::Kintai);
-        const QString worked = field(Field::Worked);
-        const QString note = field(Field::Note);
+        // The totals need only the attendance value and the note, and
+        // neither depends on the blank fill: they are read as stored.
+        const QStringView kintaiText = table.stored(slot, month, day, Field::Kintai);
+        const QStringView noteText = table.stored(slot, month, day, Field::Note);
 
         if (output && settings.Ktsw == 1) {
-            const QString dd = date.mid(8, 2);
+            const QString dd = field(Field::Date).mid(8, 2);
             if (dd >= QLatin1String("11") && block == 0) {
                 r.MonthHours = 0;
                 overtimeSum = 0;
@@ -86,14 +86,18 @@ MonthResult Monthout(const AttendanceTable &table, int year, int month, QStringV
             }
         }
 
-        const float v = float(leadingNumber(kintai));
+        const float v = float(leadingNumber(kintaiText));
         r.MonthHours += v;
         if (v != 0)
             r.MonthDays += 1;
-        if (leftChars(trimBlanks(note), 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0)
+        if (leftChars(trimBlanks(noteText), 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0)
             r.MonthDays += 0.5f;
 
         if (output) {
+            const QString date = field(Field::Date);
+            const QString kintai = field(Field::Kintai);
+            const QString worked = field(Field::Worked);
+            const QString note = field(Field::Note);
             float overtime = 0;
             if (worked > settings.DayTM)
                 overtime = v - dayHours;

@@ -34,18 +34,12 @@ QString RecordStore::dataFilePath() const
     return zentak::dataFilePath(platform_.programFolder());
 }
 
-bool RecordStore::converterPresent() const
-{
-    return codePageAvailable();
-}
-
 void RecordStore::load()
 {
     const QString path = dataFilePath();
     const ReadResult read = readDataFile(path, state_.table);
     switch (read.status) {
     case ReadStatus::Missing:
-    case ReadStatus::NoCodePage:
         return;
     case ReadStatus::Unreadable:
         // Writing now would replace records that were never read.

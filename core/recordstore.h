@@ -22,9 +22,6 @@ public:
     // Where the unreadable original was kept; empty when none was needed.
     QString keptOriginalPath() const { return keptOriginal_; }
 
-    // False when the code page converter is missing: the program cannot
-    // read or write its records and must not go on.
-    bool converterPresent() const;
 
     // Clears the table and loads the data file; tells the user once about
     // records that could not be read or a file that could not be opened.

@@ -1,13 +1,13 @@
 #include "reportfile.h"
 
 #include "appstate.h"
+#include "codepage.h"
 #include "datafile.h"
 #include "monthreport.h"
 #include "platform.h"
 
 #include <QDir>
 #include <QSaveFile>
-#include <QStringEncoder>
 
 namespace zentak {
 
@@ -32,11 +32,6 @@ std::optional<QStringList> splitReportLine(const QString &line)
 
 std::optional<QByteArray> encodeReport(const QStringList &lines, QString *error)
 {
-    QStringEncoder encoder(kCodePageName);
-    if (!encoder.isValid()) {
-        *error = QStringLiteral("文字コード(Shift_JIS)の変換が使えません。");
-        return std::nullopt;
-    }
     QByteArray bytes;
     for (const QString &line : lines) {
         const std::optional<QStringList> fields = splitReportLine(line);
@@ -44,8 +39,7 @@ std::optional<QByteArray> encodeReport(const QStringList &lines, QString *error)
             *error = QStringLiteral("%1 の行にダブルクォーテーションがあります。").arg(line.mid(1, 10));
             return std::nullopt;
         }
-        bytes += encoder.encode(line);
-        if (encoder.hasError()) {
+        if (!encodeCodePage(line, bytes)) {
             *error = QStringLiteral("%1 の行に Shift_JIS で書けない文字があります。")
                          .arg(fields->first());
             return std::nullopt;

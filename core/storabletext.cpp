@@ -1,32 +1,13 @@
 #include "storabletext.h"
 
-#include "datafile.h"
-
-#include <QStringEncoder>
+#include "codepage.h"
 
 namespace zentak {
 
-namespace {
-
-bool encodable(QStringView piece)
-{
-    QStringEncoder encoder(kCodePageName);
-    if (!encoder.isValid())
-        return false;
-    const QByteArray bytes = encoder.encode(piece);
-    return !encoder.hasError() && !bytes.isEmpty();
-}
-
-} // namespace
-
 QString unstorableCharacters(QStringView text)
 {
-    {
-        QStringEncoder whole(kCodePageName);
-        const QByteArray bytes = whole.encode(text);
-        if (whole.isValid() && !whole.hasError() && !text.contains(QLatin1Char('"')))
-            return {};
-    }
+    if (!text.contains(QLatin1Char('"')) && encodableInCodePage(text))
+        return {};
     QString refused;
     auto refuse = [&refused](QStringView piece) {
         if (!refused.contains(piece))
@@ -37,7 +18,7 @@ QString unstorableCharacters(QStringView text)
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             len = 2;
         const QStringView piece = text.mid(i, len);
-        if (piece == QLatin1String("\"") || !encodable(piece))
+        if (piece == QLatin1String("\"") || !encodableInCodePage(piece))
             refuse(piece);
         i += len - 1;
     }
@@ -58,11 +39,6 @@ QString withoutCharacters(QStringView text, QStringView refused)
         i += len - 1;
     }
     return out;
-}
-
-bool codePageAvailable()
-{
-    return QStringDecoder(kCodePageName).isValid() && QStringEncoder(kCodePageName).isValid();
 }
 
 } // namespace zentak

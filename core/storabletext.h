@@ -18,7 +18,5 @@ inline bool isStorable(QStringView text) { return unstorableCharacters(text).isE
 // Text with the characters of `refused` removed.
 QString withoutCharacters(QStringView text, QStringView refused);
 
-// True when the code page 932 converter is present.
-bool codePageAvailable();
 
 } // namespace zentak

@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static AttendanceTable table;
     static AttendanceTable again;
-    static QStringEncoder encoder(kCodePageName);
 
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      qsizetype(size));
@@ -38,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (int f = 0; f < kFieldCount; ++f)
             FUZZ_CHECK(characterCount(table.field(s, m, d, Field(f))) == fieldWidth(Field(f)));
         FUZZ_CHECK(table.inUse(s, m, d));
-        const std::optional<QByteArray> line = serializeRecord(table, {s, m, d}, encoder);
+        const std::optional<QByteArray> line = serializeRecord(table, {s, m, d});
         FUZZ_CHECK(line.has_value());
         written += *line;
     }

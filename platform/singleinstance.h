@@ -1,14 +1,20 @@
 #pragma once
 // One running instance per user. The first start holds a lock file and
-// listens on a local socket; a later start finds the lock held, asks the
-// first one through the socket to come forward, and gives up. A lock left
-// by a crashed instance is recognised as stale and taken over.
+// listens on a local (Unix-domain) socket; a later start finds the lock held,
+// asks the first one through the socket to come forward, and gives up. A
+// lock left by a crashed instance is recognised as stale and taken over.
+//
+// The socket is plain POSIX with a QSocketNotifier, so the start-up loads no
+// network library.
 
-#include <QLocalServer>
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 
+#include <map>
 #include <memory>
+
+class QSocketNotifier;
 
 namespace zentak {
 
@@ -28,12 +34,22 @@ signals:
     void activationRequested();
 
 private:
+    bool listen();
+    void acceptPeers();
+    void readPeer(int fd);
+    void dropPeer(int fd);
     bool askRunningInstance();
 
     QString lockPath_;
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer server_;
+    int listenFd_ = -1;
+    QSocketNotifier *listenNotifier_ = nullptr;
+    struct Peer {
+        QSocketNotifier *notifier = nullptr;
+        QByteArray received;
+    };
+    std::map<int, Peer> peers_;
 };
 
 } // namespace zentak

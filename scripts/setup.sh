@@ -13,6 +13,10 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
 if [ -n "${ZENTAK_TESTING:-}" ]; then
     PACKAGES+=(clang libclang-rt-14-dev)
 fi
+# What bench/run needs besides: Google Benchmark and the X client library.
+if [ -n "${ZENTAK_BENCHING:-}" ]; then
+    PACKAGES+=(libbenchmark-dev libxcb1-dev)
+fi
 
 install_missing() {
     local missing=()
@@ -42,4 +46,5 @@ build() {
 }
 
 install_missing
-build
+# bench/run builds a build of its own.
+[ -n "${ZENTAK_BENCHING:-}" ] || build

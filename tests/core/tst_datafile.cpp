@@ -72,6 +72,8 @@ private slots:
     void readerStreamRules();
     void malformedRecordsAreSkipped_data();
     void malformedRecordsAreSkipped();
+    void everyUndecodableRecordIsSkipped();
+    void decodedTextCanAlwaysBeWritten();
     void emptyInputLoadsNothing();
     void largeFileLoads();
     void unwritableTextIsRefused_data();
@@ -260,6 +262,61 @@ void TestDataFile::malformedRecordsAreSkipped()
     QCOMPARE(inUse, r.records);
     // What was read can always be written back and read again unchanged.
     QVERIFY(roundTrips(t));
+}
+
+void TestDataFile::everyUndecodableRecordIsSkipped()
+{
+    // Not only the first: the converter must still see the later bad bytes.
+    auto rec = [](const char *day, const QByteArray &note) {
+        return QByteArray("\"2006/02/") + day + "\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"" + note + "\"\r\n";
+    };
+    const QByteArray input = rec("01", "\xff") + rec("02", "ok") + rec("03", "\xff\xfe")
+                             + rec("04", "abc\x82") + rec("05", "ok") + rec("06", "\x80");
+    AttendanceTable t;
+    const ParseResult r = parseRecords(input, t);
+    QCOMPARE(r.skipped, 4);
+    QCOMPARE(r.records, 2);
+    QVERIFY(t.inUse(3, 2, 2));
+    QVERIFY(t.inUse(3, 2, 5));
+    for (int day : {1, 3, 4, 6})
+        QVERIFY2(!t.inUse(3, 2, day), qPrintable(QString::number(day)));
+}
+
+void TestDataFile::decodedTextCanAlwaysBeWritten()
+{
+    // The reader keeps a field that decodes without error and refuses only a
+    // double quote: every character the code page decodes must be one it
+    // can also encode, or a record read would block the next save. Every
+    // byte and every pair of bytes, each as the note of a record, in tables
+    // of one record per cell.
+    QList<QByteArray> notes;
+    for (int a = 0; a < 256; ++a) {
+        if (a == '"' || a == '\r' || a == '\n')
+            continue;
+        notes << QByteArray(1, char(a));
+        for (int b = 0x40; b < 256 && a >= 0x80; ++b)
+            if (b != '"')
+                notes << QByteArray(1, char(a)) + char(b);
+    }
+    int read = 0;
+    for (qsizetype first = 0; first < notes.size(); first += 1116) {
+        QByteArray input;
+        int cell = 0;
+        for (qsizetype i = first; i < notes.size() && cell < 1116; ++i, ++cell) {
+            const QByteArray date = QStringLiteral("%1/%2/%3")
+                                        .arg(2004 + cell / 372)
+                                        .arg(cell / 31 % 12 + 1, 2, 10, QLatin1Char('0'))
+                                        .arg(cell % 31 + 1, 2, 10, QLatin1Char('0'))
+                                        .toLatin1();
+            input += "\"" + date + "\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"" + notes[i] + "\"\r\n";
+        }
+        AttendanceTable t;
+        read += parseRecords(input, t).records;
+        const SerializeResult back = serializeTable(t);
+        QVERIFY2(back.ok, qPrintable(back.error));
+    }
+    // Most of the pairs are characters of the code page.
+    QVERIFY(read > 7000);
 }
 
 void TestDataFile::emptyInputLoadsNothing()

@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "singleinstance.h"
 
 #include <csignal>
 #include <sys/types.h>
@@ -17,6 +20,8 @@ private slots:
     void cleanup();
     void secondStartEndsAndTouchesNothing();
     void staleLockDoesNotBlockAStart();
+    void twoStartsAtOnceLeaveOneRunning();
+    void secondStartAsksTheFirstToComeForward();
 
 private:
     void start(QProcess &p);
@@ -110,6 +115,57 @@ void TestSingleInstance::staleLockDoesNotBlockAStart()
     start(*next);
     QVERIFY(!next->waitForFinished(3000));
     QCOMPARE(next->state(), QProcess::Running);
+}
+
+void TestSingleInstance::twoStartsAtOnceLeaveOneRunning()
+{
+    // Several rounds: the two starts race each other differently each time.
+    for (int round = 0; round < 3; ++round) {
+        auto *a = new QProcess;
+        auto *b = new QProcess;
+        running_ << a << b;
+        start(*a);
+        start(*b);
+        QProcess *ended = nullptr;
+        for (int i = 0; i < 100 && !ended; ++i) {
+            QTest::qWait(100);
+            if (a->state() == QProcess::NotRunning)
+                ended = a;
+            else if (b->state() == QProcess::NotRunning)
+                ended = b;
+        }
+        QVERIFY2(ended, "neither start ended");
+        QProcess *other = ended == a ? b : a;
+        QCOMPARE(ended->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(ended->exitCode(), 0);
+        // The one left keeps running and is the one a third start finds.
+        QVERIFY(!other->waitForFinished(1000));
+        auto *third = new QProcess;
+        running_ << third;
+        start(*third);
+        QVERIFY2(third->waitForFinished(10000), "a third start did not end");
+        QCOMPARE(third->exitCode(), 0);
+        QCOMPARE(other->state(), QProcess::Running);
+        cleanup();
+    }
+}
+
+void TestSingleInstance::secondStartAsksTheFirstToComeForward()
+{
+    // This test process is the first instance; the program is the second.
+    qputenv("USER", "tester");
+    zentak::SingleInstance first(runDir());
+    QVERIFY(first.claim());
+    QSignalSpy asked(&first, &zentak::SingleInstance::activationRequested);
+
+    auto *second = new QProcess;
+    running_ << second;
+    start(*second);
+    QVERIFY(asked.wait(10000));
+    QVERIFY2(second->waitForFinished(10000), "the second start did not end");
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("prog/Zentak.txt"))));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

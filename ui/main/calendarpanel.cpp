@@ -158,9 +158,9 @@ void CalendarPanel::Caldraw(int year, int month)
             cell->setBorder(true);
             state_.todayLabelIndex = c;
         }
-        const DayRecord &record = state_.table.record(slot, month, day);
-        if (record.inUse()) {
-            const CellFill fill = fillOfKind(classifyNote(record.note));
+        if (state_.table.inUse(slot, month, day)) {
+            const CellFill fill =
+                fillOfKind(classifyNote(state_.table.field(slot, month, day, Field::Note)));
             if (fill != CellFill::None)
                 cell->setFill(fillColor(fill));
         }

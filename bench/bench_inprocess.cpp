@@ -1,0 +1,269 @@
+// The in-process figures, with Google Benchmark: the data file read and
+// written for a full table, the write-through of one change, one navigation
+// click through the real main window (offscreen, scripted desktop) and one
+// month report written. Each is the median of repetitions; the lines that
+// start with FIGURE set them beside their targets.
+
+#include "appsetup.h"
+#include "appstate.h"
+#include "calendarpanel.h"
+#include "datafile.h"
+#include "fixtures.h"
+#include "mainwindow.h"
+#include "realplatform.h"
+#include "recordstore.h"
+#include "report.h"
+#include "reportfile.h"
+#include "scriptedplatform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+using namespace zentak;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+const AttendanceTable &fullTable(int noteLength)
+{
+    static std::map<int, std::unique_ptr<AttendanceTable>> tables;
+    auto &t = tables[noteLength];
+    if (!t) {
+        t = std::make_unique<AttendanceTable>();
+        bench::fillEveryCell(*t, noteLength);
+    }
+    return *t;
+}
+
+void parse(benchmark::State &st)
+{
+    const QByteArray bytes = serializeTable(fullTable(int(st.range(0)))).bytes;
+    AttendanceTable table;
+    for (auto _ : st) {
+        // As a load does: the table cleared, then the records read into it.
+        table.clear();
+        const ParseResult r = parseRecords(bytes, table);
+        benchmark::DoNotOptimize(r);
+        if (r.records != 1116)
+            st.SkipWithError("not every record was read");
+    }
+}
+
+void serialize(benchmark::State &st)
+{
+    const AttendanceTable &table = fullTable(int(st.range(0)));
+    for (auto _ : st) {
+        const SerializeResult r = serializeTable(table);
+        benchmark::DoNotOptimize(r.bytes.data());
+        if (!r.ok)
+            st.SkipWithError("the table could not be written");
+    }
+}
+
+// A program folder of its own with a scripted desktop.
+struct Folder {
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    AppState state;
+    Folder()
+    {
+        platform.folder = dir.path();
+        platform.clock = QDateTime(kToday, QTime(9, 30));
+        platform.screen = QSize(1280, 1024);
+    }
+};
+
+// The desktop's own settings store and files, with the program folder in a
+// folder of the benchmark's (and the settings in one too: see main).
+class FolderPlatform : public RealPlatform {
+public:
+    explicit FolderPlatform(const QString &folder) : folder_(folder) {}
+    QString programFolder() override { return folder_; }
+
+private:
+    QString folder_;
+};
+
+void writeThrough(benchmark::State &st)
+{
+    QTemporaryDir dir;
+    FolderPlatform platform(dir.path());
+    AppState state;
+    state.table = fullTable(20);
+    RecordStore store(state, platform);
+    int n = 0;
+    for (auto _ : st) {
+        // One day's note changed, then written through as the dialog does:
+        // the paid-leave balance into the settings and the data file, each
+        // synced to the disk.
+        state.table.setField(1, 5, 14, Field::Note, (n++ % 2) ? u"打合せ" : u"資料作成");
+        store.tableChanged();
+        if (store.lastWriteFailed())
+            st.SkipWithError("the write failed");
+    }
+}
+
+void monthReport(benchmark::State &st)
+{
+    Folder f;
+    bench::fillYears(f.state.table, kToday.year());
+    for (auto _ : st) {
+        const std::optional<QString> name = writeMonthReport(f.state, f.platform, 2026, 11);
+        if (!name)
+            st.SkipWithError("the report could not be written");
+    }
+}
+
+// The main window started on a data file of three full years.
+struct Started : Folder {
+    std::unique_ptr<RecordStore> store;
+    std::unique_ptr<MainWindow> window;
+    Started()
+    {
+        AttendanceTable years;
+        bench::fillYears(years, kToday.year());
+        writeDataFile(dataFilePath(dir.path()), years, nullptr);
+        store = std::make_unique<RecordStore>(state, platform);
+        window = std::make_unique<MainWindow>(state, platform, *store);
+        window->Form_Load();
+        window->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+void navigationClick(benchmark::State &st)
+{
+    Started s;
+    CalendarPanel *calendar = s.window->calendar();
+    auto *next = calendar->findChild<QPushButton *>(QStringLiteral("cmdNextMonth"));
+    auto *prev = calendar->findChild<QPushButton *>(QStringLiteral("cmdPrevMonth"));
+    const bool painted = st.range(0) != 0;
+    int n = 0;
+    for (auto _ : st) {
+        (n++ % 2 ? next : prev)->click();
+        if (painted)
+            s.window->repaint();
+    }
+}
+
+void startInProcess(benchmark::State &st)
+{
+    Folder f;
+    AttendanceTable years;
+    bench::fillYears(years, kToday.year());
+    writeDataFile(dataFilePath(f.dir.path()), years, nullptr);
+    for (auto _ : st) {
+        AppState state;
+        RecordStore store(state, f.platform);
+        MainWindow window(state, f.platform, store);
+        window.Form_Load();
+        benchmark::DoNotOptimize(&window);
+    }
+}
+
+double minOf(const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); }
+double maxOf(const std::vector<double> &v) { return *std::max_element(v.begin(), v.end()); }
+
+void configure(benchmark::internal::Benchmark *b)
+{
+    b->Unit(benchmark::kMicrosecond)
+        ->UseRealTime()
+        ->MinTime(0.2)
+        ->Repetitions(9)
+        ->DisplayAggregatesOnly(true)
+        ->ComputeStatistics("min", minOf)
+        ->ComputeStatistics("max", maxOf);
+}
+
+// Medians, minima and maxima of the repetitions, by benchmark name.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    struct Figure {
+        double median = -1, min = -1, max = -1; // milliseconds
+    };
+    std::map<std::string, Figure> figures;
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &r : runs) {
+            if (r.run_type != Run::RT_Aggregate || r.error_occurred)
+                continue;
+            const double ms = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit) * 1e3;
+            Figure &f = figures[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args)];
+            if (r.aggregate_name == "median")
+                f.median = ms;
+            else if (r.aggregate_name == "min")
+                f.min = ms;
+            else if (r.aggregate_name == "max")
+                f.max = ms;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void figure(const Collector &c, const std::string &key, const std::string &name, double targetMs)
+{
+    const auto it = c.figures.find(key);
+    if (it == c.figures.end() || it->second.median < 0) {
+        bench::printFigure(name, "not measured", "", -1, false);
+        return;
+    }
+    const Collector::Figure &f = it->second;
+    char measured[64];
+    std::snprintf(measured, sizeof measured, "%.3f ms (%.3f-%.3f)", f.median, f.min, f.max);
+    char target[32] = "";
+    if (targetMs > 0)
+        std::snprintf(target, sizeof target, "< %.1f ms", targetMs);
+    bench::printFigure(name, measured, target, targetMs > 0 ? f.median / targetMs : -1,
+                       f.median < targetMs);
+}
+
+} // namespace
+
+BENCHMARK(parse)->Arg(20)->Arg(200)->Apply(configure);
+BENCHMARK(serialize)->Arg(20)->Arg(200)->Apply(configure);
+BENCHMARK(writeThrough)->Apply(configure);
+BENCHMARK(navigationClick)->Arg(0)->Arg(1)->Apply(configure);
+BENCHMARK(monthReport)->Apply(configure);
+BENCHMARK(startInProcess)->Apply(configure);
+
+int main(int argc, char **argv)
+{
+    // The write-through saves into the settings store: one of its own, never
+    // the user's.
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    QTranslator translator;
+    setUpApplication(app, translator);
+
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+
+    std::printf("\n");
+    figure(collector, "parse/20", "parse, full table (1,116 records)", 1.0);
+    figure(collector, "serialize/20", "serialize, full table", 1.0);
+    figure(collector, "writeThrough", "write-through of one change, sync incl.", -1);
+    figure(collector, "navigationClick/0", "navigation click (redraw + summary)", 0.2);
+    figure(collector, "navigationClick/1", "navigation click with the repaint", -1);
+    figure(collector, "monthReport", "month report written", 1.0);
+    figure(collector, "parse/200", "parse, full table, 200-char notes", -1);
+    figure(collector, "serialize/200", "serialize, full table, 200-char notes", -1);
+    figure(collector, "startInProcess", "main window built and loaded (in process)", -1);
+    return 0;
+}
