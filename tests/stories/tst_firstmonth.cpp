@@ -3,7 +3,7 @@
 // the month report written and opened, the program left with X and started
 // again later that evening.
 
-#include "harness.h"
+#include "program.h"
 
 #include "noteedit.h"
 

@@ -2,7 +2,7 @@
 // valid records, read; one day finished in the day dialog; the file written
 // back with every record the user did not touch as it was.
 
-#include "harness.h"
+#include "program.h"
 
 #include "noteedit.h"
 

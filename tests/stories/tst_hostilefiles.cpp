@@ -2,7 +2,7 @@
 // with what could be read on screen, the original kept aside when it holds
 // more than the program could read, and the user told once.
 
-#include "harness.h"
+#include "program.h"
 
 #include <QDir>
 

@@ -4,7 +4,7 @@
 // days already recorded keep their values, and the month report restarts
 // its running totals on the 11th and the 21st.
 
-#include "harness.h"
+#include "program.h"
 
 #include "noteedit.h"
 

@@ -1,6 +1,6 @@
 // A year erased in the maintenance dialog, and what the next start shows.
 
-#include "harness.h"
+#include "program.h"
 
 #include "maintenancedialog.h"
 #include "menucommands.h"

@@ -2,43 +2,19 @@
 // totals, the month outputs, and the deletion of a year with the data file
 // kept beside it.
 
-#include "appstate.h"
-#include "calendarpanel.h"
-#include "datafile.h"
-#include "daylabel.h"
 #include "maintenancedialog.h"
-#include "mainwindow.h"
 #include "menucommands.h"
-#include "recordstore.h"
-#include "scriptedplatform.h"
-#include "windows.h"
+#include "program.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStringEncoder>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace zentak;
+using namespace zentak::story;
 
 namespace {
-
-QByteArray sjis(const QString &s)
-{
-    QStringEncoder e("windows-31j");
-    return e.encode(s);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 QString record(const QString &date, const QString &kintai, const QString &note = QStringLiteral("作業"))
 {
@@ -74,44 +50,32 @@ private:
     void start(const QString &data = QString());
     MaintenanceDialog *open();
     void choose(int year) { dlg_->Tyear()->setCurrentText(QString::number(year)); }
-    QString path(const char *name) const { return dir_->filePath(QLatin1String(name)); }
+    QString path(const char *name) const { return program_->path(QLatin1String(name)); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPlatform> p_;
-    std::unique_ptr<AppState> s_;
-    std::unique_ptr<RecordStore> store_;
-    std::unique_ptr<MainWindow> w_;
+    std::unique_ptr<Program> program_;
+    ScriptedPlatform *p_ = nullptr;
+    AppState *s_ = nullptr;
+    MainWindow *w_ = nullptr;
     QPointer<MaintenanceDialog> dlg_;
 };
 
 void TestMaintenance::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    p_ = std::make_unique<ScriptedPlatform>();
-    p_->folder = dir_->path();
-    p_->clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
-    p_->screen = QSize(1280, 1024);
-    s_ = std::make_unique<AppState>();
-    store_ = std::make_unique<RecordStore>(*s_, *p_);
+    program_ = std::make_unique<Program>();
+    p_ = &program_->platform;
 }
 
 void TestMaintenance::cleanup()
 {
-    w_.reset();
-    test::deleteWindows();
+    program_.reset();
 }
 
 void TestMaintenance::start(const QString &data)
 {
-    if (!data.isEmpty()) {
-        QFile f(path("Zentak.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(sjis(data));
-    }
-    w_ = std::make_unique<MainWindow>(*s_, *p_, *store_);
-    w_->Form_Load();
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    if (!data.isEmpty())
+        QVERIFY(writeFile(path("Zentak.txt"), sjis(data)));
+    w_ = &program_->start();
+    s_ = program_->state.get();
 }
 
 MaintenanceDialog *TestMaintenance::open()
@@ -128,8 +92,7 @@ void TestMaintenance::opensOnTheCurrentYearByAltE()
 {
     start(monthOf(2026, 5, 3, QStringLiteral("08.00")));
     QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
-    QApplication::setActiveWindow(w_.get());
-    QTest::keyClick(w_.get(), Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(w_, Qt::Key_E, Qt::AltModifier);
     QCOMPARE(opened.count(), 1);
     dlg_ = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
     QVERIFY(dlg_);
