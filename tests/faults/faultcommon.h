@@ -1,13 +1,9 @@
 #pragma once
 // What the fault tests share: two different full tables (so a write always
-// changes the file), and the settings store of the real platform in a
-// folder of the test's own, with scripted message boxes.
+// changes the file).
 
 #include "attendancetable.h"
-#include "realplatform.h"
-#include "scriptedplatform.h"
-
-#include <QSettings>
+#include "realstore.h"
 
 namespace zentak::faults {
 
@@ -27,25 +23,5 @@ inline void fillTable(AttendanceTable &t, int variant)
                            QStringLiteral("作業 %1 の記録、会議と資料作成").arg(variant));
             }
 }
-
-// The real store (an INI file under `folder`), everything else scripted.
-class RealStorePlatform : public ScriptedPlatform {
-public:
-    explicit RealStorePlatform(const QString &settingsFolder)
-    {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder);
-    }
-    QString readSetting(const QString &app, const QString &section, const QString &key,
-                        const QString &defaultValue) override
-    {
-        return real.readSetting(app, section, key, defaultValue);
-    }
-    bool writeSetting(const QString &app, const QString &section, const QString &key,
-                      const QString &value) override
-    {
-        return real.writeSetting(app, section, key, value);
-    }
-    RealPlatform real;
-};
 
 } // namespace zentak::faults

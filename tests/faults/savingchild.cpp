@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     AppState b;
     faults::fillTable(a.table, 1);
     faults::fillTable(b.table, 2);
-    faults::RealStorePlatform platform(folder);
+    test::RealStorePlatform platform(folder);
     platform.folder = folder;
 
     for (long n = 0;; ++n) {

@@ -205,7 +205,7 @@ void TestFaults::settingsStore_data()
 void TestFaults::settingsStore()
 {
     QFETCH(Fault, fault);
-    faults::RealStorePlatform p(folder_);
+    test::RealStorePlatform p(folder_);
     p.folder = dir_->filePath(QStringLiteral("program"));
     QVERIFY(QDir().mkpath(p.folder));
     Settings first;

@@ -3,6 +3,11 @@
 // more than the program could read, and the user told once.
 
 #include "program.h"
+#include "realstore.h"
+
+#include "formdialog.h"
+#include "noteedit.h"
+#include "storabletext.h"
 
 #include <QDir>
 
@@ -22,6 +27,7 @@ private slots:
     void hostileFile();
     void fileThatIsAFolderIsNeverReplaced();
     void nulBytesInANoteAreKept();
+    void handBrokenSettingsFile();
 };
 
 void TestHostileFiles::hostileFile_data()
@@ -101,6 +107,54 @@ void TestHostileFiles::nulBytesInANoteAreKept()
     program.store->tableChanged();
     program.exit();
     QCOMPARE(readFile(program.dataPath()), bytes);
+}
+
+// Every key of the settings file edited by hand into something it cannot
+// be: the program starts on its defaults where a value cannot be read, keeps
+// what it can, and nothing of it reaches a record that the file cannot hold.
+void TestHostileFiles::handBrokenSettingsFile()
+{
+    QTemporaryDir settings;
+    QVERIFY(writeFile(settings.filePath(QStringLiteral("ZENTAK.ini")),
+                      "[set]\nIniTM=9\xe6\x99\x82\nDayTM=@Variant(\\0\\0\\0\\x7f)\nYukyu=-x\n"
+                      "T6Sw=maybe\nT4Sw=\nSagyo=\xff\xfe\\\"q\\\" ok\nSift=99999999999999\nKtsw=abc\n"
+                      "[pform\nppos=a b c d e f g h\n\x01\x02=\n"));
+    QTemporaryDir folder;
+    test::RealStorePlatform p(settings.path());
+    p.folder = folder.path();
+    p.clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
+    p.screen = QSize(1280, 1024);
+    AppState state;
+    RecordStore store(state, p);
+    MainWindow window(state, p, store);
+    window.Form_Load();
+    window.show();
+
+    QVERIFY(p.boxes.isEmpty());
+    QCOMPARE(state.settings.IniTM, QStringLiteral("9時   "));
+    QCOMPARE(state.settings.Yukyu, QStringLiteral("-x  "));
+    QVERIFY(!state.settings.T6Sw && !state.settings.T4Sw);
+    QCOMPARE(state.settings.Sift, 0);
+    QCOMPARE(state.settings.Ktsw, 0);
+    QVERIFY(window.isVisible());
+
+    // A new day: the default note arrives without what the file cannot
+    // hold, the user told; paid leave is refused on a balance that is no
+    // number.
+    window.lblDay_Click(10);
+    auto *dialog = qobject_cast<DayEntryDialog *>(FormDialog::openDialog());
+    QVERIFY(dialog);
+    QVERIFY(isStorable(dialog->tmsg()->storedText()));
+    QVERIFY(dialog->tmsg()->storedText().contains(QStringLiteral("ok")));
+    QCOMPARE(p.boxes.size(), 1);
+    press(dialog, "Command4_0");
+    QCOMPARE(p.boxes.last().text, QStringLiteral("有給休暇残は０日です！"));
+    // A start time that is no time is refused; a holiday is taken.
+    press(dialog, "Command1");
+    QCOMPARE(p.boxes.last().text, QStringLiteral("時間はHH:MMで入力して下さい！"));
+    press(dialog, "Command5");
+    window.close();
+    QVERIFY(readFile(folder.filePath(QStringLiteral("Zentak.txt"))).startsWith("\"2026/12/09\""));
 }
 
 QTEST_MAIN(TestHostileFiles)
