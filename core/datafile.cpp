@@ -1,5 +1,6 @@
 #include "datafile.h"
 
+#include "atomicfile.h"
 #include "codepage.h"
 #include "fixedtext.h"
 #include "storabletext.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <bitset>
@@ -350,27 +350,7 @@ bool writeDataFile(const QString &path, const AttendanceTable &table, QString *e
             *error = serialized.error;
         return false;
     }
-    QSaveFile file(path);
-    // Unbuffered: every write reports its own failure. A buffered write that
-    // fails only when the file is closed (a full disk) goes unnoticed by
-    // commit(), which would then replace the file with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(serialized.bytes) != serialized.bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return replaceFile(path, serialized.bytes, error);
 }
 
 } // namespace zentak

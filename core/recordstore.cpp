@@ -1,6 +1,7 @@
 #include "recordstore.h"
 
 #include "appstate.h"
+#include "atomicfile.h"
 #include "datafile.h"
 #include "platform.h"
 #include "storabletext.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zentak {
 
@@ -110,10 +110,7 @@ RecordStore::Kept RecordStore::keepBeforeErase()
     bool read = false;
     const QByteArray bytes = readAll(path, &read);
     const QString copy = path + QStringLiteral(".bak");
-    QSaveFile out(copy);
-    if (!read || !out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || out.write(bytes) != bytes.size() || !out.commit()) {
-        out.cancelWriting();
+    if (!read || !replaceFile(copy, bytes)) {
         kept.ok = false;
         return kept;
     }

@@ -1,13 +1,13 @@
 #include "reportfile.h"
 
 #include "appstate.h"
+#include "atomicfile.h"
 #include "codepage.h"
 #include "datafile.h"
 #include "monthreport.h"
 #include "platform.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace zentak {
 
@@ -54,20 +54,7 @@ bool writeReportFile(const QString &path, const QStringList &lines, QString *err
     const std::optional<QByteArray> bytes = encodeReport(lines, error);
     if (!bytes)
         return false;
-    QSaveFile file(path);
-    // Unbuffered, so that a write that fails is seen before commit() (see
-    // writeDataFile).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || file.write(*bytes) != bytes->size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return replaceFile(path, *bytes, error);
 }
 
 std::optional<QString> writeMonthReport(const AppState &state, Platform &platform, int year,
