@@ -1,14 +1,23 @@
 #pragma once
-// Replacing a file whole or not at all.
+// Reading a file whole, and replacing a file whole or not at all.
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
+
+#include <optional>
 
 namespace zentak {
 
 // Writes the bytes to a new file beside `path` and renames it over `path`;
 // on failure the previous file is left as it was and `error` (when given)
-// says why.
-bool replaceFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+// says why. With `permissions` the new file has those permission bits
+// before any byte is written into it.
+bool replaceFile(const QString &path, const QByteArray &bytes, QString *error = nullptr,
+                 std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+
+// The whole content of the file; false (with `error`) when it cannot be
+// opened or read to its end.
+bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr);
 
 } // namespace zentak

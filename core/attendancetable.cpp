@@ -49,6 +49,14 @@ int yearSlot(int year)
     return r + 1;
 }
 
+void eraseYear(AttendanceTable &table, int year)
+{
+    const int slot = yearSlot(year);
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 31; ++d)
+            table.setRecord(slot, m, d, {});
+}
+
 namespace {
 
 // The stored form of a field: cut to its width, trailing blanks removed.

@@ -45,6 +45,11 @@ struct CellCursor {
 
 int yearSlot(int year);
 
+class AttendanceTable;
+// Empties every field of every day of the year's slot (the records of the
+// years that share it go with it).
+void eraseYear(AttendanceTable &table, int year);
+
 class AttendanceTable {
 public:
     static constexpr int kSlots = 4;  // 0 unused

@@ -6,7 +6,6 @@
 #include "storabletext.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -324,20 +323,11 @@ ReadResult readDataFile(const QString &path, AttendanceTable &table)
         result.status = ReadStatus::Missing;
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!readWholeFile(path, &result.bytes, &result.error)) {
         result.status = ReadStatus::Unreadable;
-        result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        table.clear();
-        result.status = ReadStatus::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
-    result.parsed = parseRecords(bytes, table);
+    result.parsed = parseRecords(result.bytes, table);
     result.status = ReadStatus::Read;
     return result;
 }

@@ -51,6 +51,7 @@ struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     ParseResult parsed;
     QString error;
+    QByteArray bytes; // the file as it was read
 };
 
 // Clears the table and loads the file into it.

@@ -5,6 +5,8 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -64,6 +66,9 @@ public:
 
     // Screen size in pixels, and twips per pixel on each axis.
     virtual QSize screenSize() = 0;
+    // The part of each screen windows may use, in pixels of the virtual
+    // desktop; the primary screen first.
+    virtual QList<QRect> screens() = 0;
     virtual double twipsPerPixelX() = 0;
     virtual double twipsPerPixelY() = 0;
 };

@@ -162,6 +162,20 @@ QSize RealPlatform::screenSize()
     return {1024, 768};
 }
 
+QList<QRect> RealPlatform::screens()
+{
+    QList<QRect> rects;
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary)
+        rects << primary->availableGeometry();
+    for (QScreen *screen : QGuiApplication::screens())
+        if (screen != primary)
+            rects << screen->availableGeometry();
+    if (rects.isEmpty())
+        rects << QRect(QPoint(0, 0), screenSize());
+    return rects;
+}
+
 double RealPlatform::twipsPerPixelX()
 {
     QScreen *screen = QGuiApplication::primaryScreen();

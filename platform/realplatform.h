@@ -30,6 +30,7 @@ public:
     void sleepMs(int ms) override;
     double random() override;
     QSize screenSize() override;
+    QList<QRect> screens() override;
     double twipsPerPixelX() override;
     double twipsPerPixelY() override;
 

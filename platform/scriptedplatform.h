@@ -43,6 +43,11 @@ public:
     void sleepMs(int ms) override { sleptMs += ms; }
     double random() override;
     QSize screenSize() override { return screen; }
+    // The screens given, else one screen of `screen`'s size at the origin.
+    QList<QRect> screens() override
+    {
+        return screenRects.isEmpty() ? QList<QRect>{QRect(QPoint(0, 0), screen)} : screenRects;
+    }
     double twipsPerPixelX() override { return twipsX; }
     double twipsPerPixelY() override { return twipsY; }
 
@@ -65,6 +70,7 @@ public:
     int sleptMs = 0;
     QQueue<double> randoms;                // empty -> 0.5
     QSize screen{1024, 768};
+    QList<QRect> screenRects;
     double twipsX = 15;
     double twipsY = 15;
 };

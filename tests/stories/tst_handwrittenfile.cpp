@@ -71,6 +71,7 @@ class TestHandwrittenFile : public QObject {
     Q_OBJECT
 private slots:
     void handWrittenRecordsAreReadEditedAndWrittenBackUntouched();
+    void fileEditedWhileTheProgramRunsLosesNothing();
 };
 
 void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched()
@@ -150,6 +151,36 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
     QVERIFY(!written.contains(kDay2026));
     QCOMPARE(program.platform.boxes.size(), 1);
     QVERIFY(readFile(program.dataPath() + QStringLiteral(".orig")).contains(kDay2026));
+}
+
+void TestHandwrittenFile::fileEditedWhileTheProgramRunsLosesNothing()
+{
+    Program program;
+    QVERIFY(writeFile(program.dataPath(), kOnlyADate + kHalfWidthKana));
+    program.start();
+    // Another program changes the 7th and adds the 9th; this one then
+    // changes the 7th too.
+    QByteArray outside = kOnlyADate + kHalfWidthKana + kIdeographicSpace;
+    outside.replace(line("ﾃｽﾄ,ﾚﾋﾞｭｰ"), line("外で変更"));
+    QVERIFY(writeFile(program.dataPath(), outside));
+    DayEntryDialog *dialog = program.openDay(7);
+    QVERIFY(dialog);
+    typeText(dialog->tmsg(), QStringLiteral("こちら"));
+    press(dialog, "Command1");
+    QVERIFY(program.backAtMainWindow());
+
+    // The 9th is taken over, the 7th keeps this program's note and the
+    // other version is kept aside; the user is told once.
+    QCOMPARE(program.fills(), QStringLiteral("1 cyan, 7 cyan, 9 cyan"));
+    const QByteArray written = readFile(program.dataPath());
+    QVERIFY(written.contains(kIdeographicSpace) && written.contains(kOnlyADate));
+    QVERIFY(written.contains(line("ﾃｽﾄ,ﾚﾋﾞｭｰこちら")));
+    QCOMPARE(readFile(program.dataPath() + QStringLiteral(".other")), outside);
+    QCOMPARE(program.platform.boxes.size(), 1);
+    QVERIFY(program.platform.boxes[0].text.contains(QStringLiteral("1 日分の記録を取り込みました")));
+    QVERIFY(program.platform.boxes[0].text.contains(QStringLiteral("Zentak.txt.other")));
+    program.exit();
+    QCOMPARE(program.platform.boxes.size(), 1);
 }
 
 QTEST_MAIN(TestHandwrittenFile)

@@ -5,6 +5,7 @@
 #include "maintenancedialog.h"
 #include "menucommands.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -15,6 +16,7 @@ class TestYearDeletion : public QObject {
     Q_OBJECT
 private slots:
     void yearErasedStaysErasedAfterARestart();
+    void erasureThatCannotKeepTheFileIsRefused();
 };
 
 void TestYearDeletion::yearErasedStaysErasedAfterARestart()
@@ -70,6 +72,35 @@ void TestYearDeletion::yearErasedStaysErasedAfterARestart()
     QCOMPARE(program.strip("msum"), QStringLiteral("8.00"));
     QVERIFY(program.cell(24)->opaque());
     QVERIFY(!program.cell(1)->opaque());
+}
+
+void TestYearDeletion::erasureThatCannotKeepTheFileIsRefused()
+{
+    Program program;
+    const QByteArray data = sjis(QStringLiteral("\"2026/12/01\",\"火\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業\"\r\n"));
+    QVERIFY(writeFile(program.dataPath(), data));
+    QVERIFY(QFile::setPermissions(program.dataPath(), QFile::ReadOwner | QFile::WriteOwner));
+    // Where the copy goes stands a folder: the copy cannot be made.
+    QVERIFY(QDir(program.dir.path()).mkdir(QStringLiteral("Zentak.txt.bak")));
+    MainWindow &window = program.start();
+    QSignalSpy opened(window.menu(), &MenuCommands::dialogOpened);
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    auto *dialog = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    program.platform.answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
+    QCOMPARE(program.platform.boxes.size(), 2);
+    QVERIFY(program.platform.boxes.last().text.startsWith(QStringLiteral("削除前の記録ファイルを残せないため、削除しませんでした。")));
+    QCOMPARE(dialog->tmonth(12)->text(), QStringLiteral("8.00"));
+    QCOMPARE(readFile(program.dataPath()), data);
+
+    // Once the copy can be made it is as private as the data file.
+    QVERIFY(QDir(program.dir.path()).rmdir(QStringLiteral("Zentak.txt.bak")));
+    program.platform.answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
+    QVERIFY(program.platform.boxes.last().text.startsWith(QStringLiteral("削除完了！")));
+    QCOMPARE(readFile(program.dataPath()), QByteArray());
+    QCOMPARE(QFile::permissions(program.dataPath() + QStringLiteral(".bak")),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
 
 QTEST_MAIN(TestYearDeletion)

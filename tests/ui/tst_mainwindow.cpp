@@ -53,6 +53,7 @@ private slots:
     void init();
     void cleanup();
     void firstStart();
+    void savedPositionIsUsedWithFixedSize_data();
     void savedPositionIsUsedWithFixedSize();
     void preparedFileIsLeftByteIdenticalByX_data();
     void preparedFileIsLeftByteIdenticalByX();
@@ -138,11 +139,27 @@ void TestMainWindow::firstStart()
     QVERIFY(p_->boxes.isEmpty());
 }
 
+void TestMainWindow::savedPositionIsUsedWithFixedSize_data()
+{
+    QTest::addColumn<QString>("ppos");
+    QTest::addColumn<QPoint>("expected"); // (-1, -1): at the screen's far corner
+    QTest::newRow("on the screen") << "120 240 99999 3" << QPoint(8, 16);
+    QTest::newRow("off above and left") << "-32768 -32768 3855 4980" << QPoint(0, 0);
+    QTest::newRow("off below and right") << "30000 30000 3855 4980" << QPoint(-1, -1);
+}
+
 void TestMainWindow::savedPositionIsUsedWithFixedSize()
 {
-    p_->store.insert(kPosKey, QStringLiteral("120 240 99999 3"));
+    QFETCH(QString, ppos);
+    QFETCH(QPoint, expected);
+    p_->store.insert(kPosKey, ppos);
     startWindow();
-    QCOMPARE(w_->pos(), QPoint(8, 16));
+    const QRect screen(0, 0, 1280, 1024);
+    QVERIFY(screen.contains(QRect(w_->pos(), w_->size())));
+    if (expected.x() >= 0)
+        QCOMPARE(w_->pos(), expected);
+    else
+        QVERIFY(w_->x() + w_->width() > 1240 && w_->y() + w_->height() > 970);
     const QSize size = w_->size();
     QCOMPARE(w_->minimumSize(), size);
     QCOMPARE(w_->maximumSize(), size);
@@ -238,9 +255,11 @@ void TestMainWindow::failedSaveAtExitIsTold()
     s_->table.setField(1, 3, 5, Field::Date, QStringLiteral("2007/03/05"));
     store_->tableChanged();
     QCOMPARE(p_->boxes.size(), 1);
+    p_->storeWritable = false;
     w_->close();
-    QCOMPARE(p_->boxes.size(), 2);
-    QVERIFY(p_->boxes[1].text.contains(QStringLiteral("記録を書き込めませんでした")));
+    QCOMPARE(p_->boxes.size(), 3);
+    QVERIFY(p_->boxes[1].text.startsWith(QStringLiteral("設定を保存できませんでした")));
+    QVERIFY(p_->boxes[2].text.contains(QStringLiteral("記録を書き込めませんでした")));
     QCOMPARE(p_->boxes[1].title, QStringLiteral("Zentak  Ver1.3.0"));
 }
 

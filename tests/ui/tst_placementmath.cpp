@@ -16,6 +16,8 @@ private slots:
     void vertical();
     void beyondSixteenBits_data();
     void beyondSixteenBits();
+    void mainWindowIsReachable_data();
+    void mainWindowIsReachable();
 };
 
 namespace {
@@ -142,6 +144,30 @@ void TestPlacementMath::beyondSixteenBits()
     const PlacementResult out = centerPosition(in);
     QCOMPARE(out.left, expected);
     QCOMPARE(out.top, expected);
+}
+
+void TestPlacementMath::mainWindowIsReachable_data()
+{
+    QTest::addColumn<QPoint>("saved");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QPoint>("expected");
+    const QList<QRect> one = {QRect(0, 0, 1280, 1024)};
+    const QList<QRect> two = {QRect(0, 0, 1280, 1024), QRect(-1920, 0, 1920, 1080)};
+    QTest::newRow("on the screen, kept") << QPoint(100, 100) << one << QPoint(100, 100);
+    QTest::newRow("partly off the right edge, kept") << QPoint(1150, 100) << one << QPoint(1150, 100);
+    QTest::newRow("far above and left") << QPoint(-2184, -2184) << one << QPoint(0, 0);
+    QTest::newRow("far below and right") << QPoint(2000, 2000) << one << QPoint(1080, 724);
+    QTest::newRow("a sliver on the screen") << QPoint(1270, 100) << one << QPoint(1080, 100);
+    QTest::newRow("a sliver on the second screen") << QPoint(-1960, -280) << two << QPoint(-1920, 0);
+    QTest::newRow("on the second screen, kept") << QPoint(-1000, 500) << two << QPoint(-1000, 500);
+}
+
+void TestPlacementMath::mainWindowIsReachable()
+{
+    QFETCH(QPoint, saved);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QPoint, expected);
+    QCOMPARE(reachablePosition(saved, QSize(200, 300), screens), expected);
 }
 
 QTEST_APPLESS_MAIN(TestPlacementMath)

@@ -123,24 +123,22 @@ void MaintenanceDialog::delcmd_Click()
                              MsgButtons::YesNo, MsgIcon::Question)
         != MsgAnswer::Yes)
         return;
+    RecordStore::Erasure erasure;
     {
         BusyPointer busy;
-        eraseYear(state_.table, chosenYear());
+        // The file as it was is kept beside it, and the erasure has reached
+        // the file, before the user is told it is done.
+        erasure = store_.eraseYear(chosenYear());
     }
     Tukis();
-
-    // The one command that removes many records at once: the file as it was
-    // is kept beside it before the change is written.
+    if (!erasure.erased) {
+        platform_.messageBox(erasure.error, state_.messageTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
     QString done = QStringLiteral("削除完了！");
-    const RecordStore::Kept kept = store_.keepBeforeErase();
-    if (!kept.path.isEmpty())
-        done += QStringLiteral("\n（削除前の記録: %1）").arg(QDir::toNativeSeparators(kept.path));
-    else if (!kept.ok)
-        done += QStringLiteral("\n（削除前の記録ファイルを残せませんでした）");
+    if (!erasure.keptCopy.isEmpty())
+        done += QStringLiteral("\n（削除前の記録: %1）").arg(QDir::toNativeSeparators(erasure.keptCopy));
     platform_.messageBox(done, state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
-
-    state_.calendarStale = true;
-    store_.tableChanged();
 }
 
 void MaintenanceDialog::Command2_Click()

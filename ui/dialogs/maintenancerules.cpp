@@ -23,13 +23,4 @@ bool outputEnabled(const QString &shownTotal)
     return leadingNumber(shownTotal) != 0;
 }
 
-void eraseYear(AttendanceTable &table, int year)
-{
-    const int slot = yearSlot(year);
-    for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= 31; ++d)
-            for (int f = 0; f < kFieldCount; ++f)
-                table.setField(slot, m, d, static_cast<Field>(f), QString());
-}
-
 } // namespace zentak

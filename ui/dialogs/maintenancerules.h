@@ -1,8 +1,6 @@
 #pragma once
 // What the maintenance dialog shows and does, apart from its widgets.
 
-#include "attendancetable.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +15,5 @@ QString monthTotalText(float hours);
 // back from the shown text (its leading number, up to a thousands
 // separator).
 bool outputEnabled(const QString &shownTotal);
-
-// Empties every field of every day of the year's slot (the records of the
-// years that share it go with it).
-void eraseYear(AttendanceTable &table, int year);
 
 } // namespace zentak

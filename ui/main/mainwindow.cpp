@@ -13,6 +13,7 @@
 #include "monthoutput.h"
 #include "monthreport.h"
 #include "numberformat.h"
+#include "placementmath.h"
 #include "platform.h"
 #include "recordstore.h"
 #include "settings.h"
@@ -143,7 +144,9 @@ void MainWindow::Form_Load()
     const int clientHeight = qMax(scale_.py(kWindowHeight) - kFrameHeight,
                                   menuBar()->sizeHint().height() + scale_.py(3270) + 2);
     setFixedSize(clientWidth, clientHeight);
-    move(scale_.px(startLeft_), scale_.py(startTop_));
+    const QSize outer(clientWidth + kFrameWidth, clientHeight + kFrameHeight);
+    move(reachablePosition(QPoint(scale_.px(startLeft_), scale_.py(startTop_)), outer,
+                           platform_.screens()));
 
     allread();
 
@@ -278,7 +281,8 @@ void MainWindow::Form_Unload()
     const long long top = static_cast<long long>(r.y() * scale_.y);
     const long long width = static_cast<long long>(r.width() * scale_.x);
     const long long height = static_cast<long long>(r.height() * scale_.y);
-    platform_.writeSetting(kStoreApp, kSectionForm, kKeyPos, formatPos(left, top, width, height));
+    if (!platform_.writeSetting(kStoreApp, kSectionForm, kKeyPos, formatPos(left, top, width, height)))
+        store_.tellSettingsNotSaved();
 
     platform_.sleepMs(300);
 

@@ -60,4 +60,31 @@ PlacementResult centerPosition(const PlacementInput &in)
     return out;
 }
 
+QPoint reachablePosition(QPoint saved, QSize window, const QList<QRect> &screens)
+{
+    if (screens.isEmpty())
+        return saved;
+    // Reachable: a piece of it this large on one screen, enough to see it
+    // and to take it by its frame.
+    const QSize enough(qMin(window.width(), 64), qMin(window.height(), 32));
+    const QRect at(saved, window);
+    const QRect *best = &screens.first();
+    long long bestArea = 0;
+    for (const QRect &screen : screens) {
+        const QRect on = at.intersected(screen);
+        if (on.width() >= enough.width() && on.height() >= enough.height())
+            return saved;
+        const long long area = static_cast<long long>(on.width()) * on.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = &screen;
+        }
+    }
+    // Nearest to the saved place with the whole window on that screen; a
+    // window larger than the screen keeps its top-left corner on it.
+    auto nearest = [](int value, int low, int high) { return qMax(low, qMin(value, high)); };
+    return QPoint(nearest(saved.x(), best->left(), best->right() + 1 - window.width()),
+                  nearest(saved.y(), best->top(), best->bottom() + 1 - window.height()));
+}
+
 } // namespace zentak
