@@ -28,8 +28,16 @@ int main(int argc, char *argv[])
 
     // IniT: a second start brings the first forward and ends here.
     SingleInstance instance;
-    if (!instance.claim())
+    switch (instance.claim()) {
+    case SingleInstance::Claim::Claimed:
+        break;
+    case SingleInstance::Claim::Forwarded:
         return 0;
+    case SingleInstance::Claim::Failed:
+        platform.messageBox(instance.failure(), state.messageTitle, MsgButtons::Ok,
+                            MsgIcon::Exclamation);
+        return 1;
+    }
 
     RecordStore store(state, platform);
 
