@@ -2,6 +2,7 @@
 
 #include "appsetup.h"
 #include "appstate.h"
+#include "interruptedwrites.h"
 #include "mainwindow.h"
 #include "realplatform.h"
 #include "recordstore.h"
@@ -28,8 +29,25 @@ int main(int argc, char *argv[])
 
     // IniT: a second start brings the first forward and ends here.
     SingleInstance instance;
-    if (!instance.claim())
+    switch (instance.claim()) {
+    case SingleInstance::Claim::Claimed:
+        break;
+    case SingleInstance::Claim::Forwarded:
         return 0;
+    case SingleInstance::Claim::Failed:
+        platform.messageBox(instance.failure(), state.messageTitle, MsgButtons::Ok,
+                            MsgIcon::Exclamation);
+        return 1;
+    }
+
+    // Files left by writes a kill cut short, never read again. Only this
+    // instance writes them, so none of these is in use now. One that cannot
+    // be removed costs only its space and is tried again at the next start:
+    // it is logged, not put before the user.
+    const QStringList stay = removeInterruptedWrites(platform.programFolder()).failed
+                             + platform.removeInterruptedSettingsWrites(kStoreApp).failed;
+    for (const QString &file : stay)
+        qWarning("zentak: an interrupted write's file stays: %s", qUtf8Printable(file));
 
     RecordStore store(state, platform);
 

@@ -29,6 +29,11 @@ QString groupKey(const QString &section, const QString &key)
     return section + QLatin1Char('/') + key;
 }
 
+QString storePath(const QString &app)
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, app).fileName();
+}
+
 } // namespace
 
 RealPlatform::RealPlatform() = default;
@@ -55,8 +60,12 @@ bool RealPlatform::hasSetting(const QString &app, const QString &section, const 
 bool RealPlatform::writeSetting(const QString &app, const QString &section, const QString &key,
                                 const QString &value)
 {
-    const QString path = QSettings(QSettings::IniFormat, QSettings::UserScope, app).fileName();
-    return storeSetting(path, groupKey(section, key), value);
+    return storeSetting(storePath(app), groupKey(section, key), value);
+}
+
+RemovedFiles RealPlatform::removeInterruptedSettingsWrites(const QString &app)
+{
+    return zentak::removeInterruptedSettingsWrites(storePath(app));
 }
 
 MsgAnswer RealPlatform::messageBox(const QString &text, const QString &title, MsgButtons buttons,

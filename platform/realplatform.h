@@ -1,6 +1,7 @@
 #pragma once
 // The Platform of a real desktop session.
 
+#include "interruptedwrites.h"
 #include "platform.h"
 
 #include <random>
@@ -33,6 +34,10 @@ public:
     QList<QRect> screens() override;
     double twipsPerPixelX() override;
     double twipsPerPixelY() override;
+
+    // At start, before anything is read: the settings store's files left by
+    // writes a kill cut short.
+    RemovedFiles removeInterruptedSettingsWrites(const QString &app);
 
 private:
     std::mt19937 generator_; // default seed: the same sequence at every start

@@ -15,7 +15,7 @@ namespace {
 
 // A name beside the file that no QSettings of this process has read yet:
 // QSettings keeps what it read of a path, so a path read once would not be
-// read from the disk again.
+// read from the disk again. removeInterruptedSettingsWrites knows this form.
 QString freshName(const QString &path)
 {
     static std::atomic<int> counter{0};
@@ -95,6 +95,14 @@ bool storeSetting(const QString &iniPath, const QString &key, const QString &val
     if (std::rename(QFile::encodeName(draft).constData(), QFile::encodeName(iniPath).constData()) != 0)
         return fail();
     return true;
+}
+
+RemovedFiles removeInterruptedSettingsWrites(const QString &iniPath)
+{
+    const QFileInfo ini(iniPath);
+    const QRegularExpression name(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(ini.fileName()) + QStringLiteral(R"(\.[0-9]+\.[0-9]+\.new)")));
+    return removeFilesNamed(ini.path(), {name});
 }
 
 } // namespace zentak

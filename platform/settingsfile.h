@@ -4,10 +4,16 @@
 // the disk and compared, and only then renamed over the old one. (A plain
 // QSettings::sync() reports success when a full disk cut the file short.)
 
+#include "interruptedwrites.h"
+
 #include <QString>
 
 namespace zentak {
 
 bool storeSetting(const QString &iniPath, const QString &key, const QString &value);
+
+// Removes the new files a write cut short by a kill left beside the file
+// ("<file>.<pid>.<n>.new"); no other file.
+RemovedFiles removeInterruptedSettingsWrites(const QString &iniPath);
 
 } // namespace zentak

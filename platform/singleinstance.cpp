@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdlib>
@@ -61,19 +60,38 @@ bool writeAll(int fd, const QByteArray &bytes, int timeoutMs)
     return true;
 }
 
+// Why the folder may not hold the lock and the socket; empty when it may: a
+// folder itself (not a link to one), this user's, closed to everyone else.
+// Looked at, never changed: another user may have put files in it.
+QString whyNotPrivate(const QString &dir)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(dir).constData(), &st) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("シンボリックリンクです");
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("フォルダーではありません");
+    if (st.st_uid != ::getuid())
+        return QStringLiteral("ほかのユーザーのフォルダーです");
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return QStringLiteral("ほかのユーザーも開けるフォルダーです");
+    return {};
+}
+
+// The folder, made for this user alone when missing.
+QString makePrivate(const QString &dir)
+{
+    if (::mkdir(QFile::encodeName(dir).constData(), S_IRWXU) != 0 && errno != EEXIST)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return whyNotPrivate(dir);
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString &folder, QObject *parent) : QObject(parent)
+SingleInstance::SingleInstance(const QString &folder, QObject *parent)
+    : QObject(parent), folder_(folder)
 {
-    QString dir = folder;
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    QDir().mkpath(dir);
-    const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
-    lockPath_ = QDir(dir).filePath(QStringLiteral("zentak-%1.lock").arg(user));
-    socketPath_ = QDir(dir).filePath(QStringLiteral("zentak-%1.sock").arg(user));
 }
 
 SingleInstance::~SingleInstance()
@@ -92,24 +110,49 @@ SingleInstance::~SingleInstance()
         lock_->unlock();
 }
 
-bool SingleInstance::claim()
+SingleInstance::Claim SingleInstance::claim()
 {
+    // XDG_RUNTIME_DIR itself, not QStandardPaths: without the variable that
+    // one picks a predictable name in the temporary folder, and it changes
+    // the mode of a folder it finds open.
+    QString dir = QDir::cleanPath(folder_);
+    if (dir.isEmpty()) {
+        const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+        const bool usable = QDir::isAbsolutePath(runtime) && whyNotPrivate(runtime).isEmpty();
+        dir = usable ? runtime
+                     : QDir(QDir::tempPath()).filePath(QStringLiteral("zentak-%1").arg(::getuid()));
+    }
+    if (const QString why = makePrivate(dir); !why.isEmpty())
+        return fail(QStringLiteral("Zentak の起動を確かめるフォルダーを使えません。\n%1\n(%2)")
+                        .arg(QDir::toNativeSeparators(dir), why));
+    lockPath_ = QDir(dir).filePath(QStringLiteral("zentak-%1.lock").arg(::getuid()));
+    socketPath_ = QDir(dir).filePath(QStringLiteral("zentak-%1.sock").arg(::getuid()));
+
     lock_ = std::make_unique<QLockFile>(lockPath_);
     // 0: a lock is stale only when the process that holds it is gone.
     lock_->setStaleLockTime(0);
     if (!lock_->tryLock(0)) {
-        if (lock_->error() == QLockFile::LockFailedError) {
-            askRunningInstance();
-            return false;
+        if (lock_->error() != QLockFile::LockFailedError) {
+            QString text = QStringLiteral("Zentak の起動を確かめるファイルを作れません。\n%1")
+                               .arg(QDir::toNativeSeparators(lockPath_));
+            if (lock_->error() == QLockFile::PermissionError)
+                text += QStringLiteral("\n(書き込みが許されていません)");
+            return fail(text);
         }
-        // The lock cannot even be created (no writable folder): run anyway
-        // rather than refuse to start.
-        return true;
+        if (askRunningInstance())
+            return Claim::Forwarded;
+        return fail(QStringLiteral("Zentak はすでに起動していますが、応答がありません。"));
     }
     // Without the socket this instance still runs; a later start then
-    // finds no one to ask and ends.
+    // finds no one to ask and says so.
     listen();
-    return true;
+    return Claim::Claimed;
+}
+
+SingleInstance::Claim SingleInstance::fail(const QString &text)
+{
+    failure_ = text;
+    return Claim::Failed;
 }
 
 bool SingleInstance::listen()

@@ -1,7 +1,8 @@
-// The real settings store keeps texts exactly, in a store of its own per
-// user (here a temporary folder, never the user's).
+// The real settings store keeps texts exactly, in a store of its own per user (here a temporary
+// folder, never the user's). The files writes cut short leave, and only those, go at start.
 
 #include "realplatform.h"
+#include "settingsfile.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -24,6 +25,8 @@ private slots:
     void handEditedListReadsAsText();
     void randomSequenceIsTheSameEachStart();
     void versionIsTheKernelRelease();
+    void interruptedWritesAreRemoved_data();
+    void interruptedWritesAreRemoved();
 
 private:
     QTemporaryDir dir_;
@@ -103,6 +106,40 @@ void TestRealPlatform::versionIsTheKernelRelease()
     QCOMPARE(v.major, major);
     QCOMPARE(v.minor, minor);
     QCOMPARE(v.platformId, kPlatformLinux);
+}
+
+void TestRealPlatform::interruptedWritesAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<char>("kind"); // f: a file; l: a link to a file elsewhere; d: a folder
+    QTest::addColumn<bool>("goes");
+    for (const char *name : {"Zentak.txt.Ab3xY9", "202405.txt.abcdef", "Zentak.txt.bak.ZZZZZZ", "Zentak.txt.orig.a1b2c3",
+                             "Zentak.txt.other.12.q1w2e3", "Zentak.journal.AAAAAA", "ZENTAK.ini.4242.1.new"})
+        QTest::newRow(name) << QString::fromLatin1(name) << 'f' << true;
+    for (const char *name : {"Zentak.txt", "Zentak.txt.bak", "Zentak.txt.orig.2", "202405.txt", "Zentak.txt.abcde",
+                             "notes.txt.abcdef", "Zentak.txt.abcdef\n", "ZENTAK.ini.4242.new", "ZENTAKxini.4242.1.new"})
+        QTest::newRow(name) << QString::fromLatin1(name) << 'f' << false;
+    QTest::newRow("a link") << QStringLiteral("Zentak.txt.abcdef") << 'l' << false;
+    QTest::newRow("a folder") << QStringLiteral("Zentak.txt.abcdef") << 'd' << false;
+}
+
+void TestRealPlatform::interruptedWritesAreRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(char, kind);
+    QFETCH(bool, goes);
+    QTemporaryDir folder, elsewhere; // folder: the program folder and the settings store's alike
+    const QString path = folder.filePath(name), target = elsewhere.filePath(QStringLiteral("kept"));
+    QFile file(kind == 'f' ? path : target);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write("kept") == 4);
+    QVERIFY((kind != 'l' || QFile::link(target, path)) && (kind != 'd' || QDir().mkdir(path)));
+
+    const RemovedFiles program = removeInterruptedWrites(folder.path());
+    const RemovedFiles settings = removeInterruptedSettingsWrites(folder.filePath(QStringLiteral("ZENTAK.ini")));
+    QCOMPARE(program.removed + settings.removed, goes ? QStringList{path} : QStringList{});
+    QCOMPARE(program.failed + settings.failed, QStringList{});
+    QCOMPARE(QFileInfo(path).isSymLink() || QFileInfo::exists(path), !goes);
+    QCOMPARE(QFileInfo(target).size(), kind == 'f' ? 0 : 4); // a link's file elsewhere untouched
 }
 
 QTEST_MAIN(TestRealPlatform)

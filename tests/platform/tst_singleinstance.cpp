@@ -1,9 +1,10 @@
-// One instance per user, with two real processes of the program, each in a
-// folder of its own with its own settings and runtime folders.
+// One instance per user, with two real processes of the program, each in a folder of its own
+// with its own settings and runtime folders; and the lock's folder, checked in this process.
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,7 +12,11 @@
 #include "singleinstance.h"
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
+
+using Claim = zentak::SingleInstance::Claim;
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -22,6 +27,8 @@ private slots:
     void staleLockDoesNotBlockAStart();
     void twoStartsAtOnceLeaveOneRunning();
     void secondStartAsksTheFirstToComeForward();
+    void lockFolderIsThisUsersAlone_data();
+    void lockFolderIsThisUsersAlone();
 
 private:
     void start(QProcess &p);
@@ -31,6 +38,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString exe_;
     QList<QProcess *> running_;
+    const QString uid_ = QStringLiteral("zentak-%1").arg(::getuid()); // the lock's and socket's name
 };
 
 void TestSingleInstance::init()
@@ -74,7 +82,7 @@ void TestSingleInstance::start(QProcess &p)
 
 bool TestSingleInstance::waitForServer()
 {
-    const QString sock = QDir(runDir()).filePath(QStringLiteral("zentak-tester.sock"));
+    const QString sock = QDir(runDir()).filePath(uid_ + QLatin1String(".sock"));
     for (int i = 0; i < 100 && !QFile::exists(sock); ++i)
         QTest::qWait(100);
     return QFile::exists(sock);
@@ -108,7 +116,7 @@ void TestSingleInstance::staleLockDoesNotBlockAStart()
     QVERIFY(waitForServer());
     first->kill(); // a crash: the lock file stays behind
     QVERIFY(first->waitForFinished(5000));
-    QVERIFY(QFile::exists(QDir(runDir()).filePath(QStringLiteral("zentak-tester.lock"))));
+    QVERIFY(QFile::exists(QDir(runDir()).filePath(uid_ + QLatin1String(".lock"))));
 
     auto *next = new QProcess;
     running_ << next;
@@ -155,7 +163,7 @@ void TestSingleInstance::secondStartAsksTheFirstToComeForward()
     // This test process is the first instance; the program is the second.
     qputenv("USER", "tester");
     zentak::SingleInstance first(runDir());
-    QVERIFY(first.claim());
+    QCOMPARE(first.claim(), Claim::Claimed);
     QSignalSpy asked(&first, &zentak::SingleInstance::activationRequested);
 
     auto *second = new QProcess;
@@ -166,6 +174,48 @@ void TestSingleInstance::secondStartAsksTheFirstToComeForward()
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(asked.count(), 1);
     QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("prog/Zentak.txt"))));
+}
+
+void TestSingleInstance::lockFolderIsThisUsersAlone_data()
+{
+    // zentak-<uid> in the temporary folder before the start; the runtime folder, when set, is 0755.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<Claim>("claim");
+    QTest::newRow("missing: made for this user") << "missing" << Claim::Claimed;
+    QTest::newRow("runtime folder 0755: not used") << "runtime 0755" << Claim::Claimed;
+    QTest::newRow("0755") << "0755" << Claim::Failed;
+    QTest::newRow("a symlink to a private folder") << "symlink" << Claim::Failed;
+    QTest::newRow("another user's") << "65534" << Claim::Failed;
+}
+
+void TestSingleInstance::lockFolderIsThisUsersAlone()
+{
+    QFETCH(QString, before);
+    QFETCH(Claim, claim);
+    if (before == "65534" && ::getuid() != 0)
+        QSKIP("only root can give a folder to another user");
+    const QByteArray oldTmp = qgetenv("TMPDIR"), oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", oldTmp); qputenv("XDG_RUNTIME_DIR", oldRuntime); });
+    const QString own = dir_->filePath(uid_);
+    const QByteArray path = QFile::encodeName(own), run = QFile::encodeName(runDir());
+    qputenv("TMPDIR", QFile::encodeName(dir_->path()));
+    qputenv("XDG_RUNTIME_DIR", before == "runtime 0755" && ::chmod(run, 0755) == 0 ? run : QByteArray());
+    QVERIFY(before != "symlink" || ::symlink(run, path) == 0);
+    QVERIFY((before != "0755" && before != "65534")
+            || (::mkdir(path, 0700) == 0 && ::chmod(path, before == "0755" ? 0755 : 0700) == 0));
+    QVERIFY(before != "65534" || ::chown(path, 65534, 65534) == 0);
+    struct stat was = {}, now = {};
+    ::lstat(path, &was);
+
+    zentak::SingleInstance instance;
+    QCOMPARE(instance.claim(), claim);
+    QVERIFY(::lstat(path, &now) == 0 && QDir(runDir()).isEmpty()); // the runtime folder neither used nor changed
+    if (claim == Claim::Claimed)
+        QVERIFY((now.st_mode & 07777) == 0700 && QFile::exists(own + "/" + uid_ + ".lock")
+                && QFile::exists(own + "/" + uid_ + ".sock"));
+    else // refused, and left as it was
+        QVERIFY2(now.st_mode == was.st_mode && now.st_uid == was.st_uid && now.st_ino == was.st_ino
+                     && instance.failure().contains(own), qPrintable(instance.failure()));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
