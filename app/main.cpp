@@ -1,11 +1,11 @@
 // Zentak: a personal attendance recorder.
 
 #include "appsetup.h"
-#include "appstate.h"
+#include "attendancebook.h"
 #include "interruptedwrites.h"
 #include "mainwindow.h"
 #include "realplatform.h"
-#include "recordstore.h"
+#include "messages.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -25,9 +25,8 @@ int main(int argc, char *argv[])
     setUpApplication(app, qtTranslator);
 
     RealPlatform platform;
-    AppState state;
 
-    // IniT: a second start brings the first forward and ends here.
+    // A second start brings the first forward and ends here.
     SingleInstance instance;
     switch (instance.claim()) {
     case SingleInstance::Claim::Claimed:
@@ -35,8 +34,7 @@ int main(int argc, char *argv[])
     case SingleInstance::Claim::Forwarded:
         return 0;
     case SingleInstance::Claim::Failed:
-        platform.messageBox(instance.failure(), state.messageTitle, MsgButtons::Ok,
-                            MsgIcon::Exclamation);
+        tell(platform, instance.failure(), MsgIcon::Exclamation);
         return 1;
     }
 
@@ -49,14 +47,13 @@ int main(int argc, char *argv[])
     for (const QString &file : stay)
         qWarning("zentak: an interrupted write's file stays: %s", qUtf8Printable(file));
 
-    RecordStore store(state, platform);
-
-    MainWindow window(state, platform, store);
+    AttendanceBook book(platform);
+    MainWindow window(book, platform);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      &MainWindow::bringForward);
     QObject::connect(&window, &MainWindow::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    window.Form_Load();
+    window.startUp();
     window.show();
     return app.exec();
 }

@@ -12,7 +12,7 @@ int fieldWidth(Field f)
     case Field::Start:
     case Field::End:
     case Field::Worked:
-    case Field::Kintai: return 5;
+    case Field::Attendance: return 5;
     case Field::Note: return 200;
     }
     return 0;
@@ -26,7 +26,7 @@ const QString &DayRecord::get(Field f) const
     case Field::Start: return start;
     case Field::End: return end;
     case Field::Worked: return worked;
-    case Field::Kintai: return kintai;
+    case Field::Attendance: return attendance;
     case Field::Note: return note;
     }
     return note;
@@ -47,6 +47,11 @@ int yearSlot(int year)
     // The remainder of a negative year would be negative; keep 1..3.
     const int r = ((year % 3) + 3) % 3;
     return r + 1;
+}
+
+TableCell cellOf(QDate day)
+{
+    return {yearSlot(day.year()), day.month(), day.day()};
 }
 
 void eraseYear(AttendanceTable &table, int year)
@@ -162,6 +167,11 @@ void AttendanceTable::setRecord(int slot, int month, int day,
             next.text.append(p);
     }
     cells_[index] = std::move(next);
+}
+
+void AttendanceTable::setRecord(const TableCell &c, const DayRecord &r)
+{
+    setRecord(c.slot, c.month, c.day, {r.date, r.week, r.start, r.end, r.worked, r.attendance, r.note});
 }
 
 DayRecord AttendanceTable::record(int slot, int month, int day) const

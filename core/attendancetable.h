@@ -8,6 +8,7 @@
 // blanks, one after another in one text, and the blanks are added on read.
 // A blank cell holds nothing at all.
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 
@@ -16,7 +17,7 @@
 
 namespace zentak {
 
-enum class Field { Date, Week, Start, End, Worked, Kintai, Note };
+enum class Field { Date, Week, Start, End, Worked, Attendance, Note };
 constexpr int kFieldCount = 7;
 
 int fieldWidth(Field f);
@@ -28,7 +29,7 @@ struct DayRecord {
     QString start;  // 5
     QString end;    // 5
     QString worked; // 5
-    QString kintai; // 5
+    QString attendance; // 5, decimal hours
     QString note;   // 200
 
     const QString &get(Field f) const;
@@ -36,14 +37,15 @@ struct DayRecord {
     bool inUse() const;
 };
 
-// The cell being worked on: the hand-off between windows.
-struct CellCursor {
+// Where a day's record is kept: its year's slot, its month and its day.
+struct TableCell {
     int slot = 0;
     int month = 0;
     int day = 0;
 };
 
 int yearSlot(int year);
+TableCell cellOf(QDate day);
 
 class AttendanceTable;
 // Empties every field of every day of the year's slot (the records of the
@@ -78,11 +80,11 @@ public:
     // True when the two tables hold the same record in this cell.
     bool sameCell(const AttendanceTable &other, int slot, int month, int day) const;
 
-    QString field(const CellCursor &c, Field f) const { return field(c.slot, c.month, c.day, f); }
-    void setField(const CellCursor &c, Field f, QStringView text)
-    {
-        setField(c.slot, c.month, c.day, f, text);
-    }
+    DayRecord record(const TableCell &c) const { return record(c.slot, c.month, c.day); }
+    // Stores every field of the record by the fixed-width rule.
+    void setRecord(const TableCell &c, const DayRecord &r);
+    bool inUse(const TableCell &c) const { return inUse(c.slot, c.month, c.day); }
+    QStringView stored(const TableCell &c, Field f) const { return stored(c.slot, c.month, c.day, f); }
 
 private:
     struct Cell {

@@ -1,37 +1,31 @@
 #pragma once
-// Month arithmetic of the calendar and the day kinds it paints.
+// The month the calendar shows: where its days fall in the grid of six weeks
+// (Sunday first), and the steps between months and years.
 
-#include <QString>
+#include <QDate>
 
 namespace zentak {
 
-bool leapyear(int year);
-int daysInMonth(int year, int month);
-// Weekday of day 1 of the month: Sunday 0 ... Saturday 6.
-int firstWeekday(int year, int month);
-// Weekday of any date, Sunday 0.
-int weekdayOf(int year, int month, int day);
-// "日" ... "土" for Sunday 0 ... Saturday 6.
-QString weekdayKanji(int weekday);
-
 struct MonthLayout {
     int daysInMonth = 0;
-    int firstCell = 0;
+    int firstCell = 0; // the cell of day 1: its weekday, Sunday 0
     int lastCell = 0;
 };
-MonthLayout calpos(int year, int month);
-
-enum class DayKind { Worked, PaidLeave, Holiday, Compensatory, Cancelled };
-// Kind of a day in use, by its note.
-DayKind classifyNote(const QString &note);
+MonthLayout monthLayout(int year, int month);
 
 struct YearMonth {
     int year = 0;
     int month = 0;
+    QDate first() const { return QDate(year, month, 1); }
+    bool holds(QDate day) const { return day.year() == year && day.month() == month; }
 };
-YearMonth prevYear(YearMonth ym);
-YearMonth nextYear(YearMonth ym);
-YearMonth prevMonth(YearMonth ym);
-YearMonth nextMonth(YearMonth ym);
+YearMonth yearMonthOf(QDate day);
+
+// The year steps stay within 1990..2100 (a step at a limit keeps the year);
+// the month steps carry the year on without a limit.
+YearMonth previousYear(YearMonth shown);
+YearMonth nextYear(YearMonth shown);
+YearMonth previousMonth(YearMonth shown);
+YearMonth nextMonth(YearMonth shown);
 
 } // namespace zentak

@@ -155,11 +155,11 @@ bool decodeField(QByteArrayView raw, QString &out)
 }
 
 constexpr std::array<Field, kFieldCount> kFileOrder = {
-    Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Kintai, Field::Note};
+    Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Attendance, Field::Note};
 
 // Appends one record as its line of the file (CR LF included); false when a
 // character has no code in the code page.
-bool appendRecord(QByteArray &out, const AttendanceTable &table, const CellCursor &cell)
+bool appendRecord(QByteArray &out, const AttendanceTable &table, const TableCell &cell)
 {
     for (int i = 0; i < kFieldCount; ++i) {
         const Field f = kFileOrder[i];
@@ -187,7 +187,7 @@ QString dataFilePath(const QString &programFolder)
 }
 
 ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
-                         std::vector<CellCursor> *touched)
+                         std::vector<TableCell> *touched)
 {
     ParseResult result;
     FieldReader reader(bytes);
@@ -265,7 +265,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
     return result;
 }
 
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell)
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const TableCell &cell)
 {
     QByteArray line;
     if (!appendRecord(line, table, cell))

@@ -29,11 +29,11 @@ struct ParseResult {
 // a later record for the same cell replaces an earlier one. The cells
 // written are appended to touched when it is given.
 ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
-                         std::vector<CellCursor> *touched = nullptr);
+                         std::vector<TableCell> *touched = nullptr);
 
 // One record as its line of the file (CR LF included); nullopt when a
 // character has no code in code page 932.
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const CellCursor &cell);
+std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const TableCell &cell);
 
 struct SerializeResult {
     bool ok = false;

@@ -15,11 +15,7 @@ Span spanOf(QStringView text, int count)
     Span s;
     const qsizetype size = text.size();
     while (s.characters < count && s.units < size) {
-        if (text[s.units].isHighSurrogate() && s.units + 1 < size
-            && text[s.units + 1].isLowSurrogate())
-            s.units += 2;
-        else
-            s.units += 1;
+        s.units += characterLength(text, s.units);
         ++s.characters;
     }
     return s;
@@ -27,16 +23,16 @@ Span spanOf(QStringView text, int count)
 
 } // namespace
 
+qsizetype characterLength(QStringView text, qsizetype at)
+{
+    return text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
+}
+
 int characterCount(QStringView text)
 {
     int n = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++n) {
-        if (text[i].isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate())
-            i += 2;
-        else
-            i += 1;
-    }
+    for (qsizetype i = 0; i < text.size(); i += characterLength(text, i))
+        ++n;
     return n;
 }
 

@@ -8,6 +8,11 @@
 
 namespace zentak {
 
+// The length in UTF-16 units of the character (code point) that starts at
+// `at`: 2 for a surrogate pair, else 1. Every walk over characters steps
+// with it.
+qsizetype characterLength(QStringView text, qsizetype at);
+
 // Pads with blanks on the right or cuts to `width` characters.
 QString fixedWidth(QStringView text, int width);
 // Number of characters (code points) of the text.

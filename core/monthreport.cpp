@@ -2,8 +2,8 @@
 
 #include "fixedtext.h"
 #include "numberformat.h"
+#include "numbers.h"
 #include "timerules.h"
-#include "windowpos.h"
 
 namespace zentak {
 
@@ -28,15 +28,26 @@ QString quotedLine(const QStringList &fields)
     return line;
 }
 
-// The note on one line: tabs and line breaks become blanks, and no blanks
-// are left at the right end (U+0020 only; an ideographic space stays).
-QString reportNote(const QString &note)
+// A field on one line: tabs and line breaks become blanks. A hand-edited
+// record may hold them in any field.
+QString onOneLine(QString text)
 {
-    QString copy = trimTrailingBlanks(note);
-    for (QChar &c : copy)
+    for (QChar &c : text)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             c = QLatin1Char(' ');
-    return trimTrailingBlanks(copy);
+    return text;
+}
+
+// The attendance value and the note need no blank fill: read as stored.
+float attendanceOf(const AttendanceTable &table, int slot, int month, int day)
+{
+    return float(leadingNumber(table.stored(slot, month, day, Field::Attendance)));
+}
+
+bool isHalfDayLeave(const AttendanceTable &table, int slot, int month, int day)
+{
+    const QString note = trimBlanks(table.stored(slot, month, day, Field::Note));
+    return leftChars(note, 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -46,69 +57,64 @@ QString reportFileName(int year, int month)
     return QStringLiteral("%1%2.txt").arg(year).arg(month, 2, 10, QLatin1Char('0'));
 }
 
-MonthResult Monthout(const AttendanceTable &table, int year, int month, QStringView mode,
-                     const Settings &settings)
+MonthTotals monthTotals(const AttendanceTable &table, int year, int month)
 {
-    MonthResult r;
-    const bool output = mode.compare(QLatin1String("1"), Qt::CaseInsensitive) == 0;
+    MonthTotals totals;
     const int slot = yearSlot(year);
-
-    float dayHours = 0;
-    float overtimeSum = 0;
-    int block = 0;
-    if (output) {
-        r.lines.append(quotedLine(kHeader));
-        dayHours = float(leadingNumber(qtrhour(settings.DayTM)));
-    }
-
     if (!AttendanceTable::validIndex(slot, month, 1))
-        return r;
+        return totals;
     for (int day = 1; day <= 31; ++day) {
         if (!table.inUse(slot, month, day))
             continue;
-        auto field = [&](Field f) { return table.field(slot, month, day, f); };
-        // The totals need only the attendance value and the note, and
-        // neither depends on the blank fill: they are read as stored.
-        const QStringView kintaiText = table.stored(slot, month, day, Field::Kintai);
-        const QStringView noteText = table.stored(slot, month, day, Field::Note);
+        const float v = attendanceOf(table, slot, month, day);
+        totals.hours += v;
+        if (v != 0)
+            totals.days += 1;
+        if (isHalfDayLeave(table, slot, month, day))
+            totals.days += 0.5f;
+    }
+    return totals;
+}
 
-        if (output && settings.Ktsw == 1) {
-            const QString dd = field(Field::Date).mid(8, 2);
+QStringList monthReportLines(const AttendanceTable &table, int year, int month,
+                             const Settings &settings)
+{
+    QStringList lines{quotedLine(kHeader)};
+    const int slot = yearSlot(year);
+    if (!AttendanceTable::validIndex(slot, month, 1))
+        return lines;
+    const float dayHours = float(leadingNumber(quarterHours(settings.regularHours)));
+    float hours = 0;
+    float overtimeSum = 0;
+    int block = 0; // the ten-day restarts done so far
+    for (int day = 1; day <= 31; ++day) {
+        if (!table.inUse(slot, month, day))
+            continue;
+        const DayRecord r = table.record(slot, month, day);
+        if (settings.tenDayTally == 1) {
+            const QString dd = r.date.mid(8, 2);
             if (dd >= QLatin1String("11") && block == 0) {
-                r.MonthHours = 0;
-                overtimeSum = 0;
+                hours = overtimeSum = 0;
                 block = 1;
             }
             if (dd >= QLatin1String("21") && block == 1) {
-                r.MonthHours = 0;
-                overtimeSum = 0;
+                hours = overtimeSum = 0;
                 block = 2;
             }
         }
-
-        const float v = float(leadingNumber(kintaiText));
-        r.MonthHours += v;
-        if (v != 0)
-            r.MonthDays += 1;
-        if (leftChars(trimBlanks(noteText), 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0)
-            r.MonthDays += 0.5f;
-
-        if (output) {
-            const QString date = field(Field::Date);
-            const QString kintai = field(Field::Kintai);
-            const QString worked = field(Field::Worked);
-            const QString note = field(Field::Note);
-            float overtime = 0;
-            if (worked > settings.DayTM)
-                overtime = v - dayHours;
-            overtimeSum += overtime;
-            r.lines.append(quotedLine({date, field(Field::Week), field(Field::Start),
-                                       field(Field::End), worked, kintai, formatNumber(r.MonthHours, u"000.00"),
-                                       formatNumber(overtime, u"0.00"),
-                                       formatNumber(overtimeSum, u"00.00"), reportNote(note)}));
-        }
+        const float v = attendanceOf(table, slot, month, day);
+        hours += v;
+        // Overtime only on days worked longer than the regular hours, and
+        // measured on the attendance value.
+        const float overtime = r.worked > settings.regularHours ? v - dayHours : 0;
+        overtimeSum += overtime;
+        lines.append(quotedLine({onOneLine(r.date), onOneLine(r.week), onOneLine(r.start),
+                                 onOneLine(r.end), onOneLine(r.worked), onOneLine(r.attendance),
+                                 formatNumber(hours, u"000.00"), formatNumber(overtime, u"0.00"),
+                                 formatNumber(overtimeSum, u"00.00"),
+                                 trimTrailingBlanks(onOneLine(trimTrailingBlanks(r.note)))}));
     }
-    return r;
+    return lines;
 }
 
 } // namespace zentak

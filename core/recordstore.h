@@ -1,14 +1,13 @@
 #pragma once
-// Keeps the data file in step with the table. The program stays open for
-// weeks, so every change is written through at once (the table and the
-// paid-leave balance), and once more at exit. A failed write is told to the
-// user when it first fails and again at exit, not at every change.
-//
-// Nothing the user had is lost on the way: a load that could not read some
-// records keeps the original file aside before anything replaces it, a
-// file changed by another program since this run last read or wrote it is
-// taken over day by day before it is replaced, and a year is erased only
-// once the file as it was has been kept.
+// The data file as the attendance book keeps it: read at the start, written
+// whole after every change, and nothing the user had lost on the way. A
+// load that could not read some records keeps the original file aside
+// before anything replaces it; a file changed by another program since this
+// run last read or wrote it is taken over day by day before it is replaced;
+// a year is erased only once the file as it was has been kept.
+
+#include "attendancetable.h"
+#include "outsidechanges.h"
 
 #include <QByteArray>
 #include <QFileDevice>
@@ -18,67 +17,77 @@
 
 namespace zentak {
 
-class Platform;
-struct AppState;
-struct OutsideChanges;
+struct LoadReport {
+    enum class Status { Missing, Read, Unreadable };
+    Status status = Status::Missing;
+    QString path;
+    QString error;       // why the file could not be read
+    int unreadable = 0;  // records that could not be read
+    int replaced = 0;    // records a later one for the same cell replaced
+    // Where the file as it was is kept when it holds records the table does
+    // not; empty when that copy could not be made (the file is then never
+    // replaced).
+    QString keptOriginal;
+};
+
+struct WriteReport {
+    bool written = true;
+    QString path;
+    QString error;                 // why the records were not written
+    bool failureToTell = false;    // a failed write the user is to be told of now
+    bool settingsNotSaved = false; // the balance could not be stored (told once a run)
+    // Changes made outside that were taken over, and where the outside file
+    // was kept when it had to be.
+    std::optional<OutsideChanges> outside;
+    QString outsideCopy;
+};
+
+struct ErasureReport {
+    // Why nothing was erased: the file could not be read to take over what
+    // changed outside, the copy of the file could not be made, or the
+    // erasure could not be written (write.error says more).
+    enum class Refusal { None, FileUnreadable, CopyNotMade, NotWritten };
+    Refusal refusal = Refusal::None;
+    QString keptCopy; // empty when there was no file to keep
+    WriteReport write;
+    bool erased() const { return refusal == Refusal::None; }
+};
 
 class RecordStore {
 public:
-    RecordStore(AppState &state, Platform &platform);
+    explicit RecordStore(const QString &dataFilePath);
 
-    QString dataFilePath() const;
-    // Where the unreadable original was kept; empty when none was needed.
-    QString keptOriginalPath() const { return keptOriginal_; }
+    const QString &path() const { return path_; }
 
-    // Clears the table and loads the data file; tells the user once about
-    // records that could not be read or a file that could not be opened.
-    void load();
+    // Clears the table and loads the file into it.
+    LoadReport load(AttendanceTable &table);
 
-    // A change of the table: sets the change flags and writes through.
-    void tableChanged();
+    // Writes the table over the file, first taking over into the table what
+    // changed outside since the last read or write.
+    WriteReport write(AttendanceTable &table);
 
-    // The exit: the balance and the file, only when anything changed.
-    // Returns false when the records could not be written.
-    bool saveAtExit();
+    // Takes over what changed outside; false (with `report.error`) when the
+    // file cannot be read or its outside version cannot be kept.
+    bool takeOverOutsideChanges(AttendanceTable &table, WriteReport &report);
 
-    bool lastWriteFailed() const { return lastWriteFailed_; }
-
-    // A setting could not be stored: told once a run, however many fail.
-    void tellSettingsNotSaved();
-
-    // Erases every record of the year's slot and writes the file. The file
-    // as it was is first copied to Zentak.txt.bak (replacing an earlier
-    // copy); when that copy cannot be made, or the erasure cannot be
-    // written, nothing is erased and `error` says why.
-    struct Erasure {
-        bool erased = false;
-        QString keptCopy; // empty when there was no file to keep
-        QString error;
-    };
-    Erasure eraseYear(int year);
+    // The file as it is now, copied to Zentak.txt.bak (replacing an earlier
+    // copy): its path, empty when there is no file; nullopt when the copy
+    // could not be made (`error` says why).
+    std::optional<QString> keepBeforeErase(QString *error);
 
 private:
-    bool write();
-    bool takeOverOutsideChanges();
-    void tellOutsideChanges(const OutsideChanges &changes, const QString &copy);
-    bool keepOriginal();
-    QString keepAside(const QString &name, const QByteArray &bytes);
-    QFileDevice::Permissions dataFilePermissions() const;
-    void tellWriteFailure();
+    bool keepOriginal(QString *error);
+    QString keepAside(const QString &name, const QByteArray &bytes, QString *error);
+    QFileDevice::Permissions permissions() const;
 
-    AppState &state_;
-    Platform &platform_;
-    bool fileUnreadable_ = false;
+    QString path_;
+    bool unreadable_ = false;
     // The file as loaded, while it holds records the table lacks and has
     // not been kept aside yet.
     std::optional<QByteArray> originalToKeep_;
     QString keptOriginal_;
     // The file as this run last read or wrote it; none when there was none.
     std::optional<QByteArray> known_;
-    bool lastWriteFailed_ = false;
-    bool failureTold_ = false;
-    bool settingsFailureTold_ = false;
-    QString lastError_;
 };
 
 } // namespace zentak

@@ -1,9 +1,7 @@
 #include "reportfile.h"
 
-#include "appstate.h"
 #include "atomicfile.h"
 #include "codepage.h"
-#include "datafile.h"
 #include "monthreport.h"
 #include "platform.h"
 
@@ -57,20 +55,28 @@ bool writeReportFile(const QString &path, const QStringList &lines, QString *err
     return replaceFile(path, *bytes, error);
 }
 
-std::optional<QString> writeMonthReport(const AppState &state, Platform &platform, int year,
-                                        int month)
+ReportWrite writeMonthReport(const QString &folder, const AttendanceTable &table, int year,
+                             int month, const Settings &settings)
 {
-    const MonthResult result = Monthout(state.table, year, month, u"1", state.settings);
-    const QString name = reportFileName(year, month);
-    const QString path = QDir(platform.programFolder()).filePath(name);
-    QString error;
-    if (!writeReportFile(path, result.lines, &error)) {
-        platform.messageBox(QStringLiteral("月報を書き込めませんでした。\n%1\n(%2)")
-                                .arg(QDir::toNativeSeparators(path), error),
-                            state.messageTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-        return std::nullopt;
-    }
-    return name;
+    ReportWrite report;
+    report.name = reportFileName(year, month);
+    report.path = QDir(folder).filePath(report.name);
+    report.written = writeReportFile(report.path, monthReportLines(table, year, month, settings),
+                                     &report.error);
+    return report;
+}
+
+ReportOpening openReport(Platform &platform, const QString &folder, const QString &name)
+{
+    const QString path = QDir(folder).filePath(name);
+    if (!platform.fileExists(path))
+        return {ReportOpening::Result::Missing, {}};
+    const QString program = platform.associatedProgram(path);
+    if (program.isEmpty())
+        return {ReportOpening::Result::NoProgram, {}};
+    if (!platform.startProgram(program, {QDir::toNativeSeparators(path)}))
+        return {ReportOpening::Result::NotStarted, program};
+    return {ReportOpening::Result::Opened, program};
 }
 
 } // namespace zentak

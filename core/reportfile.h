@@ -1,6 +1,9 @@
 #pragma once
 // The month report on disk: code page 932, CR LF, replaced atomically.
 
+#include "attendancetable.h"
+#include "settings.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -10,7 +13,6 @@
 namespace zentak {
 
 class Platform;
-struct AppState;
 
 // The fields of one report line ("f1","f2",...); nullopt when the line is
 // not ten quoted fields, or a field holds a double quote.
@@ -24,10 +26,25 @@ std::optional<QByteArray> encodeReport(const QStringList &lines, QString *error)
 // Replaces the file atomically; on failure nothing half-written is left.
 bool writeReportFile(const QString &path, const QStringList &lines, QString *error);
 
-// The report of the month written beside the program; its file name, or
-// nullopt when it could not be written (the user is told the file and the
-// reason, and nothing should be opened).
-std::optional<QString> writeMonthReport(const AppState &state, Platform &platform, int year,
-                                        int month);
+struct ReportWrite {
+    bool written = false;
+    QString name;  // 202405.txt
+    QString path;  // in the program's folder
+    QString error; // why it was not written
+};
+
+// The report of the month written into the folder (replacing an earlier
+// one); when it cannot be written, nothing half-written is left.
+ReportWrite writeMonthReport(const QString &folder, const AttendanceTable &table, int year,
+                             int month, const Settings &settings);
+
+// Opening a written report in the program the desktop associates with its
+// type. The path reaches the program as one argument, never through a shell.
+struct ReportOpening {
+    enum class Result { Opened, Missing, NoProgram, NotStarted };
+    Result result = Result::Opened;
+    QString program; // the associated program, when one was found
+};
+ReportOpening openReport(Platform &platform, const QString &folder, const QString &name);
 
 } // namespace zentak

@@ -1,12 +1,48 @@
 #include "settings.h"
 
 #include "fixedtext.h"
+#include "numbers.h"
 #include "platform.h"
 
 #include <cmath>
-#include <limits>
 
 namespace zentak {
+
+namespace {
+
+const QString kUsualStart = QStringLiteral("IniTM");
+const QString kRegularHours = QStringLiteral("DayTM");
+const QString kLeaveBalance = QStringLiteral("Yukyu");
+const QString kLunchBreak60 = QStringLiteral("T6Sw");
+const QString kLunchBreak45 = QStringLiteral("T4Sw");
+const QString kDefaultNoteKey = QStringLiteral("Sagyo");
+const QString kShiftWork = QStringLiteral("Sift");
+const QString kTenDayTally = QStringLiteral("Ktsw");
+
+QString read(Platform &p, const QString &key, const QString &fallback)
+{
+    return p.readSetting(kStoreApp, kSectionSet, key, fallback);
+}
+
+// A key that is present but empty gives blanks, not the default.
+QString fixedKey(Platform &p, const QString &key, const QString &fallback, int width)
+{
+    if (!p.hasSetting(kStoreApp, kSectionSet, key))
+        return fallback;
+    return fixedWidth(read(p, key, fallback), width);
+}
+
+bool write(Platform &p, const QString &key, const QString &value)
+{
+    return p.writeSetting(kStoreApp, kSectionSet, key, value);
+}
+
+QString word(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
 
 bool storedBool(const QString &text, bool fallback)
 {
@@ -28,60 +64,42 @@ int storedInt(const QString &text, int fallback)
     const double number = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(number))
         return fallback;
-    const double rounded = std::nearbyint(number); // halves to even
-    if (rounded < std::numeric_limits<short>::min() || rounded > std::numeric_limits<short>::max())
-        return fallback;
-    return static_cast<int>(rounded);
+    const long long rounded = roundHalfEven(number);
+    return toInt16(rounded) == rounded ? int(rounded) : fallback;
 }
 
-namespace {
-
-QString fixedKey(Platform &p, const QString &key, const QString &fallback, int width)
-{
-    if (!p.hasSetting(kStoreApp, kSectionSet, key))
-        return fallback;
-    return fixedWidth(p.readSetting(kStoreApp, kSectionSet, key, fallback), width);
-}
-
-QString word(bool value)
-{
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-} // namespace
-
-Settings iniload(Platform &p)
+Settings loadSettings(Platform &p)
 {
     Settings s;
-    s.IniTM = fixedKey(p, QStringLiteral("IniTM"), QStringLiteral("09:00"), 5);
-    s.DayTM = fixedKey(p, QStringLiteral("DayTM"), QStringLiteral("08:00"), 5);
-    s.Yukyu = fixedKey(p, QStringLiteral("Yukyu"), QStringLiteral("00.0"), 4);
-    s.T6Sw = storedBool(p.readSetting(kStoreApp, kSectionSet, QStringLiteral("T6Sw"), QStringLiteral("False")), false);
-    s.T4Sw = storedBool(p.readSetting(kStoreApp, kSectionSet, QStringLiteral("T4Sw"), QStringLiteral("False")), false);
-    s.Sagyo = p.readSetting(kStoreApp, kSectionSet, QStringLiteral("Sagyo"), kDefaultSagyo);
-    if (s.Sagyo.isEmpty())
-        s.Sagyo = kDefaultSagyo;
-    s.Sift = storedInt(p.readSetting(kStoreApp, kSectionSet, QStringLiteral("Sift"), QStringLiteral("0")), 0);
-    s.Ktsw = storedInt(p.readSetting(kStoreApp, kSectionSet, QStringLiteral("Ktsw"), QStringLiteral("0")), 0);
+    s.usualStart = fixedKey(p, kUsualStart, s.usualStart, 5);
+    s.regularHours = fixedKey(p, kRegularHours, s.regularHours, 5);
+    s.leaveBalance = fixedKey(p, kLeaveBalance, s.leaveBalance, 4);
+    s.lunchBreak60 = storedBool(read(p, kLunchBreak60, QStringLiteral("False")), false);
+    s.lunchBreak45 = storedBool(read(p, kLunchBreak45, QStringLiteral("False")), false);
+    s.defaultNote = read(p, kDefaultNoteKey, kDefaultNote);
+    if (s.defaultNote.isEmpty())
+        s.defaultNote = kDefaultNote;
+    s.shiftWork = storedInt(read(p, kShiftWork, QStringLiteral("0")), 0);
+    s.tenDayTally = storedInt(read(p, kTenDayTally, QStringLiteral("0")), 0);
     return s;
 }
 
-bool rinisave(Platform &p, const Settings &s)
+bool saveSettings(Platform &p, const Settings &s)
 {
-    bool ok = p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("IniTM"), fixedWidth(s.IniTM, 5));
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("DayTM"), fixedWidth(s.DayTM, 5));
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Yukyu"), fixedWidth(s.Yukyu, 4));
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("T6Sw"), word(s.T6Sw));
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("T4Sw"), word(s.T4Sw));
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Sagyo"), s.Sagyo);
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Sift"), QString::number(s.Sift));
-    ok &= p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Ktsw"), QString::number(s.Ktsw));
+    bool ok = write(p, kUsualStart, fixedWidth(s.usualStart, 5));
+    ok &= write(p, kRegularHours, fixedWidth(s.regularHours, 5));
+    ok &= write(p, kLeaveBalance, fixedWidth(s.leaveBalance, 4));
+    ok &= write(p, kLunchBreak60, word(s.lunchBreak60));
+    ok &= write(p, kLunchBreak45, word(s.lunchBreak45));
+    ok &= write(p, kDefaultNoteKey, s.defaultNote);
+    ok &= write(p, kShiftWork, QString::number(s.shiftWork));
+    ok &= write(p, kTenDayTally, QString::number(s.tenDayTally));
     return ok;
 }
 
-bool saveYukyu(Platform &p, const Settings &s)
+bool saveLeaveBalance(Platform &p, const Settings &s)
 {
-    return p.writeSetting(kStoreApp, kSectionSet, QStringLiteral("Yukyu"), fixedWidth(s.Yukyu, 4));
+    return write(p, kLeaveBalance, fixedWidth(s.leaveBalance, 4));
 }
 
 } // namespace zentak

@@ -18,5 +18,23 @@ inline bool isStorable(QStringView text) { return unstorableCharacters(text).isE
 // Text with the characters of `refused` removed.
 QString withoutCharacters(QStringView text, QStringView refused);
 
+// A note holds at most this many characters as stored, a line break being
+// stored as CR LF (two characters).
+inline constexpr int kNoteLength = 200;
+
+// Every kind of line break as a plain one ("\n").
+QString withPlainLineBreaks(QString text);
+// The longest start of a plain text that stores in `room` characters, by
+// whole characters, a line break costing two.
+QString fittedToNote(QStringView plain, int room);
+
+// What a note box shows and stores of a text that did not come through the
+// box (the default note of the settings): the characters a record cannot
+// hold taken out, then cut to the note's length as stored.
+struct AdmittedNote {
+    QString text;    // as stored, line breaks CR LF
+    QString refused; // the distinct characters taken out
+};
+AdmittedNote admitNote(const QString &stored);
 
 } // namespace zentak

@@ -67,31 +67,33 @@ bool thirdCharIs(QStringView text, QLatin1Char expected)
     return text.size() >= 3 && text[2] == expected;
 }
 
-} // namespace
+enum class Shape { Clock, DecimalHours };
 
-bool timechk(QStringView text, QStringView mode)
+bool hasShape(QStringView text, Shape shape)
 {
-    const bool timeMode = mode == u"0";
-    const bool decimalMode = mode == u"1";
-
-    if (timeMode && !thirdCharIs(text, QLatin1Char(':')))
+    const QLatin1Char separator(shape == Shape::Clock ? ':' : '.');
+    if (!thirdCharIs(text, separator))
         return false;
-    if (decimalMode && !thirdCharIs(text, QLatin1Char('.')))
+    if (!isNumericPair(firstTwo(text)) || !isNumericPair(lastTwo(text)))
         return false;
-    if (!isNumericPair(firstTwo(text)))
-        return false;
-    if (!isNumericPair(lastTwo(text)))
-        return false;
-    if (timeMode) {
-        if (!inRange(firstTwo(text), u"00", u"23"))
-            return false;
-        if (!inRange(lastTwo(text), u"00", u"59"))
-            return false;
-    }
+    if (shape == Shape::Clock)
+        return inRange(firstTwo(text), u"00", u"23") && inRange(lastTwo(text), u"00", u"59");
     return true;
 }
 
-QString qtrhour(QStringView text)
+} // namespace
+
+bool isTimeText(QStringView text)
+{
+    return hasShape(text, Shape::Clock);
+}
+
+bool isDecimalHoursText(QStringView text)
+{
+    return hasShape(text, Shape::DecimalHours);
+}
+
+QString quarterHours(QStringView text)
 {
     const QStringView minutes = lastTwo(text);
     QStringView suffix;

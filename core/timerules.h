@@ -6,12 +6,17 @@
 
 namespace zentak {
 
-// True when text has the shape asked for by mode: "0" a time text, "1" a
-// decimal-hours text; any other mode checks only the two digit pairs.
-bool timechk(QStringView text, QStringView mode);
+// A time text: the third character a colon, the first two characters 00 to
+// 23 and the last two 00 to 59. There is no length check: a longer text
+// passes on its first three and last two characters (a time with seconds).
+bool isTimeText(QStringView text);
+
+// A decimal-hours text: the third character a point, and the first two and
+// the last two characters numbers (99.99 passes, and so does 07.80).
+bool isDecimalHoursText(QStringView text);
 
 // The hours of a time text followed by its minutes rounded down to the
 // quarter hour: ".00", ".25", ".50" or ".75" (nothing for minutes past 59).
-QString qtrhour(QStringView text);
+QString quarterHours(QStringView text);
 
 } // namespace zentak

@@ -6,17 +6,17 @@
 namespace zentak {
 
 struct BreakRules {
-    bool t6Sw = false;  // lunch break of 60 minutes
-    bool t4Sw = false;  // lunch break of 45 minutes
-    int sift = 0;       // shift work when not 0
-    QString dayTM = QStringLiteral("08:00"); // regular working hours
+    bool lunchBreak60 = false;
+    bool lunchBreak45 = false;
+    int shiftWork = 0; // on when not 0
+    QString regularHours = QStringLiteral("08:00");
 };
 
 struct WorkedTime {
     enum class Failure { None, Start, End };
     Failure failure = Failure::None;
     QString worked; // "hh:mm"
-    QString kintai; // decimal hours, quarter hours
+    QString attendance; // decimal hours, whole quarter hours
 };
 
 // Checks start and end (time texts); when both pass, the worked time after

@@ -54,7 +54,6 @@ public:
     virtual QString associatedProgram(const QString &filePath) = 0;
 
     virtual QString systemDirectory() = 0;
-    virtual QString platformDirectory() = 0;
     virtual VersionInfo version() = 0;
 
     virtual QDate today() = 0;

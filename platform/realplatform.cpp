@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+#include <QVersionNumber>
 
 
 
@@ -121,27 +122,12 @@ QString RealPlatform::systemDirectory()
     return QStringLiteral("/usr/bin");
 }
 
-QString RealPlatform::platformDirectory()
-{
-    return QStringLiteral("/usr");
-}
-
 VersionInfo RealPlatform::version()
 {
     // The kernel's release, e.g. "6.1.0-18-amd64": its major and minor
-    // numbers, each the leading digits of its piece.
-    VersionInfo info;
-    const QStringList parts = QSysInfo::kernelVersion().split(QLatin1Char('.'));
-    auto leadingDigits = [](const QString &piece) {
-        qsizetype n = 0;
-        while (n < piece.size() && n < 9 && piece[n] >= QLatin1Char('0') && piece[n] <= QLatin1Char('9'))
-            ++n;
-        return piece.left(n).toInt();
-    };
-    info.major = leadingDigits(parts.value(0));
-    info.minor = leadingDigits(parts.value(1));
-    info.platformId = kPlatformLinux;
-    return info;
+    // numbers.
+    const QVersionNumber kernel = QVersionNumber::fromString(QSysInfo::kernelVersion());
+    return VersionInfo{kernel.majorVersion(), kernel.minorVersion(), kPlatformLinux};
 }
 
 QDate RealPlatform::today()

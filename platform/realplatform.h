@@ -24,7 +24,6 @@ public:
     bool startProgram(const QString &program, const QStringList &arguments) override;
     QString associatedProgram(const QString &filePath) override;
     QString systemDirectory() override;
-    QString platformDirectory() override;
     VersionInfo version() override;
     QDate today() override;
     QDateTime now() override;

@@ -36,7 +36,6 @@ public:
     bool startProgram(const QString &program, const QStringList &arguments) override;
     QString associatedProgram(const QString &filePath) override;
     QString systemDirectory() override { return systemDir; }
-    QString platformDirectory() override { return platformDir; }
     VersionInfo version() override { return versionInfo; }
     QDate today() override { return clock.date(); }
     QDateTime now() override { return clock; }
@@ -64,7 +63,6 @@ public:
     QMap<QString, QString> associations;   // file suffix -> program
     QString folder;
     QString systemDir = QStringLiteral("/usr/bin");
-    QString platformDir = QStringLiteral("/usr");
     VersionInfo versionInfo{6, 1, 2};
     QDateTime clock{QDate(2007, 3, 5), QTime(18, 12)};
     int sleptMs = 0;

@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "atomicfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QSettings>
 
 #include <atomic>
-#include <cstdio>
 
 namespace zentak {
 
@@ -25,29 +26,6 @@ QString freshName(const QString &path)
         .arg(++counter);
 }
 
-bool copyBytes(const QByteArray &bytes, const QString &to)
-{
-    QFile out(to);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return false;
-    const bool ok = out.write(bytes) == bytes.size();
-    out.close();
-    return ok && out.error() == QFileDevice::NoError;
-}
-
-bool readBytes(const QString &path, QByteArray *bytes)
-{
-    QFile in(path);
-    if (!in.exists()) {
-        bytes->clear();
-        return true;
-    }
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    *bytes = in.readAll();
-    return in.error() == QFileDevice::NoError;
-}
-
 } // namespace
 
 bool storeSetting(const QString &iniPath, const QString &key, const QString &value)
@@ -55,20 +33,23 @@ bool storeSetting(const QString &iniPath, const QString &key, const QString &val
     if (!QDir().mkpath(QFileInfo(iniPath).path()))
         return false;
     QByteArray before;
-    if (!readBytes(iniPath, &before))
+    if (QFileInfo::exists(iniPath) && !readWholeFile(iniPath, &before))
         return false;
 
     const QString draft = freshName(iniPath);
     const QString check = freshName(iniPath);
-    auto fail = [&] {
+    auto removeDrafts = [&] {
         QFile::remove(draft);
         QFile::remove(check);
+    };
+    auto fail = [&] {
+        removeDrafts();
         return false;
     };
 
     // The old file's keys, and the new value, into the draft.
     QStringList keysBefore;
-    if (!copyBytes(before, draft))
+    if (!replaceFile(draft, before))
         return fail();
     {
         QSettings settings(draft, QSettings::IniFormat);
@@ -81,7 +62,7 @@ bool storeSetting(const QString &iniPath, const QString &key, const QString &val
 
     // What reached the disk, read through a path never read before.
     QByteArray written;
-    if (!readBytes(draft, &written) || !copyBytes(written, check))
+    if (!readWholeFile(draft, &written) || !replaceFile(check, written))
         return fail();
     {
         const QSettings back(check, QSettings::IniFormat);
@@ -91,10 +72,10 @@ bool storeSetting(const QString &iniPath, const QString &key, const QString &val
             if (!back.contains(k))
                 return fail();
     }
-    QFile::remove(check);
-    if (std::rename(QFile::encodeName(draft).constData(), QFile::encodeName(iniPath).constData()) != 0)
-        return fail();
-    return true;
+    // Only now the file itself, whole or not at all.
+    const bool replaced = replaceFile(iniPath, written);
+    removeDrafts();
+    return replaced;
 }
 
 RemovedFiles removeInterruptedSettingsWrites(const QString &iniPath)
@@ -102,7 +83,10 @@ RemovedFiles removeInterruptedSettingsWrites(const QString &iniPath)
     const QFileInfo ini(iniPath);
     const QRegularExpression name(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(ini.fileName()) + QStringLiteral(R"(\.[0-9]+\.[0-9]+\.new)")));
-    return removeFilesNamed(ini.path(), {name});
+    // The file's own replacement (QSaveFile: "<name>.XXXXXX").
+    const QRegularExpression replacement(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(ini.fileName()) + QStringLiteral(R"(\.[A-Za-z0-9]{6})")));
+    return removeFilesNamed(ini.path(), {name, replacement});
 }
 
 } // namespace zentak

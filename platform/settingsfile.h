@@ -1,7 +1,8 @@
 #pragma once
 // Writing one key of an INI settings file so that the file is replaced
 // whole or not at all: the new file is written beside it, read back from
-// the disk and compared, and only then renamed over the old one. (A plain
+// the disk and compared, and only then put in the old one's place, whole
+// or not at all. (A plain
 // QSettings::sync() reports success when a full disk cut the file short.)
 
 #include "interruptedwrites.h"

@@ -6,12 +6,12 @@
 namespace zentak {
 
 FormDialog::FormDialog(Platform &platform, QWidget *mainWindow, QWidget *parent)
-    : QDialog(parent), platform_(platform), mainWindow_(mainWindow), scale_(screenScale(platform))
+    : QDialog(parent), platform_(platform), scale_(screenScale(platform)), mainWindow_(mainWindow)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void FormDialog::formLoad()
+void FormDialog::load()
 {
     if (mainWindow_)
         mainWindow_->hide();
@@ -23,18 +23,12 @@ void FormDialog::setClientTwips(double width, double height)
     setFixedSize(scale_.px(width), scale_.py(height));
 }
 
-void FormDialog::placeTwips(QWidget *w, double left, double top, double width, double height) const
+void FormDialog::buildForm(const std::vector<ControlSpec> &controls)
 {
-    zentak::placeTwips(w, scale_, left, top, width, height);
+    buildControls(this, controls, scale_);
 }
 
-void FormDialog::moveTwips(QWidget *w, double left, double top) const
-{
-    w->adjustSize();
-    w->move(scale_.px(left), scale_.py(top));
-}
-
-void FormDialog::Form_Unload()
+void FormDialog::showMainWindow()
 {
     if (unloaded_)
         return;
@@ -47,7 +41,7 @@ void FormDialog::Form_Unload()
 
 void FormDialog::done(int result)
 {
-    Form_Unload();
+    showMainWindow();
     QDialog::done(result);
 }
 
@@ -57,7 +51,7 @@ void FormDialog::closeEvent(QCloseEvent *event)
     // close() before it was ever shown arrives here only.
     QDialog::closeEvent(event);
     if (event->isAccepted())
-        Form_Unload();
+        showMainWindow();
 }
 
 FormDialog *FormDialog::openDialog()

@@ -1,12 +1,12 @@
 #pragma once
 // What every dialog of the program does the same way. It is created anew
-// for each opening, lays itself out in twips with the screen's twips per
-// pixel, hides the main window when it loads and shows it again (once)
-// when it closes, whichever way it closes: its own buttons, Escape or the
-// window's close button. The opener loads it, places it over the main
-// window and shows it.
+// for each opening, lays out its controls from their table in twips with the
+// screen's twips per pixel, hides the main window when it loads and shows it
+// again (once) when it closes, whichever way it closes: its own buttons,
+// Escape or the window's close button. The opener loads it, places it over
+// the main window and shows it (openForm).
 
-#include "twips.h"
+#include "formlayout.h"
 
 #include <QDialog>
 
@@ -21,10 +21,7 @@ public:
     FormDialog(Platform &platform, QWidget *mainWindow, QWidget *parent = nullptr);
 
     // The load: hides the main window, then fills the controls.
-    void formLoad();
-
-    const TwipScale &scale() const { return scale_; }
-    QWidget *mainWindow() const { return mainWindow_; }
+    void load();
 
     // Every way of closing ends here; the main window comes back once.
     void done(int result) override;
@@ -35,21 +32,24 @@ public:
 protected:
     virtual void fillControls() = 0;
 
-    // The client area and the controls, in twips.
+    // The client area, and the controls from their table, in twips.
     void setClientTwips(double width, double height);
-    void placeTwips(QWidget *w, double left, double top, double width, double height) const;
-    // A control that keeps its own size (labels, check and option boxes).
-    void moveTwips(QWidget *w, double left, double top) const;
+    void buildForm(const std::vector<ControlSpec> &controls);
+    template <typename T>
+    T *control(const QString &name) const
+    {
+        return findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    }
 
     void closeEvent(QCloseEvent *event) override;
 
     Platform &platform_;
+    TwipScale scale_;
 
 private:
-    void Form_Unload();
+    void showMainWindow();
 
     QWidget *mainWindow_;
-    TwipScale scale_;
     bool unloaded_ = false;
 };
 

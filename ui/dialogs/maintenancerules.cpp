@@ -1,7 +1,7 @@
 #include "maintenancerules.h"
 
 #include "numberformat.h"
-#include "windowpos.h"
+#include "numbers.h"
 
 namespace zentak {
 

@@ -1,24 +1,24 @@
 #include "monthoutput.h"
 
-#include "appstate.h"
+#include "attendancebook.h"
 #include "busypointer.h"
-#include "reportfile.h"
-#include "txtopen.h"
-
-#include <optional>
+#include "messages.h"
 
 namespace zentak {
 
-void runMonthOutput(const AppState &state, Platform &platform, int year, int month)
+void writeAndOpenMonthReport(const AttendanceBook &book, Platform &platform, int year, int month)
 {
-    std::optional<QString> written;
+    ReportWrite written;
     {
         BusyPointer busy;
-        written = writeMonthReport(state, platform, year, month);
+        written = book.writeMonthReport(year, month);
     }
     // The pointer is back before a message or the editor shows.
-    if (written)
-        Txtopen(platform, state.messageTitle, *written);
+    if (!written.written) {
+        tellReportWrite(platform, written);
+        return;
+    }
+    tellReportOpening(platform, written.name, openReport(platform, platform.programFolder(), written.name));
 }
 
 } // namespace zentak

@@ -5,9 +5,9 @@
 
 namespace zentak {
 
-struct AppState;
+class AttendanceBook;
 class Platform;
 
-void runMonthOutput(const AppState &state, Platform &platform, int year, int month);
+void writeAndOpenMonthReport(const AttendanceBook &book, Platform &platform, int year, int month);
 
 } // namespace zentak

@@ -10,55 +10,6 @@
 
 namespace zentak {
 
-namespace {
-
-// Every kind of line break as the one the box holds ("\n").
-QString toPlain(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
-}
-
-// The longest start of a plain text that stores in `room` characters, by
-// whole characters, a line break costing two.
-QString fittedTo(const QString &text, int room)
-{
-    QString fitted;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const int cost = text[i] == QLatin1Char('\n') ? 2 : 1;
-        if (cost > room)
-            break;
-        fitted += text.mid(i, len);
-        room -= cost;
-        i += len;
-    }
-    return fitted;
-}
-
-} // namespace
-
-AdmittedNote admitNote(const QString &stored)
-{
-    const QString plain = toPlain(stored);
-    AdmittedNote out;
-    out.refused = unstorableCharacters(plain);
-    const QString kept = out.refused.isEmpty() ? plain : withoutCharacters(plain, out.refused);
-    out.text = fittedTo(kept, NoteEdit::kMaxStored);
-    out.text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return out;
-}
-
-QString noteRefusalMessage(const QString &refused)
-{
-    return QStringLiteral("作業内容に使えない文字があります：「%1」\n"
-                          "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
-        .arg(refused);
-}
-
 NoteEdit::NoteEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setTabChangesFocus(true);
@@ -74,7 +25,7 @@ QString NoteEdit::storedText() const
 
 void NoteEdit::setStoredText(const QString &stored)
 {
-    setPlainText(toPlain(stored));
+    setPlainText(withPlainLineBreaks(stored));
     moveCursor(QTextCursor::End);
 }
 
@@ -85,15 +36,15 @@ int NoteEdit::storedLength(const QString &plain)
 
 int NoteEdit::roomAtCursor() const
 {
-    return kMaxStored - storedLength(toPlainText()) + storedLength(toPlain(textCursor().selectedText()));
+    return kNoteLength - storedLength(toPlainText()) + storedLength(withPlainLineBreaks(textCursor().selectedText()));
 }
 
 QString NoteEdit::admit(const QString &incoming)
 {
-    const QString plain = toPlain(incoming);
+    const QString plain = withPlainLineBreaks(incoming);
     const QString refused = unstorableCharacters(plain);
     const QString text = refused.isEmpty() ? plain : withoutCharacters(plain, refused);
-    const QString fitted = fittedTo(text, roomAtCursor());
+    const QString fitted = fittedToNote(text, roomAtCursor());
     if (!refused.isEmpty() && onRefused_)
         onRefused_(refused);
     return fitted;

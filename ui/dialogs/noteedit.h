@@ -11,23 +11,9 @@
 
 namespace zentak {
 
-// What a note box shows and stores of a text that did not come through the
-// box (the default note of the settings): the characters a record cannot
-// hold taken out, then cut to the box's length as stored.
-struct AdmittedNote {
-    QString text;    // as stored, line breaks CR LF
-    QString refused; // the distinct characters taken out
-};
-AdmittedNote admitNote(const QString &stored);
-
-// The message that names characters a note box kept out.
-QString noteRefusalMessage(const QString &refused);
-
 class NoteEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr int kMaxStored = 200;
-
     explicit NoteEdit(QWidget *parent = nullptr);
 
     // Told the characters that were refused.

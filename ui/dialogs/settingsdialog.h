@@ -4,6 +4,7 @@
 // while it is open.
 
 #include "formdialog.h"
+#include "settingsrules.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -11,49 +12,36 @@ class QRadioButton;
 
 namespace zentak {
 
-struct AppState;
+class AttendanceBook;
 class NoteEdit;
-struct SettingsForm;
 
 class SettingsDialog : public FormDialog {
     Q_OBJECT
 public:
-    SettingsDialog(AppState &state, Platform &platform, QWidget *mainWindow, QWidget *parent = nullptr);
+    SettingsDialog(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
+                   QWidget *parent = nullptr);
 
-    QLineEdit *initim() const { return initim_; }
-    QLineEdit *daytim() const { return daytim_; }
-    QLineEdit *yukyuz() const { return yukyuz_; }
-    NoteEdit *text1() const { return text1_; }
-    QRadioButton *option1() const { return option1_; }
-    QRadioButton *option2() const { return option2_; }
-    QCheckBox *check1() const { return check1_; }
-    QCheckBox *check2() const { return check2_; }
-
-    // Writes every setting to the store.
-    void rinisave();
+    QLineEdit *usualStartBox() const;
+    QLineEdit *regularHoursBox() const;
+    QLineEdit *leaveBalanceBox() const;
+    NoteEdit *defaultNoteBox() const;
+    QRadioButton *lunchBreak60Option() const;
+    QRadioButton *lunchBreak45Option() const;
+    QCheckBox *shiftWorkBox() const;
+    QCheckBox *tenDayTallyBox() const;
 
 public slots:
-    void Command1_Click(); // 保存
-    void Command2_Click(); // 戻る
+    // "保存": the three typed values checked, then every setting saved.
+    void saveSettings();
 
 protected:
     void fillControls() override;
 
 private:
-    void build();
-    SettingsForm shown() const;
+    SettingsForm shownForm() const;
     void tellRefused(const QString &refused);
 
-    AppState &state_;
-
-    QLineEdit *initim_ = nullptr;
-    QLineEdit *daytim_ = nullptr;
-    QLineEdit *yukyuz_ = nullptr;
-    NoteEdit *text1_ = nullptr;
-    QRadioButton *option1_ = nullptr;
-    QRadioButton *option2_ = nullptr;
-    QCheckBox *check1_ = nullptr;
-    QCheckBox *check2_ = nullptr;
+    AttendanceBook &book_;
 };
 
 } // namespace zentak

@@ -22,14 +22,14 @@ bool asciiDigit(QChar c)
 SettingsForm settingsForm(const Settings &s)
 {
     SettingsForm f;
-    f.option1 = s.T6Sw && !s.T4Sw;
-    f.option2 = s.T4Sw;
-    f.text1 = s.Sagyo;
-    f.yukyuz = unlessBlank(s.Yukyu);
-    f.initim = unlessBlank(s.IniTM);
-    f.daytim = unlessBlank(s.DayTM);
-    f.check1 = s.Sift != 0;
-    f.check2 = s.Ktsw != 0;
+    f.lunchBreak60 = s.lunchBreak60 && !s.lunchBreak45;
+    f.lunchBreak45 = s.lunchBreak45;
+    f.defaultNote = s.defaultNote;
+    f.leaveBalance = unlessBlank(s.leaveBalance);
+    f.usualStart = unlessBlank(s.usualStart);
+    f.regularHours = unlessBlank(s.regularHours);
+    f.shiftWork = s.shiftWork != 0;
+    f.tenDayTally = s.tenDayTally != 0;
     return f;
 }
 
@@ -41,24 +41,23 @@ bool balanceShapeOk(const QString &y)
            && (y.back() == QLatin1Char('0') || y.back() == QLatin1Char('5'));
 }
 
-std::optional<SettingsBox> firstBadSetting(const QString &initim, const QString &daytim,
-                                           const QString &yukyuz)
+std::optional<SettingsBox> firstBadSetting(const SettingsForm &form)
 {
-    if (!timechk(initim, u"0"))
-        return SettingsBox::Initim;
-    if (!timechk(daytim, u"0"))
-        return SettingsBox::Daytim;
-    if (!balanceShapeOk(yukyuz))
-        return SettingsBox::Yukyuz;
+    if (!isTimeText(form.usualStart))
+        return SettingsBox::UsualStart;
+    if (!isTimeText(form.regularHours))
+        return SettingsBox::RegularHours;
+    if (!balanceShapeOk(form.leaveBalance))
+        return SettingsBox::LeaveBalance;
     return std::nullopt;
 }
 
 QString badSettingMessage(SettingsBox box)
 {
     switch (box) {
-    case SettingsBox::Initim: return QStringLiteral("出社時間はHH:MMで入力して下さい！");
-    case SettingsBox::Daytim: return QStringLiteral("就業時間はHH:MMで入力して下さい！");
-    case SettingsBox::Yukyuz: break;
+    case SettingsBox::UsualStart: return QStringLiteral("出社時間はHH:MMで入力して下さい！");
+    case SettingsBox::RegularHours: return QStringLiteral("就業時間はHH:MMで入力して下さい！");
+    case SettingsBox::LeaveBalance: break;
     }
     return QStringLiteral("有給残は00.0で入力して下さい！");
 }
@@ -66,14 +65,14 @@ QString badSettingMessage(SettingsBox box)
 Settings settingsFromForm(const SettingsForm &f)
 {
     Settings s;
-    s.T6Sw = f.option1;
-    s.T4Sw = f.option2;
-    s.Sagyo = f.text1;
-    s.IniTM = fixedWidth(trimBlanks(f.initim), 5);
-    s.DayTM = fixedWidth(trimBlanks(f.daytim), 5);
-    s.Yukyu = fixedWidth(trimBlanks(f.yukyuz), 4);
-    s.Sift = f.check1 ? 1 : 0;
-    s.Ktsw = f.check2 ? 1 : 0;
+    s.lunchBreak60 = f.lunchBreak60;
+    s.lunchBreak45 = f.lunchBreak45;
+    s.defaultNote = f.defaultNote;
+    s.usualStart = fixedWidth(trimBlanks(f.usualStart), 5);
+    s.regularHours = fixedWidth(trimBlanks(f.regularHours), 5);
+    s.leaveBalance = fixedWidth(trimBlanks(f.leaveBalance), 4);
+    s.shiftWork = f.shiftWork ? 1 : 0;
+    s.tenDayTally = f.tenDayTally ? 1 : 0;
     return s;
 }
 

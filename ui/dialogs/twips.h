@@ -2,7 +2,7 @@
 // Geometry given in twips, placed in pixels.
 
 #include "platform.h"
-#include "windowpos.h"
+#include "numbers.h"
 
 #include <QRect>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "calendarpanel.h"
 
-#include "appstate.h"
-#include "calendarmath.h"
+#include "attendancebook.h"
 #include "daylabel.h"
+#include "formlayout.h"
 #include "platform.h"
 
 #include <QLabel>
@@ -14,227 +14,160 @@ namespace {
 
 const QColor kSunday(0xFF, 0x00, 0x00);
 const QColor kSaturday(0x00, 0x00, 0xFF);
-const QColor kPanel(0xFF, 0xFF, 0xC0);
 
-// Geometry of element 0 of the two arrays, in twips.
-constexpr double kWeekLeft = 45, kWeekTop = 360, kWeekWidth = 270, kWeekHeight = 225;
-constexpr double kDayLeft = 60, kDayTop = 630, kDayWidth = 270, kDayHeight = 225;
+// Geometry of the first weekday label and the first day cell, in twips;
+// the others follow them 5 twips apart across and 2 down.
+constexpr float kWeekLeft = 45, kWeekTop = 360, kWeekWidth = 270, kWeekHeight = 225;
+constexpr float kDayLeft = 60, kDayTop = 630, kDayWidth = 270, kDayHeight = 225;
 
-CellFill fillOfKind(DayKind kind)
+void setTextColor(QLabel *label, const QColor &color)
 {
-    switch (kind) {
-    case DayKind::Worked: return CellFill::Worked;
-    case DayKind::PaidLeave: return CellFill::PaidLeave;
-    case DayKind::Holiday: return CellFill::Holiday;
-    case DayKind::Compensatory: return CellFill::Compensatory;
-    case DayKind::Cancelled: return CellFill::None;
-    }
-    return CellFill::None;
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
 }
 
 } // namespace
 
-CalendarPanel::CalendarPanel(AppState &state, Platform &platform, const TwipScale &scale,
+CalendarPanel::CalendarPanel(const AttendanceBook &book, Platform &platform, const TwipScale &scale,
                              QWidget *parent)
-    : QFrame(parent), state_(state), platform_(platform), scale_(scale)
+    : QFrame(parent), book_(book), platform_(platform), scale_(scale)
 {
     setObjectName(QStringLiteral("Picture1"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kPanel);
-    setPalette(pal);
-
-    QFont bold = font();
-    bold.setBold(true);
-    bold.setPointSizeF(9.75);
-
-    lblYear_ = new QLabel(QStringLiteral("1995"), this);
-    lblYear_->setObjectName(QStringLiteral("lblYear"));
-    lblYear_->setFont(bold);
-    placeTwips(lblYear_, scale_, 75, 45, 525, 255);
-
-    lblMonth_ = new QLabel(QStringLiteral("12"), this);
-    lblMonth_->setObjectName(QStringLiteral("lblMonth"));
-    lblMonth_->setFont(bold);
-    lblMonth_->setAlignment(Qt::AlignCenter);
-    placeTwips(lblMonth_, scale_, 1020, 45, 405, 255);
-
-    auto *week0 = new QLabel(QStringLiteral("日"), this);
-    week0->setObjectName(QStringLiteral("lblWeek_0"));
-    week0->setAlignment(Qt::AlignCenter);
-    placeTwips(week0, scale_, kWeekLeft, kWeekTop, kWeekWidth, kWeekHeight);
-    lblWeek_.append(week0);
-
-    auto *day0 = new DayLabel(0, this);
-    day0->setObjectName(QStringLiteral("lblDay_0"));
-    day0->setText(QStringLiteral("31"));
-    placeTwips(day0, scale_, kDayLeft, kDayTop, kDayWidth, kDayHeight);
-    connect(day0, &DayLabel::clicked, this, &CalendarPanel::dayClicked);
-    lblDay_.append(day0);
-
-    struct ButtonSpec {
-        const char *name;
-        const char *text;
-        double left;
-        double width;
+    setBackground(this, lightYellow());
+    using K = ControlKind;
+    buildControls(this,
+                  {
+                      {"lblYear", K::Label, "1995", 75, 45, 525, 255, 0, Bold},
+                      {"lblMonth", K::Label, "12", 1020, 45, 405, 255, 0, Bold | Centered},
+                      {"cmdPrevYear", K::Button, "<<", 30, 2190, 435, 330},
+                      {"cmdNextYear", K::Button, ">>", 465, 2190, 435, 330},
+                      {"cmdPrevMonth", K::Button, "<", 945, 2190, 435, 330},
+                      {"cmdNextMonth", K::Button, ">", 1380, 2190, 435, 330},
+                      {"Command3", K::Button, "出力", 1890, 2190, 540, 330},
+                  },
+                  scale_);
+    yearLabel_ = findChild<QLabel *>(QStringLiteral("lblYear"));
+    monthLabel_ = findChild<QLabel *>(QStringLiteral("lblMonth"));
+    reportButton_ = findChild<QPushButton *>(QStringLiteral("Command3"));
+    auto button = [this](const char *name, void (CalendarPanel::*step)()) {
+        auto *b = findChild<QPushButton *>(QLatin1String(name));
+        // Clicked, they leave the keyboard focus where it was.
+        b->setFocusPolicy(Qt::TabFocus);
+        connect(b, &QPushButton::clicked, this, step);
     };
-    const ButtonSpec specs[] = {{"cmdPrevYear", "<<", 30, 435},
-                                {"cmdNextYear", ">>", 465, 435},
-                                {"cmdPrevMonth", "<", 945, 435},
-                                {"cmdNextMonth", ">", 1380, 435},
-                                {"Command3", "出力", 1890, 540}};
-    QPushButton *buttons[5] = {};
-    for (int i = 0; i < 5; ++i) {
-        buttons[i] = new QPushButton(QString::fromUtf8(specs[i].text), this);
-        buttons[i]->setObjectName(QLatin1String(specs[i].name));
-        buttons[i]->setFocusPolicy(Qt::TabFocus);
-        placeTwips(buttons[i], scale_, specs[i].left, 2190, specs[i].width, 330);
-    }
-    connect(buttons[0], &QPushButton::clicked, this, &CalendarPanel::cmdPrevYear_Click);
-    connect(buttons[1], &QPushButton::clicked, this, &CalendarPanel::cmdNextYear_Click);
-    connect(buttons[2], &QPushButton::clicked, this, &CalendarPanel::cmdPrevMonth_Click);
-    connect(buttons[3], &QPushButton::clicked, this, &CalendarPanel::cmdNextMonth_Click);
-    command3_ = buttons[4];
+    button("cmdPrevYear", &CalendarPanel::showPreviousYear);
+    button("cmdNextYear", &CalendarPanel::showNextYear);
+    button("cmdPrevMonth", &CalendarPanel::showPreviousMonth);
+    button("cmdNextMonth", &CalendarPanel::showNextMonth);
+    reportButton_->setFocusPolicy(Qt::TabFocus);
+    buildGrid();
+
+    connect(&book_, &AttendanceBook::dayChanged, this, &CalendarPanel::paintDay);
+    connect(&book_, &AttendanceBook::recordsChanged, this, &CalendarPanel::drawMonth);
 }
 
-void CalendarPanel::Calinit()
+void CalendarPanel::buildGrid()
 {
-    // Positions follow the geometry of element 0 (twips), in single precision.
-    const float weekLeft = kWeekLeft, weekTop = kWeekTop;
-    const float weekWidth = kWeekWidth, weekHeight = kWeekHeight;
-    static const char *const names[7] = {"日", "月", "火", "水", "木", "金", "土"};
-    for (int i = 1; i <= 6; ++i) {
-        auto *w = new QLabel(QString::fromUtf8(names[i]), this);
+    for (int i = 0; i < 7; ++i) {
+        auto *w = new QLabel(weekdayKanji(i), this);
         w->setObjectName(QStringLiteral("lblWeek_%1").arg(i));
         w->setAlignment(Qt::AlignCenter);
-        w->setFont(lblWeek_[0]->font());
-        placeTwips(w, scale_, (weekWidth + 5) * i + weekLeft, weekTop, weekWidth, weekHeight);
-        w->setVisible(true);
-        lblWeek_.append(w);
+        placeTwips(w, scale_, (kWeekWidth + 5) * i + kWeekLeft, kWeekTop, kWeekWidth, kWeekHeight);
+        weekLabels_.append(w);
     }
-    auto colour = [](QLabel *l, const QColor &c) {
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, c);
-        l->setPalette(p);
-    };
-    colour(lblWeek_[0], kSunday);
-    colour(lblWeek_[6], kSaturday);
+    setTextColor(weekLabels_[0], kSunday);
+    setTextColor(weekLabels_[6], kSaturday);
 
-    const float dayLeft = kDayLeft, dayTop = kDayTop;
-    const float dayWidth = kDayWidth, dayHeight = kDayHeight;
-    for (int i = 1; i <= 41; ++i) {
+    for (int i = 0; i < 42; ++i) {
         auto *d = new DayLabel(i, this);
         d->setObjectName(QStringLiteral("lblDay_%1").arg(i));
-        d->setFont(lblDay_[0]->font());
-        connect(d, &DayLabel::clicked, this, &CalendarPanel::dayClicked);
-        d->setVisible(true);
-        lblDay_.append(d);
-    }
-    for (int row = 0; row <= 5; ++row)
-        for (int col = 0; col <= 6; ++col)
-            placeTwips(lblDay_[7 * row + col], scale_, (dayWidth + 5) * col + dayLeft,
-                       (dayHeight + 2) * row + dayTop, dayWidth, dayHeight);
-    for (int row = 0; row <= 5; ++row) {
-        lblDay_[7 * row]->setTextColor(kSunday);
-        lblDay_[7 * row + 6]->setTextColor(kSaturday);
+        const int row = i / 7;
+        const int column = i % 7;
+        placeTwips(d, scale_, (kDayWidth + 5) * column + kDayLeft, (kDayHeight + 2) * row + kDayTop,
+                   kDayWidth, kDayHeight);
+        if (column == 0)
+            d->setTextColor(kSunday);
+        else if (column == 6)
+            d->setTextColor(kSaturday);
+        connect(d, &DayLabel::clicked, this, [this](int index) {
+            const int day = dayCells_[index]->text().toInt();
+            if (day > 0)
+                emit dayChosen(QDate(shown_.year, shown_.month, day));
+        });
+        dayCells_.append(d);
     }
 }
 
-void CalendarPanel::Caldraw(int year, int month)
+void CalendarPanel::showMonth(YearMonth month)
 {
-    const MonthLayout layout = calpos(year, month);
-    for (DayLabel *cell : lblDay_) {
+    shown_ = month;
+    yearLabel_->setText(QString::number(month.year));
+    monthLabel_->setText(QString::number(month.month));
+    drawMonth();
+    emit monthShown(month.year, month.month);
+}
+
+void CalendarPanel::drawMonth()
+{
+    const MonthLayout layout = monthLayout(shown_.year, shown_.month);
+    for (DayLabel *cell : dayCells_) {
         cell->setText(QString());
         cell->setFill(QColor());
         cell->setBorder(false);
     }
-    const int slot = yearSlot(year);
     const QDate today = platform_.today();
-    int day = 1;
-    for (int c = layout.firstCell; c <= layout.lastCell && c < lblDay_.size(); ++c, ++day) {
-        DayLabel *cell = lblDay_[c];
+    for (int c = layout.firstCell, day = 1; c <= layout.lastCell && c < dayCells_.size(); ++c, ++day) {
+        DayLabel *cell = dayCells_[c];
+        const QDate date(shown_.year, shown_.month, day);
         cell->setText(QString::number(day));
-        if (today.year() == year && today.month() == month && today.day() == day) {
-            cell->setBorder(true);
-            state_.todayLabelIndex = c;
-        }
-        if (state_.table.inUse(slot, month, day)) {
-            const CellFill fill =
-                fillOfKind(classifyNote(state_.table.field(slot, month, day, Field::Note)));
-            if (fill != CellFill::None)
-                cell->setFill(fillColor(fill));
-        }
+        cell->setBorder(date == today);
+        if (const std::optional<DayKind> kind = book_.kindOf(date))
+            cell->setFill(fillOf(*kind));
     }
 }
 
-int CalendarPanel::displayedYear() const
+void CalendarPanel::paintDay(QDate day, DayKind shownAs)
 {
-    return lblYear_->text().toInt();
+    if (DayLabel *cell = cellShowing(day))
+        cell->setFill(fillOf(shownAs));
 }
 
-int CalendarPanel::displayedMonth() const
+DayLabel *CalendarPanel::dayCell(int index) const
 {
-    return lblMonth_->text().toInt();
+    return index >= 0 && index < dayCells_.size() ? dayCells_[index] : nullptr;
 }
 
-void CalendarPanel::setDisplayedMonth(int year, int month)
+DayLabel *CalendarPanel::cellShowing(QDate day) const
 {
-    lblYear_->setText(QString::number(year));
-    lblMonth_->setText(QString::number(month));
-}
-
-void CalendarPanel::redrawDisplayed()
-{
-    Caldraw(displayedYear(), displayedMonth());
-}
-
-void CalendarPanel::paintCell(int index, CellFill fill)
-{
-    if (index < 0 || index >= lblDay_.size())
-        return;
-    lblDay_[index]->setFill(fill == CellFill::None ? QColor() : fillColor(fill));
-}
-
-DayLabel *CalendarPanel::dayLabel(int index) const
-{
-    return index >= 0 && index < lblDay_.size() ? lblDay_[index] : nullptr;
+    if (!shown_.holds(day))
+        return nullptr;
+    return dayCell(monthLayout(shown_.year, shown_.month).firstCell + day.day() - 1);
 }
 
 QLabel *CalendarPanel::weekLabel(int index) const
 {
-    return index >= 0 && index < lblWeek_.size() ? lblWeek_[index] : nullptr;
+    return index >= 0 && index < weekLabels_.size() ? weekLabels_[index] : nullptr;
 }
 
-void CalendarPanel::navigate(int year, int month)
+void CalendarPanel::showPreviousYear()
 {
-    setDisplayedMonth(year, month);
-    Caldraw(displayedYear(), displayedMonth());
-    if (afterNavigation_)
-        afterNavigation_();
+    showMonth(previousYear(shown_));
 }
 
-void CalendarPanel::cmdPrevYear_Click()
+void CalendarPanel::showNextYear()
 {
-    const YearMonth ym = prevYear({displayedYear(), displayedMonth()});
-    navigate(ym.year, ym.month);
+    showMonth(nextYear(shown_));
 }
 
-void CalendarPanel::cmdNextYear_Click()
+void CalendarPanel::showPreviousMonth()
 {
-    const YearMonth ym = nextYear({displayedYear(), displayedMonth()});
-    navigate(ym.year, ym.month);
+    showMonth(previousMonth(shown_));
 }
 
-void CalendarPanel::cmdPrevMonth_Click()
+void CalendarPanel::showNextMonth()
 {
-    const YearMonth ym = prevMonth({displayedYear(), displayedMonth()});
-    navigate(ym.year, ym.month);
-}
-
-void CalendarPanel::cmdNextMonth_Click()
-{
-    const YearMonth ym = nextMonth({displayedYear(), displayedMonth()});
-    navigate(ym.year, ym.month);
+    showMonth(nextMonth(shown_));
 }
 
 } // namespace zentak

@@ -1,72 +1,69 @@
 #pragma once
 // The calendar panel (Picture1): the shown year and month, the weekday
-// header, 42 day cells and the navigation buttons.
+// header, 42 day cells in six weeks (Sunday first) and the buttons that step
+// by month and year. Every recorded day is filled by its kind and today is
+// framed. It draws from the attendance book and follows its signals.
 
-#include "cellpainter.h"
+#include "calendarmath.h"
+#include "daykind.h"
 #include "twips.h"
 
+#include <QDate>
 #include <QFrame>
 #include <QVector>
-
-#include <functional>
 
 class QLabel;
 class QPushButton;
 
 namespace zentak {
 
-struct AppState;
-class Platform;
+class AttendanceBook;
 class DayLabel;
 
-class CalendarPanel : public QFrame, public CellPainter {
+class CalendarPanel : public QFrame {
     Q_OBJECT
 public:
-    CalendarPanel(AppState &state, Platform &platform, const TwipScale &scale,
+    CalendarPanel(const AttendanceBook &book, Platform &platform, const TwipScale &scale,
                   QWidget *parent = nullptr);
 
-    // Called after every navigation (the month summary).
-    void setAfterNavigation(std::function<void()> hook) { afterNavigation_ = std::move(hook); }
+    YearMonth shownMonth() const { return shown_; }
+    // Shows the month, drawn anew.
+    void showMonth(YearMonth month);
 
-    void Calinit();
-    void Caldraw(int year, int month);
-
-    // DisplayedMonth, held as the texts of lblYear and lblMonth.
-    int displayedYear() const;
-    int displayedMonth() const;
-    void setDisplayedMonth(int year, int month);
-    void redrawDisplayed();
-
-    void paintCell(int index, CellFill fill) override;
-
-    DayLabel *dayLabel(int index) const;
+    DayLabel *dayCell(int index) const;
+    // The cell that shows the day, or null when its month is not shown.
+    DayLabel *cellShowing(QDate day) const;
     QLabel *weekLabel(int index) const;
-    QLabel *lblYear() const { return lblYear_; }
-    QLabel *lblMonth() const { return lblMonth_; }
-    QPushButton *command3() const { return command3_; }
+    QLabel *yearLabel() const { return yearLabel_; }
+    QLabel *monthLabel() const { return monthLabel_; }
+    QPushButton *reportButton() const { return reportButton_; }
 
 public slots:
-    void cmdPrevYear_Click();
-    void cmdNextYear_Click();
-    void cmdPrevMonth_Click();
-    void cmdNextMonth_Click();
+    void showPreviousYear();
+    void showNextYear();
+    void showPreviousMonth();
+    void showNextMonth();
 
 signals:
-    void dayClicked(int index);
+    // A day of the shown month was clicked.
+    void dayChosen(QDate day);
+    // Another month is shown (or the same one drawn anew after a step).
+    void monthShown(int year, int month);
 
 private:
-    void navigate(int year, int month);
+    void buildGrid();
+    void drawMonth();
+    void paintDay(QDate day, DayKind shownAs);
 
-    AppState &state_;
+    const AttendanceBook &book_;
     Platform &platform_;
     TwipScale scale_;
-    std::function<void()> afterNavigation_;
-
-    QLabel *lblYear_;
-    QLabel *lblMonth_;
-    QVector<QLabel *> lblWeek_;
-    QVector<DayLabel *> lblDay_;
-    QPushButton *command3_;
+    YearMonth shown_;
+    QLabel *yearLabel_ = nullptr;
+    QLabel *monthLabel_ = nullptr;
+    QPushButton *reportButton_ = nullptr;
+    QVector<QLabel *> weekLabels_;
+    QVector<DayLabel *> dayCells_;
 };
 
 } // namespace zentak

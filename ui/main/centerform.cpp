@@ -48,7 +48,7 @@ void centerform(QWidget *parent, QWidget *dialog, Platform &platform)
 
 void openForm(FormDialog *dialog, QWidget *mainWindow, Platform &platform)
 {
-    dialog->formLoad();
+    dialog->load();
     centerform(mainWindow, dialog, platform);
     dialog->show();
 }

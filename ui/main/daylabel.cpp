@@ -5,6 +5,18 @@
 
 namespace zentak {
 
+QColor fillOf(DayKind kind)
+{
+    switch (kind) {
+    case DayKind::Worked: return QColor(0x00, 0xFF, 0xFF);
+    case DayKind::PaidLeave: return QColor(0xFF, 0x00, 0xFF);
+    case DayKind::Holiday: return QColor(0xFF, 0x00, 0x00);
+    case DayKind::Compensatory: return QColor(0x00, 0xFF, 0x00);
+    case DayKind::Cancelled: break;
+    }
+    return {};
+}
+
 DayLabel::DayLabel(int index, QWidget *parent) : QLabel(parent), index_(index)
 {
     setAlignment(Qt::AlignCenter);

@@ -2,10 +2,17 @@
 // One cell of the calendar: a day number with an optional opaque fill and a
 // thin border; a click reports the cell's index.
 
+#include "daykind.h"
+
 #include <QColor>
 #include <QLabel>
 
 namespace zentak {
+
+// The fill of a recorded day's cell by its kind: worked cyan, paid leave
+// magenta, holiday red, compensatory day off green; a cancelled day none
+// (an invalid colour).
+QColor fillOf(DayKind kind);
 
 class DayLabel : public QLabel {
     Q_OBJECT

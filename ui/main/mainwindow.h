@@ -1,88 +1,74 @@
 #pragma once
-// The main window (Form1): start-up and shutdown, the calendar, the month
-// summary strip, the clock-out button and the menu.
+// The main window (Form1): the calendar, the month summary above it, the
+// clock-out button and the menu; the start-up and the shutdown.
 
+#include "dayentrydialog.h"
 #include "twips.h"
+#include "windowpos.h"
 
 #include <QMainWindow>
 
-class QLabel;
+#include <functional>
+
 class QPushButton;
 
 namespace zentak {
 
-struct AppState;
-class Platform;
-class RecordStore;
+class AttendanceBook;
 class CalendarPanel;
 class MenuCommands;
+class MonthSummary;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(AppState &state, Platform &platform, RecordStore &store);
-    ~MainWindow() override;
+    MainWindow(AttendanceBook &book, Platform &platform);
 
-    // The start-up after the single-instance check: flags, caption, settings,
-    // position, records, the shown month, the calendar and the summary.
-    void Form_Load();
-    void posload();
-    void allread();
-    void Monthsum();
-    void Form_Activate();
-    // The shutdown; runs once, whichever way the program is left.
-    void Form_Unload();
+    // The start: the caption, the settings and the records, the window at
+    // its saved place, and the current month.
+    void startUp();
+    // The shutdown: the window's place saved, and the records when anything
+    // changed. Runs once, whichever way the program is left.
+    void shutDown();
 
     CalendarPanel *calendar() const { return calendar_; }
-    QPushButton *command2() const { return command2_; }
-    MenuCommands *menu() const { return menu_; }
-    const TwipScale &scale() const { return scale_; }
-    // Left and top in twips that the start-up moved the window to.
-    int startLeft() const { return startLeft_; }
-    int startTop() const { return startTop_; }
+    QPushButton *clockOutButton() const { return clockOutButton_; }
+    MenuCommands *menuCommands() const { return menu_; }
+    // The position the start-up read (twips).
+    SavedPos savedPosition() const { return saved_; }
     bool hasShutDown() const { return shutDown_; }
 
 public slots:
-    void lblDay_Click(int index);
-    void Command2_Click();
+    // The day entry dialog for a day of the calendar.
+    void openDay(QDate day);
+    // "退社": today in the day entry dialog, with the clock-out proposal.
+    void clockOut();
     // "出力": the report of the shown month, written and opened.
-    void Command3_Click();
-    void MNUFILEEXIT_Click();
-    void MNUFILESET_Click();
+    void writeShownMonthReport();
     // A second start asked this instance to come forward.
     void bringForward();
 
 signals:
-    // Monthsum ran (the strip is refreshed from the table).
-    void summaryComputed();
-    // The day entry dialog was opened (for tests and the shell).
-    void dayEntryOpened(QWidget *dialog);
     // The shutdown has finished; the program ends.
     void ended();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
-    void buildMenu();
-    void buildSummaryStrip(QWidget *client);
-    void openDayEntry();
+    void addKey(Qt::Key key, const std::function<void()> &act);
+    void restorePosition();
+    void openDayEntry(QDate day, DayEntryDialog::Opening opening);
     QRect restoredFrameRect() const;
 
-    AppState &state_;
+    AttendanceBook &book_;
     Platform &platform_;
-    RecordStore &store_;
     TwipScale scale_;
     CalendarPanel *calendar_ = nullptr;
+    MonthSummary *summary_ = nullptr;
     MenuCommands *menu_ = nullptr;
-    QPushButton *command2_ = nullptr;
-    QLabel *msum_ = nullptr;
-    QLabel *kensu_ = nullptr;
-    QLabel *zan_ = nullptr;
-    int startLeft_ = 0;
-    int startTop_ = 0;
+    QPushButton *clockOutButton_ = nullptr;
+    SavedPos saved_;
     bool shutDown_ = false;
 };
 

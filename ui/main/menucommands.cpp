@@ -1,10 +1,9 @@
 #include "menucommands.h"
 
-#include "appstate.h"
 #include "centerform.h"
 #include "fortune.h"
 #include "maintenancedialog.h"
-#include "platform.h"
+#include "messages.h"
 #include "settingsdialog.h"
 #include "versionmessage.h"
 
@@ -14,9 +13,8 @@
 
 namespace zentak {
 
-MenuCommands::MenuCommands(AppState &state, Platform &platform, RecordStore &store,
-                           QMainWindow *mainWindow)
-    : QObject(mainWindow), state_(state), platform_(platform), store_(store), mainWindow_(mainWindow)
+MenuCommands::MenuCommands(AttendanceBook &book, Platform &platform, QMainWindow *mainWindow)
+    : QObject(mainWindow), book_(book), platform_(platform), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("menuCommands"));
     buildMenu();
@@ -25,81 +23,62 @@ MenuCommands::MenuCommands(AppState &state, Platform &platform, RecordStore &sto
 void MenuCommands::buildMenu()
 {
     QMenuBar *bar = mainWindow_->menuBar();
-    auto item = [this](QMenu *menu, const char *name, const QString &caption, void (MenuCommands::*slot)()) {
-        QAction *action = menu->addAction(caption);
+    auto menu = [bar](const char *name, const QString &caption) {
+        QMenu *m = bar->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [this](QWidget *on, const char *name, const QString &caption, auto act) {
+        auto *action = new QAction(caption, on);
         action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+        on->addAction(action);
+        connect(action, &QAction::triggered, this, act);
     };
 
-    QMenu *file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("MNUFILE"));
-    file->menuAction()->setObjectName(QStringLiteral("MNUFILE"));
-    item(file, "MNUFILESET", QStringLiteral("設定(&S)  Ctrl+S"), &MenuCommands::MNUFILESET_Click);
+    QMenu *file = menu("MNUFILE", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    item(file, "MNUFILESET", QStringLiteral("設定(&S)  Ctrl+S"), &MenuCommands::openSettings);
     file->addSeparator()->setObjectName(QStringLiteral("MNUSEPERATOR"));
-    item(file, "MNUFILEUN", QStringLiteral("今日 の運勢(&T)"), &MenuCommands::MNUFILEUN_Click);
-    item(file, "MNUFILEABOUT", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), &MenuCommands::MNUFILEABOUT_Click);
+    item(file, "MNUFILEUN", QStringLiteral("今日 の運勢(&T)"), &MenuCommands::showFortune);
+    item(file, "MNUFILEABOUT", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), &MenuCommands::showVersion);
     file->addSeparator()->setObjectName(QStringLiteral("MNUSEPERATOR1"));
-    QAction *exit = file->addAction(QStringLiteral("終了(&X)  Ctrl+X"));
-    exit->setObjectName(QStringLiteral("MNUFILEEXIT"));
-    connect(exit, &QAction::triggered, this, &MenuCommands::exitChosen);
+    item(file, "MNUFILEEXIT", QStringLiteral("終了(&X)  Ctrl+X"), &MenuCommands::exitChosen);
 
     // A command on the bar itself: it acts at once, with no submenu.
-    QAction *edit = bar->addAction(QStringLiteral("整備(&E)"));
-    edit->setObjectName(QStringLiteral("MNUFILEDIT"));
-    connect(edit, &QAction::triggered, this, &MenuCommands::MNUFILEDIT_Click);
+    item(bar, "MNUFILEDIT", QStringLiteral("整備(&E)"), &MenuCommands::openMaintenance);
 
-    QMenu *tools = bar->addMenu(QStringLiteral("文具(&B)"));
-    tools->setObjectName(QStringLiteral("MNUFILBUN"));
-    tools->menuAction()->setObjectName(QStringLiteral("MNUFILBUN"));
-    item(tools, "MNUFILCALC", QStringLiteral("電卓(&C)"), &MenuCommands::MNUFILCALC_Click);
-    item(tools, "MNUFILNOTE", QStringLiteral("メモ帳(&N)"), &MenuCommands::MNUFILNOTE_Click);
+    QMenu *tools = menu("MNUFILBUN", QStringLiteral("文具(&B)"));
+    item(tools, "MNUFILCALC", QStringLiteral("電卓(&C)"), &MenuCommands::startCalculator);
+    item(tools, "MNUFILNOTE", QStringLiteral("メモ帳(&N)"), &MenuCommands::startTextEditor);
 }
 
-void MenuCommands::inform(const QString &text)
+void MenuCommands::openSettings()
 {
-    platform_.messageBox(text, state_.messageTitle, MsgButtons::Ok, MsgIcon::Information);
+    openForm(new SettingsDialog(book_, platform_, mainWindow_), mainWindow_, platform_);
 }
 
-void MenuCommands::MNUFILESET_Click()
+void MenuCommands::openMaintenance()
 {
-    auto *dialog = new SettingsDialog(state_, platform_, mainWindow_);
-    openForm(dialog, mainWindow_, platform_);
-    emit dialogOpened(dialog);
+    openForm(new MaintenanceDialog(book_, platform_, mainWindow_), mainWindow_, platform_);
 }
 
-void MenuCommands::MNUFILEDIT_Click()
-{
-    auto *dialog = new MaintenanceDialog(state_, platform_, store_, mainWindow_);
-    openForm(dialog, mainWindow_, platform_);
-    emit dialogOpened(dialog);
-}
-
-void MenuCommands::MNUFILEUN_Click()
+void MenuCommands::showFortune()
 {
     const float r = fortuneDraw(platform_.random());
-    inform(fortuneText(fortuneIndex(fortuneValue(r))));
+    tell(platform_, fortuneText(fortuneIndex(fortuneValue(r))), MsgIcon::Information);
 }
 
-void MenuCommands::MNUFILEABOUT_Click()
+void MenuCommands::showVersion()
 {
-    showver(QStringLiteral("1"));
+    tell(platform_, versionMessage(kMessageTitle, platform_.version()), MsgIcon::Information);
 }
 
-void MenuCommands::showver(const QString &mode)
-{
-    const VersionInfo version = platform_.version();
-    if (mode.compare(QLatin1String("1"), Qt::CaseInsensitive) != 0)
-        return;
-    inform(versionMessage(state_.messageTitle, version));
-}
-
-void MenuCommands::MNUFILCALC_Click()
+void MenuCommands::startCalculator()
 {
     startAccessory(Accessory::Calculator);
 }
 
-void MenuCommands::MNUFILNOTE_Click()
+void MenuCommands::startTextEditor()
 {
     startAccessory(Accessory::TextEditor);
 }
@@ -109,7 +88,7 @@ void MenuCommands::startAccessory(Accessory which)
     const QString dir = platform_.systemDirectory();
     const QStringList present = presentAccessories(platform_, dir, which);
     if (present.isEmpty()) {
-        inform(accessoryMissingMessage(dir, which));
+        tell(platform_, accessoryMissingMessage(dir, which), MsgIcon::Information);
         return;
     }
     // One that is present but cannot be started gives way to the next.
@@ -117,7 +96,7 @@ void MenuCommands::startAccessory(Accessory which)
         if (platform_.startProgram(path, {}))
             return;
     }
-    inform(accessoryNotStartedMessage(present.first()));
+    tell(platform_, accessoryNotStartedMessage(present.first()), MsgIcon::Information);
 }
 
 } // namespace zentak

@@ -1,0 +1,109 @@
+#pragma once
+// The attendance book: the one object that owns the records, the settings
+// and the data file while the program runs. It is built once in main and
+// handed to the windows by reference. The windows read from it and call its
+// verbs; every verb that changes a record writes through at once and tells
+// the views by a signal. Failures come back as values, for the window that
+// acted to tell the user.
+
+#include "attendancetable.h"
+#include "daykind.h"
+#include "dayproposal.h"
+#include "monthreport.h"
+#include "recordstore.h"
+#include "reportfile.h"
+#include "settings.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace zentak {
+
+class Platform;
+
+// A change that was refused before anything changed.
+struct Refusal {
+    QString message;
+};
+
+class AttendanceBook : public QObject {
+    Q_OBJECT
+public:
+    explicit AttendanceBook(Platform &platform, QObject *parent = nullptr);
+    ~AttendanceBook() override;
+
+    // The start: the settings from the store, then the records from the
+    // data file.
+    LoadReport load();
+
+    const Settings &settings() const { return settings_; }
+    // The record a day's cell holds (at full width), which may be of a year
+    // three years away: such years share their cells.
+    DayRecord record(QDate day) const;
+    // The kind of the day the cell holds; none when nothing is recorded.
+    std::optional<DayKind> kindOf(QDate day) const;
+    MonthTotals monthTotals(int year, int month) const;
+
+    // What the day dialog shows on opening, for a day or for clocking out
+    // at `now` (the usual start, now as the end, the worked time computed).
+    DayProposal proposeDay(QDate day);
+    DayProposal proposeClockOut(QDate day, QTime now);
+
+    // The verbs. Each changes the records, writes them through and says
+    // what the write came to.
+    WriteReport storeDay(QDate day, const DayBoxes &boxes);
+    // Marks the day with a leave kind; paid leave the balance does not
+    // allow is refused. noteShown: the note the dialog shows (cancelling
+    // gives back the paid leave it names).
+    std::variant<Refusal, WriteReport> markDay(QDate day, LeaveKind kind, QStringView noteShown);
+    ErasureReport eraseYear(int year);
+
+    // The month report written beside the program: its file name, or why not.
+    ReportWrite writeMonthReport(int year, int month) const;
+
+    // Every setting into memory and the store; false when the store could
+    // not take them (they hold for this run all the same).
+    bool saveSettings(const Settings &settings);
+
+    // The main window's position as saved ("ppos"), and saving it.
+    QString savedWindowPosition() const;
+    WriteReport saveWindowPosition(const QString &ppos);
+
+    // The exit: the records and the balance when anything changed.
+    WriteReport saveAtExit();
+    bool hasUnwrittenChanges() const { return unwritten_; }
+    QString dataFilePath() const;
+
+signals:
+    // One day changed. shownAs: the kind the act gave it, which is how its
+    // calendar cell is filled until the month is drawn again.
+    void dayChanged(QDate day, zentak::DayKind shownAs);
+    // Many days at once: a year erased, changes taken over from outside.
+    void recordsChanged();
+    // The settings or the leave balance changed.
+    void settingsChanged();
+
+private:
+    DayProposal toldOnce(DayProposal proposal);
+    // The records and the balance written; changes taken over from outside
+    // are signalled.
+    WriteReport writeRecords();
+    // A change written through, with the failure told once a run.
+    WriteReport writeThrough();
+    bool firstSettingsFailure();
+
+    Platform &platform_;
+    AttendanceTable table_;
+    Settings settings_;
+    std::unique_ptr<RecordStore> store_;
+    bool changed_ = false;     // anything changed this run
+    bool unwritten_ = false;   // the last write failed
+    bool failureTold_ = false;
+    bool settingsFailureTold_ = false;
+    bool defaultNoteTold_ = false;
+};
+
+} // namespace zentak

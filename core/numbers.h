@@ -1,0 +1,24 @@
+#pragma once
+// Numbers read out of texts, and rounded, the one way every rule of the
+// program does it.
+
+#include <QStringView>
+
+namespace zentak {
+
+// The leading number of a text: blanks and tabs skipped, an optional sign,
+// digits and a fraction; 0 when it does not begin with a number.
+double leadingNumber(QStringView text);
+
+// The leading digits of a text as a whole number: blanks skipped, then
+// decimal digits up to the first other character; 0 when there are none.
+// (Large values stop growing near 144,000, far beyond any time text.)
+int leadingDigits(QStringView text);
+
+// Nearest integer, halves to even.
+long long roundHalfEven(double value);
+
+// Clamped into a signed 16-bit integer.
+int toInt16(long long value);
+
+} // namespace zentak

@@ -1,0 +1,51 @@
+#pragma once
+// A window's controls as data: the kind of each, its name (which tests and
+// the window itself look it up by), its caption, and where it stands in
+// twips. A window's file then reads as its table of controls plus its
+// behaviour.
+
+#include "twips.h"
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace zentak {
+
+enum class ControlKind { Label, Button, LineEdit, NoteEdit, CheckBox, RadioButton, ComboBox, Frame };
+
+// How a control looks beyond its kind.
+enum ControlLook : unsigned {
+    Plain = 0,
+    Bold = 1 << 0,         // bold, at 9.75 points
+    Larger = 1 << 1,       // 9.75 points
+    Centered = 1 << 2,
+    RightAligned = 1 << 3,
+    Boxed = 1 << 4,        // a thin single-line border, on the window's base colour
+    Tinted = 1 << 5,       // on light yellow (#FFFFC0)
+};
+
+struct ControlSpec {
+    QString name;
+    ControlKind kind;
+    QString caption; // "" for none
+    double left;
+    double top;
+    double width = 0;  // 0: the control keeps its own size
+    double height = 0;
+    int maxLength = 0; // for text boxes
+    unsigned look = Plain;
+};
+
+// Creates the controls on `parent`, placed by `scale`, in the order given,
+// which is also their order for the Tab key.
+void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale);
+
+// The light yellow of the calendar and the summary's captions.
+QColor lightYellow();
+// Fills the widget's background with the colour.
+void setBackground(QWidget *w, const QColor &color);
+
+} // namespace zentak

@@ -1,0 +1,142 @@
+#include "messages.h"
+
+#include <QDir>
+
+namespace zentak {
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString outsideChangesText(const OutsideChanges &changes, const QString &copy)
+{
+    QString text = QStringLiteral("記録ファイルが、このプログラムの外で変更されていました。");
+    if (changes.takenOver > 0)
+        text += QStringLiteral("\n外で変更された %1 日分の記録を取り込みました。").arg(changes.takenOver);
+    if (changes.changedBoth > 0)
+        text += QStringLiteral("\n%1 日分は両方で変更されていたため、こちらの記録を残しました。").arg(changes.changedBoth);
+    if (changes.removedOutside > 0)
+        text += QStringLiteral("\n外のファイルになかった %1 日分の記録は残しました。").arg(changes.removedOutside);
+    if (changes.unreadable > 0)
+        text += QStringLiteral("\n外のファイルの %1 件の記録は読み込めませんでした。").arg(changes.unreadable);
+    if (!copy.isEmpty())
+        text += QStringLiteral("\n外のファイルを次の名前で残しました。\n%1").arg(native(copy));
+    return text;
+}
+
+} // namespace
+
+void tell(Platform &platform, const QString &text, MsgIcon icon)
+{
+    platform.messageBox(text, kMessageTitle, MsgButtons::Ok, icon);
+}
+
+bool ask(Platform &platform, const QString &question)
+{
+    return platform.messageBox(question, kMessageTitle, MsgButtons::YesNo, MsgIcon::Question)
+           == MsgAnswer::Yes;
+}
+
+void tellLoad(Platform &platform, const LoadReport &report)
+{
+    if (report.status == LoadReport::Status::Unreadable) {
+        tell(platform,
+             QStringLiteral("記録ファイルを読み込めませんでした。\n%1\n(%2)\n\nこのファイルは上書きしません。")
+                 .arg(native(report.path), report.error),
+             MsgIcon::Exclamation);
+        return;
+    }
+    if (report.unreadable == 0 && report.replaced == 0)
+        return;
+    QString text;
+    if (report.unreadable > 0)
+        text += QStringLiteral("記録ファイルの %1 件の記録を読み込めませんでした。\n").arg(report.unreadable);
+    if (report.replaced > 0)
+        text += QStringLiteral("記録ファイルの %1 件の記録は、同じ月日の後の記録(3年違い)に置き換えました。\n")
+                    .arg(report.replaced);
+    if (!report.keptOriginal.isEmpty())
+        text += QStringLiteral("元のファイルを次の名前で残しました。\n%1").arg(native(report.keptOriginal));
+    else
+        text += QStringLiteral("元のファイルを残せないため、このファイルは上書きしません。\n%1")
+                    .arg(native(report.path));
+    tell(platform, text, MsgIcon::Exclamation);
+}
+
+void tellWrite(Platform &platform, const WriteReport &report)
+{
+    if (report.settingsNotSaved)
+        tell(platform, kSettingsNotSaved, MsgIcon::Exclamation);
+    if (report.outside)
+        tell(platform, outsideChangesText(*report.outside, report.outsideCopy), MsgIcon::Exclamation);
+    if (report.failureToTell) {
+        QString text = QStringLiteral("記録を書き込めませんでした。\n%1").arg(native(report.path));
+        if (!report.error.isEmpty())
+            text += QStringLiteral("\n(%1)").arg(report.error);
+        tell(platform, text, MsgIcon::Exclamation);
+    }
+}
+
+void tellErasure(Platform &platform, const ErasureReport &report)
+{
+    tellWrite(platform, report.write);
+    const QString path = native(report.write.path);
+    switch (report.refusal) {
+    case ErasureReport::Refusal::None: {
+        QString done = QStringLiteral("削除完了！");
+        if (!report.keptCopy.isEmpty())
+            done += QStringLiteral("\n（削除前の記録: %1）").arg(native(report.keptCopy));
+        tell(platform, done, MsgIcon::Information);
+        return;
+    }
+    case ErasureReport::Refusal::FileUnreadable:
+        tell(platform, QStringLiteral("記録ファイルを確かめられないため、削除しませんでした。\n%1\n(%2)")
+                           .arg(path, report.write.error), MsgIcon::Exclamation);
+        return;
+    case ErasureReport::Refusal::CopyNotMade:
+        tell(platform, QStringLiteral("削除前の記録ファイルを残せないため、削除しませんでした。\n%1\n(%2)")
+                           .arg(path + QStringLiteral(".bak"), report.write.error), MsgIcon::Exclamation);
+        return;
+    case ErasureReport::Refusal::NotWritten:
+        tell(platform, QStringLiteral("記録ファイルに書き込めないため、削除しませんでした。\n%1\n(%2)")
+                           .arg(path, report.write.error), MsgIcon::Exclamation);
+        return;
+    }
+}
+
+void tellReportWrite(Platform &platform, const ReportWrite &report)
+{
+    if (!report.written)
+        tell(platform, QStringLiteral("月報を書き込めませんでした。\n%1\n(%2)").arg(native(report.path), report.error),
+             MsgIcon::Exclamation);
+}
+
+void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening)
+{
+    switch (opening.result) {
+    case ReportOpening::Result::Opened: return;
+    case ReportOpening::Result::Missing:
+        tell(platform, QStringLiteral("ｶﾚﾝﾄﾌｫﾙﾀﾞｰにﾃｷｽﾄ(") + name + QStringLiteral(")が存在しません。"),
+             MsgIcon::Exclamation);
+        return;
+    case ReportOpening::Result::NoProgram:
+        tell(platform, QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"),
+             MsgIcon::Stop);
+        return;
+    case ReportOpening::Result::NotStarted:
+        tell(platform, QStringLiteral("関連付けられているプログラムを起動できませんでした。\n%1").arg(native(opening.program)),
+             MsgIcon::Exclamation);
+        return;
+    }
+}
+
+QString noteRefusalMessage(const QString &refused)
+{
+    return QStringLiteral("作業内容に使えない文字があります：「%1」\n"
+                          "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
+        .arg(refused);
+}
+
+} // namespace zentak

@@ -1,0 +1,41 @@
+#pragma once
+// What the user is told, and how: every message box of the program has the
+// one title, and every failure the attendance book reports is told here in
+// the same words wherever it happened.
+
+#include "platform.h"
+#include "recordstore.h"
+#include "reportfile.h"
+
+#include <QString>
+
+namespace zentak {
+
+// The main window's caption and the title of every message box: the
+// product word and two blanks, then the version.
+inline const QString kMessageTitle = QStringLiteral("Zentak  Ver1.3.0");
+
+// A message with OK.
+void tell(Platform &platform, const QString &text, MsgIcon icon);
+// A question with Yes and No; true for Yes.
+bool ask(Platform &platform, const QString &question);
+
+inline const QString kSettingsNotSaved = QStringLiteral("設定を保存できませんでした。\n"
+                                                        "（設定の保存先に書き込めません）");
+
+// The start's reading of the data file: a file that could not be read, or
+// records that could not be (and where the file as it was is kept).
+void tellLoad(Platform &platform, const LoadReport &report);
+// A write of the records: settings that could not be stored, changes taken
+// over from outside, a failed write (when it is to be told now).
+void tellWrite(Platform &platform, const WriteReport &report);
+// A year's erasure: done (and where the file as it was is kept), or refused.
+void tellErasure(Platform &platform, const ErasureReport &report);
+// A month report that could not be written, or opened.
+void tellReportWrite(Platform &platform, const ReportWrite &report);
+void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening);
+
+// The message that names characters a note box kept out.
+QString noteRefusalMessage(const QString &refused);
+
+} // namespace zentak

@@ -1,0 +1,62 @@
+#include "monthsummary.h"
+
+#include "attendancebook.h"
+#include "busypointer.h"
+#include "fixedtext.h"
+#include "formlayout.h"
+#include "numberformat.h"
+
+#include <QLabel>
+
+namespace zentak {
+
+MonthSummary::MonthSummary(const AttendanceBook &book, const TwipScale &scale, QWidget *client)
+    : QObject(client), book_(book)
+{
+    setObjectName(QStringLiteral("monthSummary"));
+    using K = ControlKind;
+    // Each caption stands above its figure.
+    buildControls(client,
+                  {
+                      {"Line1", K::Frame, "", 0, 0, 690, scale.y},
+                      {"Label3", K::Label, "稼動時間", 150, 75, 720, 195},
+                      {"Label4", K::Label, "日数", 1080, 75, 360, 195, 0, Tinted},
+                      {"Label6", K::Label, "有給", 1635, 75, 360, 195, 0, Tinted},
+                      {"msum", K::Label, "", 165, 300, 720, 240, 0, Boxed | RightAligned | Larger},
+                      {"kensu", K::Label, "", 960, 300, 495, 240, 0, Boxed | RightAligned | Larger},
+                      {"zan", K::Label, "", 1530, 300, 495, 240, 0, Boxed | RightAligned | Larger},
+                  },
+                  scale);
+    setBackground(client->findChild<QWidget *>(QStringLiteral("Line1")), Qt::white);
+    hours_ = client->findChild<QLabel *>(QStringLiteral("msum"));
+    days_ = client->findChild<QLabel *>(QStringLiteral("kensu"));
+    balance_ = client->findChild<QLabel *>(QStringLiteral("zan"));
+
+    connect(&book_, &AttendanceBook::dayChanged, this, &MonthSummary::refresh);
+    connect(&book_, &AttendanceBook::recordsChanged, this, &MonthSummary::refresh);
+    connect(&book_, &AttendanceBook::settingsChanged, this, &MonthSummary::refresh);
+}
+
+void MonthSummary::showMonth(int year, int month)
+{
+    shown_ = {year, month};
+    refresh();
+}
+
+void MonthSummary::refresh()
+{
+    MonthTotals totals;
+    {
+        BusyPointer busy;
+        totals = book_.monthTotals(shown_.year, shown_.month);
+    }
+    hours_->setText(formatNumber(totals.hours, u"##0.00"));
+    // The balance as stored, not reformatted; a blank one leaves the strip
+    // as it was.
+    const QString &balance = book_.settings().leaveBalance;
+    if (!isBlank(balance))
+        balance_->setText(balance);
+    days_->setText(formatNumber(totals.days, u"0.0"));
+}
+
+} // namespace zentak
