@@ -3,13 +3,12 @@
 // window started in it, as often as a story needs (a restart keeps the
 // folder and the settings store, as a second start of the program would).
 
-#include "appstate.h"
+#include "attendancebook.h"
 #include "calendarpanel.h"
 #include "dayentrydialog.h"
 #include "daylabel.h"
 #include "mainwindow.h"
 #include "menucommands.h"
-#include "recordstore.h"
 #include "scriptedplatform.h"
 #include "windows.h"
 #include "settingsdialog.h"
@@ -20,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,16 +91,16 @@ public:
     }
     ~Program() { stop(); }
 
-    // Starts the program as main does: state, records, window, shown.
+    // Starts the program as main does: the book, the window, shown.
     MainWindow &start()
     {
-        state = std::make_unique<AppState>();
-        store = std::make_unique<RecordStore>(*state, platform);
-        window = std::make_unique<MainWindow>(*state, platform, *store);
-        window->Form_Load();
+        book = std::make_unique<AttendanceBook>(platform);
+        window = std::make_unique<MainWindow>(*book, platform);
+        window->startUp();
         window->show();
         QApplication::setActiveWindow(window.get());
-        QTest::qWaitForWindowActive(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the main window did not become active");
         return *window;
     }
 
@@ -116,8 +114,7 @@ public:
     {
         window.reset();
         test::deleteWindows();
-        store.reset();
-        state.reset();
+        book.reset();
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -127,8 +124,8 @@ public:
     DayLabel *cell(int day) const
     {
         for (int i = 0; i < 42; ++i)
-            if (window->calendar()->dayLabel(i)->text() == QString::number(day))
-                return window->calendar()->dayLabel(i);
+            if (window->calendar()->dayCell(i)->text() == QString::number(day))
+                return window->calendar()->dayCell(i);
         return nullptr;
     }
     QString strip(const char *name) const
@@ -160,27 +157,29 @@ public:
         return out.join(QStringLiteral(", "));
     }
 
+    // The dialog of the given kind that is open on the screen, or null.
+    template <typename Dialog>
+    static Dialog *openDialog()
+    {
+        return qobject_cast<Dialog *>(FormDialog::openDialog());
+    }
     // A click on the day's cell; the day entry dialog it opened, or null.
     DayEntryDialog *openDay(int day)
     {
-        QSignalSpy opened(window.get(), &MainWindow::dayEntryOpened);
         DayLabel *c = cell(day);
         if (!c)
             return nullptr;
         QTest::mouseClick(c, Qt::LeftButton);
-        if (opened.count() != 1)
-            return nullptr;
-        return qobject_cast<DayEntryDialog *>(opened.at(0).at(0).value<QWidget *>());
+        return openDialog<DayEntryDialog>();
     }
-    // "設定(&S)" from the menu; the settings dialog it opened, or null.
-    SettingsDialog *openSettings()
+    // A menu item chosen by its name; the dialog it opened, or null.
+    template <typename Dialog>
+    Dialog *choose(const char *item)
     {
-        QSignalSpy opened(window->menu(), &MenuCommands::dialogOpened);
-        window->findChild<QAction *>(QStringLiteral("MNUFILESET"))->trigger();
-        if (opened.count() != 1)
-            return nullptr;
-        return qobject_cast<SettingsDialog *>(opened.at(0).at(0).value<QWidget *>());
+        window->findChild<QAction *>(QLatin1String(item))->trigger();
+        return openDialog<Dialog>();
     }
+    SettingsDialog *openSettings() { return choose<SettingsDialog>("MNUFILESET"); }
     // The dialog has closed and the main window is back in front.
     bool backAtMainWindow() const
     {
@@ -190,8 +189,7 @@ public:
 
     QTemporaryDir dir;
     ScriptedPlatform platform;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<RecordStore> store;
+    std::unique_ptr<AttendanceBook> book;
     std::unique_ptr<MainWindow> window;
 };
 
