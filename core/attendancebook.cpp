@@ -5,11 +5,14 @@
 #include "reportfile.h"
 #include "windowpos.h"
 
+#include <QDir>
+
 namespace zentak {
 
 AttendanceBook::AttendanceBook(Platform &platform, QObject *parent)
     : QObject(parent), platform_(platform),
-      store_(std::make_unique<RecordStore>(zentak::dataFilePath(platform.programFolder())))
+      store_(std::make_unique<RecordStore>(zentak::dataFilePath(platform.programFolder()))),
+      history_(QDir(platform.programFolder()).filePath(QStringLiteral("Zentak.journal")))
 {
 }
 
@@ -20,10 +23,14 @@ QString AttendanceBook::dataFilePath() const
     return store_->path();
 }
 
-LoadReport AttendanceBook::load()
+StartReport AttendanceBook::load()
 {
     settings_ = loadSettings(platform_);
-    return store_->load(table_);
+    StartReport report;
+    report.records = store_->load(table_);
+    report.journal = history_.load();
+    report.journalPath = history_.path();
+    return report;
 }
 
 DayRecord AttendanceBook::record(QDate day) const
@@ -65,6 +72,31 @@ DayProposal AttendanceBook::proposeClockOut(QDate day, QTime now)
     return toldOnce(clockOutProposal(record(day), settings_, now));
 }
 
+WriteReport AttendanceBook::commit(ChangeKind kind, const QList<QPair<TableCell, DayRecord>> &cells,
+                                   const QString &balance)
+{
+    Change change{platform_.now(), kind, 0, settings_.leaveBalance, balance, {}};
+    for (const auto &[cell, after] : cells) {
+        const DayRecord before = table_.record(cell);
+        table_.setRecord(cell, after);
+        // Both at full width, as the table holds them.
+        change.cells.append({cell, before, table_.record(cell)});
+    }
+    settings_.leaveBalance = balance;
+    WriteReport written = writeThrough();
+    QString error;
+    noteJournalFailure(history_.record(change, &error), error, written);
+    return written;
+}
+
+void AttendanceBook::noteJournalFailure(bool kept, const QString &error, WriteReport &report)
+{
+    if (kept || journalFailureTold_)
+        return;
+    journalFailureTold_ = true;
+    report.journalError = error.isEmpty() ? history_.path() : history_.path() + QStringLiteral("\n(") + error + u')';
+}
+
 WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
 {
     DayRecord r;
@@ -75,8 +107,7 @@ WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
     r.worked = boxes.worked;
     r.attendance = boxes.attendance;
     r.note = boxes.note;
-    table_.setRecord(cellOf(day), r);
-    const WriteReport written = writeThrough();
+    const WriteReport written = commit(ChangeKind::Stored, {{cellOf(day), r}}, settings_.leaveBalance);
     // A stored day shows as worked, whatever its note, until its month is
     // drawn again.
     emit dayChanged(day, DayKind::Worked);
@@ -88,11 +119,11 @@ std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind 
 {
     if (const std::optional<QString> refusal = paidLeaveRefusal(settings_.leaveBalance, kind))
         return Refusal{*refusal};
+    static const ChangeKind kinds[] = {ChangeKind::WholeDayPaid, ChangeKind::HalfDayPaid, ChangeKind::Holiday,
+                                       ChangeKind::Compensatory, ChangeKind::Cancelled};
     const QString balance = balanceAfter(settings_.leaveBalance, kind, noteShown);
     const bool balanceMoved = balance != settings_.leaveBalance;
-    settings_.leaveBalance = balance;
-    table_.setRecord(cellOf(day), markedDay(day, kind));
-    const WriteReport written = writeThrough();
+    const WriteReport written = commit(kinds[int(kind)], {{cellOf(day), markedDay(day, kind)}}, balance);
     emit dayChanged(day, dayKindOf(kind));
     if (balanceMoved)
         emit settingsChanged();
@@ -118,6 +149,12 @@ ErasureReport AttendanceBook::eraseYear(int year)
     }
     report.keptCopy = *kept;
     const AttendanceTable before = table_;
+    Change change{platform_.now(), ChangeKind::YearErased, year, settings_.leaveBalance, settings_.leaveBalance, {}};
+    const int slot = yearSlot(year);
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 31; ++d)
+            if (table_.inUse(slot, m, d))
+                change.cells.append({{slot, m, d}, table_.record(slot, m, d), DayRecord::blank()});
     zentak::eraseYear(table_, year);
     const WriteReport written = writeRecords();
     report.write.written = written.written;
@@ -129,7 +166,59 @@ ErasureReport AttendanceBook::eraseYear(int year)
         return report;
     }
     changed_ = true;
+    QString error;
+    noteJournalFailure(history_.record(change, &error), error, report.write);
     emit recordsChanged();
+    return report;
+}
+
+UndoReport AttendanceBook::takeBackLastChange()
+{
+    return step(true);
+}
+
+UndoReport AttendanceBook::doAgain()
+{
+    return step(false);
+}
+
+UndoReport AttendanceBook::step(bool back)
+{
+    UndoReport report;
+    const Change *next = back ? history_.toTakeBack() : history_.toDoAgain();
+    if (!next)
+        return report;
+    report.day = next->day();
+    // The cells as they change now.
+    Change done = back ? reversed(*next) : *next;
+    done.kind = back ? ChangeKind::TakenBack : ChangeKind::DoneAgain;
+    done.when = platform_.now();
+    for (const CellChange &c : done.cells) {
+        if (table_.record(c.cell) != c.before) {
+            // Changed since (from outside, or before an unreadable part of
+            // the journal): taking it back would lose what is there now.
+            history_.forgetOlder();
+            report.outcome = UndoReport::Outcome::Stale;
+            return report;
+        }
+    }
+    for (const CellChange &c : done.cells)
+        table_.setRecord(c.cell, c.after);
+    // The balance moves by what the change moved it, whatever the settings
+    // have made of it since.
+    const double moved = balanceValue(done.balanceAfter) - balanceValue(done.balanceBefore);
+    done.balanceBefore = settings_.leaveBalance;
+    if (moved != 0)
+        settings_.leaveBalance = formatBalance(balanceValue(settings_.leaveBalance) + moved);
+    done.balanceAfter = settings_.leaveBalance;
+    report.outcome = UndoReport::Outcome::Done;
+    report.write = writeThrough();
+    QString error;
+    noteJournalFailure(back ? history_.tookBack(done, &error) : history_.didAgain(done, &error), error,
+                       report.write);
+    emit recordsChanged();
+    if (moved != 0)
+        emit settingsChanged();
     return report;
 }
 

@@ -7,6 +7,7 @@
 // acted to tell the user.
 
 #include "attendancetable.h"
+#include "changehistory.h"
 #include "daykind.h"
 #include "dayproposal.h"
 #include "monthreport.h"
@@ -29,15 +30,33 @@ struct Refusal {
     QString message;
 };
 
+// What the start read: the records, and the journal of changes.
+struct StartReport {
+    LoadReport records;
+    JournalLoad journal;
+    QString journalPath;
+};
+
+// A change taken back or done again.
+struct UndoReport {
+    // Nothing to take back (or do again); done; or refused because the
+    // records are no longer what the change left (undo then reaches no
+    // further back).
+    enum class Outcome { Nothing, Done, Stale };
+    Outcome outcome = Outcome::Nothing;
+    QDate day; // the day the change was about
+    WriteReport write;
+};
+
 class AttendanceBook : public QObject {
     Q_OBJECT
 public:
     explicit AttendanceBook(Platform &platform, QObject *parent = nullptr);
     ~AttendanceBook() override;
 
-    // The start: the settings from the store, then the records from the
-    // data file.
-    LoadReport load();
+    // The start: the settings from the store, the records from the data
+    // file, the changes that can be taken back from the journal.
+    StartReport load();
 
     const Settings &settings() const { return settings_; }
     // The record a day's cell holds (at full width), which may be of a year
@@ -60,6 +79,13 @@ public:
     // gives back the paid leave it names).
     std::variant<Refusal, WriteReport> markDay(QDate day, LeaveKind kind, QStringView noteShown);
     ErasureReport eraseYear(int year);
+
+    // The last change, taken back; the last change taken back, done again.
+    // Each is a change like any other: written through and journaled.
+    UndoReport takeBackLastChange();
+    UndoReport doAgain();
+    // The change an undo would take back; null when there is none.
+    const Change *changeToTakeBack() const { return history_.toTakeBack(); }
 
     // The month report written beside the program: its file name, or why not.
     ReportWrite writeMonthReport(int year, int month) const;
@@ -88,6 +114,13 @@ signals:
 
 private:
     DayProposal toldOnce(DayProposal proposal);
+    // A new change of the cells (and the balance to `balance`), written
+    // through and journaled.
+    WriteReport commit(ChangeKind kind, const QList<QPair<TableCell, DayRecord>> &cells,
+                       const QString &balance);
+    // A journal that could not be written: told once a run.
+    void noteJournalFailure(bool kept, const QString &error, WriteReport &report);
+    UndoReport step(bool back);
     // The records and the balance written; changes taken over from outside
     // are signalled.
     WriteReport writeRecords();
@@ -99,6 +132,8 @@ private:
     AttendanceTable table_;
     Settings settings_;
     std::unique_ptr<RecordStore> store_;
+    ChangeHistory history_;
+    bool journalFailureTold_ = false;
     bool changed_ = false;     // anything changed this run
     bool unwritten_ = false;   // the last write failed
     bool failureTold_ = false;

@@ -37,6 +37,14 @@ QString &DayRecord::ref(Field f)
     return const_cast<QString &>(static_cast<const DayRecord *>(this)->get(f));
 }
 
+DayRecord DayRecord::blank()
+{
+    DayRecord r;
+    for (int f = 0; f < kFieldCount; ++f)
+        r.ref(Field(f)) = QString(fieldWidth(Field(f)), QLatin1Char(' '));
+    return r;
+}
+
 bool DayRecord::inUse() const
 {
     return !isBlank(date);

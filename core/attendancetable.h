@@ -35,6 +35,9 @@ struct DayRecord {
     const QString &get(Field f) const;
     QString &ref(Field f);
     bool inUse() const;
+    // A record not in use: every field blank at its full width.
+    static DayRecord blank();
+    bool operator==(const DayRecord &) const = default;
 };
 
 // Where a day's record is kept: its year's slot, its month and its day.

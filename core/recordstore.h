@@ -36,6 +36,7 @@ struct WriteReport {
     QString error;                 // why the records were not written
     bool failureToTell = false;    // a failed write the user is to be told of now
     bool settingsNotSaved = false; // the balance could not be stored (told once a run)
+    QString journalError;          // the journal could not be written (told once a run)
     // Changes made outside that were taken over, and where the outside file
     // was kept when it had to be.
     std::optional<OutsideChanges> outside;

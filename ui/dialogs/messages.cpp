@@ -40,8 +40,20 @@ bool ask(Platform &platform, const QString &question)
            == MsgAnswer::Yes;
 }
 
-void tellLoad(Platform &platform, const LoadReport &report)
+void tellLoad(Platform &platform, const StartReport &start)
 {
+    const JournalLoad &journal = start.journal;
+    if (!journal.error.isEmpty() && journal.keptCopy.isEmpty() && journal.unreadable == 0)
+        tell(platform, QStringLiteral("変更の履歴を読み込めませんでした。\n%1\n(%2)\n元に戻せるのは、これからの変更だけです。")
+                           .arg(native(start.journalPath), journal.error), MsgIcon::Exclamation);
+    else if (journal.unreadable > 0)
+        tell(platform, QStringLiteral("変更の履歴の %1 行を読み込めませんでした。\n元に戻せるのは、それより後の変更だけです。\n%2")
+                           .arg(journal.unreadable)
+                           .arg(journal.keptCopy.isEmpty()
+                                    ? QStringLiteral("(%1)").arg(journal.error)
+                                    : QStringLiteral("元のファイルを次の名前で残しました。\n%1").arg(native(journal.keptCopy))),
+             MsgIcon::Exclamation);
+    const LoadReport &report = start.records;
     if (report.status == LoadReport::Status::Unreadable) {
         tell(platform,
              QStringLiteral("記録ファイルを読み込めませんでした。\n%1\n(%2)\n\nこのファイルは上書きしません。")
@@ -71,12 +83,22 @@ void tellWrite(Platform &platform, const WriteReport &report)
         tell(platform, kSettingsNotSaved, MsgIcon::Exclamation);
     if (report.outside)
         tell(platform, outsideChangesText(*report.outside, report.outsideCopy), MsgIcon::Exclamation);
+    if (!report.journalError.isEmpty())
+        tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(report.journalError),
+             MsgIcon::Exclamation);
     if (report.failureToTell) {
         QString text = QStringLiteral("記録を書き込めませんでした。\n%1").arg(native(report.path));
         if (!report.error.isEmpty())
             text += QStringLiteral("\n(%1)").arg(report.error);
         tell(platform, text, MsgIcon::Exclamation);
     }
+}
+
+void tellUndo(Platform &platform, const UndoReport &report)
+{
+    if (report.outcome == UndoReport::Outcome::Stale)
+        tell(platform, QStringLiteral("この変更は、その後に記録が変わったため元に戻せません。"), MsgIcon::Information);
+    tellWrite(platform, report.write);
 }
 
 void tellErasure(Platform &platform, const ErasureReport &report)

@@ -3,6 +3,7 @@
 // one title, and every failure the attendance book reports is told here in
 // the same words wherever it happened.
 
+#include "attendancebook.h"
 #include "platform.h"
 #include "recordstore.h"
 #include "reportfile.h"
@@ -23,12 +24,15 @@ bool ask(Platform &platform, const QString &question);
 inline const QString kSettingsNotSaved = QStringLiteral("設定を保存できませんでした。\n"
                                                         "（設定の保存先に書き込めません）");
 
-// The start's reading of the data file: a file that could not be read, or
-// records that could not be (and where the file as it was is kept).
-void tellLoad(Platform &platform, const LoadReport &report);
+// The start's reading of the data file and the journal: a file that could
+// not be read, or records or changes that could not be (and where the file
+// as it was is kept).
+void tellLoad(Platform &platform, const StartReport &report);
 // A write of the records: settings that could not be stored, changes taken
 // over from outside, a failed write (when it is to be told now).
 void tellWrite(Platform &platform, const WriteReport &report);
+// A change taken back or done again that could not be.
+void tellUndo(Platform &platform, const UndoReport &report);
 // A year's erasure: done (and where the file as it was is kept), or refused.
 void tellErasure(Platform &platform, const ErasureReport &report);
 // A month report that could not be written, or opened.

@@ -55,6 +55,17 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     // focus.
     addKey(Qt::Key_X, [this] { close(); });
     addKey(Qt::Key_S, [this] { menu_->openSettings(); });
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { takeBackLastChange(); });
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+            [this] { doAgain(); });
+}
+
+void MainWindow::addKeys(const QList<QKeySequence> &keys, const std::function<void()> &act)
+{
+    auto *action = new QAction(this);
+    action->setShortcuts(keys);
+    addAction(action);
+    connect(action, &QAction::triggered, this, act);
 }
 
 void MainWindow::addKey(Qt::Key key, const std::function<void()> &act)
@@ -66,10 +77,29 @@ void MainWindow::addKey(Qt::Key key, const std::function<void()> &act)
           Qt::ShiftModifier | Qt::AltModifier, Qt::ControlModifier | Qt::AltModifier,
           Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier})
         keys << QKeySequence(QKeyCombination(held, key));
-    auto *action = new QAction(this);
-    action->setShortcuts(keys);
-    addAction(action);
-    connect(action, &QAction::triggered, this, act);
+    addKeys(keys, act);
+}
+
+void MainWindow::takeBackLastChange()
+{
+    const Change *next = book_.changeToTakeBack();
+    if (next && next->kind == ChangeKind::YearErased
+        && !ask(platform_, QStringLiteral("%1年の勤怠の削除を取り消しますか？").arg(next->year)))
+        return;
+    showChangedMonth(book_.takeBackLastChange());
+}
+
+void MainWindow::doAgain()
+{
+    showChangedMonth(book_.doAgain());
+}
+
+void MainWindow::showChangedMonth(const UndoReport &report)
+{
+    // The user sees what came back (or went again).
+    if (report.outcome == UndoReport::Outcome::Done && report.day.isValid())
+        calendar_->showMonth(yearMonthOf(report.day));
+    tellUndo(platform_, report);
 }
 
 void MainWindow::startUp()

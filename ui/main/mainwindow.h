@@ -16,6 +16,7 @@ namespace zentak {
 
 class AttendanceBook;
 class CalendarPanel;
+struct UndoReport;
 class MenuCommands;
 class MonthSummary;
 
@@ -45,6 +46,11 @@ public slots:
     void clockOut();
     // "出力": the report of the shown month, written and opened.
     void writeShownMonthReport();
+    // Ctrl+Z: the last change to the records taken back (an erasure after a
+    // question); Ctrl+Shift+Z or Ctrl+Y: done again. The calendar shows the
+    // month of the change.
+    void takeBackLastChange();
+    void doAgain();
     // A second start asked this instance to come forward.
     void bringForward();
 
@@ -56,7 +62,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addKeys(const QList<QKeySequence> &keys, const std::function<void()> &act);
     void addKey(Qt::Key key, const std::function<void()> &act);
+    void showChangedMonth(const UndoReport &report);
     void restorePosition();
     void openDayEntry(QDate day, DayEntryDialog::Opening opening);
     QRect restoredFrameRect() const;

@@ -1,0 +1,62 @@
+#pragma once
+// The changes that can be taken back (undo) and done again (redo). They are
+// kept in the journal beside the data file, so the last change of yesterday
+// can be taken back today. The journal is appended to with every change and
+// holds at most kKept changes (older ones are dropped when it is written
+// anew); a kill while a line is written leaves that line torn, and a torn
+// last line is passed over. A journal that cannot be read (edited by hand,
+// from another version) stops nothing: what could not be read is kept
+// aside, and undo reaches back only to the first change after it.
+
+#include "journal.h"
+
+#include <QList>
+#include <QString>
+
+namespace zentak {
+
+struct JournalLoad {
+    int unreadable = 0;   // lines that could not be read
+    QString keptCopy;     // where the journal as it was is kept, when it had such lines
+    QString error;        // why the journal could not be read or kept
+};
+
+class ChangeHistory {
+public:
+    static constexpr int kKept = 1000;
+
+    explicit ChangeHistory(const QString &journalPath);
+
+    const QString &path() const { return path_; }
+    JournalLoad load();
+
+    // A new change: undo reaches it, and what could be done again is gone.
+    bool record(const Change &change, QString *error);
+
+    // The change an undo takes back, or that a redo does again; null when
+    // there is none.
+    const Change *toTakeBack() const { return undo_.isEmpty() ? nullptr : &undo_.last(); }
+    const Change *toDoAgain() const { return redo_.isEmpty() ? nullptr : &redo_.last(); }
+    // The change of toTakeBack() was taken back, as `done` says; it can be
+    // done again.
+    bool tookBack(const Change &done, QString *error);
+    // The change of toDoAgain() was done again, as `done` says.
+    bool didAgain(const Change &done, QString *error);
+    // Undo reaches no further back than now (the records no longer are what
+    // the older changes left).
+    void forgetOlder();
+
+private:
+    bool append(const Change &change, QString *error);
+    // The journal written anew from the two stacks: the changes undo can
+    // reach, then those redo can, each followed by its undo.
+    bool rewrite(QString *error);
+    void replay(const Change &line);
+
+    QString path_;
+    QList<Change> undo_; // the last is taken back first
+    QList<Change> redo_; // the last is done again first
+    int lines_ = 0;      // lines in the file
+};
+
+} // namespace zentak
