@@ -28,15 +28,15 @@ QString quotedLine(const QStringList &fields)
     return line;
 }
 
-// The note on one line: tabs and line breaks become blanks, and no blanks
-// are left at the right end (U+0020 only; an ideographic space stays).
-QString reportNote(const QString &note)
+// A field of a day line kept on its line: a hand-edited record may hold
+// tabs and line breaks in any field, and each becomes one blank, so the
+// field keeps its width.
+QString oneLine(QString text)
 {
-    QString copy = trimTrailingBlanks(note);
-    for (QChar &c : copy)
+    for (QChar &c : text)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
             c = QLatin1Char(' ');
-    return trimTrailingBlanks(copy);
+    return text;
 }
 
 } // namespace
@@ -94,18 +94,20 @@ MonthResult Monthout(const AttendanceTable &table, int year, int month, QStringV
             r.MonthDays += 0.5f;
 
         if (output) {
-            const QString date = field(Field::Date);
-            const QString kintai = field(Field::Kintai);
-            const QString worked = field(Field::Worked);
-            const QString note = field(Field::Note);
             float overtime = 0;
-            if (worked > settings.DayTM)
+            if (field(Field::Worked) > settings.DayTM)
                 overtime = v - dayHours;
             overtimeSum += overtime;
-            r.lines.append(quotedLine({date, field(Field::Week), field(Field::Start),
-                                       field(Field::End), worked, kintai, formatNumber(r.MonthHours, u"000.00"),
-                                       formatNumber(overtime, u"0.00"),
-                                       formatNumber(overtimeSum, u"00.00"), reportNote(note)}));
+            QStringList line;
+            for (Field f : {Field::Date, Field::Week, Field::Start, Field::End, Field::Worked,
+                            Field::Kintai})
+                line.append(oneLine(field(f)));
+            line << formatNumber(r.MonthHours, u"000.00") << formatNumber(overtime, u"0.00")
+                 << formatNumber(overtimeSum, u"00.00");
+            // No blanks are left at the note's right end (U+0020 only; an
+            // ideographic space stays).
+            line.append(trimTrailingBlanks(oneLine(field(Field::Note))));
+            r.lines.append(quotedLine(line));
         }
     }
     return r;
