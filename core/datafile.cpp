@@ -57,10 +57,12 @@ bool decodeField(QByteArrayView raw, QString &out)
     return !raw.contains(kQuote) && decodeCodePage(raw, out);
 }
 
-// A field wider than its width would be cut when stored.
+// A field wider than its width would be cut when stored. (A text has no
+// more characters than UTF-16 units: most fields need no count.)
 bool fitsWidth(QStringView text, Field f)
 {
-    return characterCount(trimmedTrailingBlanks(text)) <= fieldWidth(f);
+    const QStringView kept = trimmedTrailingBlanks(text);
+    return kept.size() <= fieldWidth(f) || characterCount(kept) <= fieldWidth(f);
 }
 
 constexpr std::array<Field, kFieldCount> kFileOrder = {

@@ -13,8 +13,8 @@ inline const QString kDefaultPos = QStringLiteral("6105 1935 3855 4980");
 // is set to 1 in the caller's variable; pos is not advanced.
 QString gettoken(QStringView text, int &pos, QStringView delimiter);
 
-// The leading number of a text (blanks skipped, an optional sign, digits and
-// a fraction); 0 when it does not begin with a number.
+// The leading number of a text (blanks and tabs skipped, an optional sign,
+// digits and a fraction); 0 when it does not begin with a number.
 double leadingNumber(QStringView text);
 // Nearest integer, halves to even.
 long long roundHalfEven(double value);
