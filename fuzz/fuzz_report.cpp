@@ -1,6 +1,7 @@
 // The month report: for any records a day can hold, every line reads back
 // as its ten fields, the stored fields keep their width, the figures are
-// numbers, and the totals of both modes agree.
+// numbers, no field holds a tab or a line break, and the totals of both
+// modes agree with the sums of a small model.
 
 #include "attendancetable.h"
 #include "check.h"
@@ -12,6 +13,41 @@
 #include <QStringList>
 
 using namespace zentak;
+
+namespace {
+
+// The attendance value as the totals read it, by a parser of this target's
+// own: blanks and tabs (the file's padding) skipped, a sign, digits, a point
+// and digits; 0 without digits. A field holds five characters at most, so
+// the digits make an exact double.
+float valueOf(QStringView t)
+{
+    qsizetype i = 0;
+    while (i < t.size() && (t[i] == u' ' || t[i] == u'\t'))
+        ++i;
+    const bool negative = i < t.size() && t[i] == u'-';
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        ++i;
+    long long digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (; i < t.size(); ++i) {
+        if (t[i] == u'.' && decimals < 0) {
+            decimals = 0;
+        } else if (t[i] >= u'0' && t[i] <= u'9') {
+            digits = digits * 10 + (t[i].unicode() - u'0');
+            ++count;
+            decimals += decimals >= 0;
+        } else {
+            break;
+        }
+    }
+    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double v = count ? double(digits) / kPowers[std::max(decimals, 0)] : 0;
+    return float(negative ? -v : v);
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -53,11 +89,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const MonthResult totals = Monthout(table, 2024, 5, u"0", settings);
     FUZZ_CHECK(out.lines.size() == qsizetype(days.size()) + 1);
     FUZZ_CHECK(out.MonthDays == totals.MonthDays);
+    float hours = 0;
+    float dayCount = 0;
+    for (int day : days) {
+        const float v = valueOf(table.field(slot, 5, day, Field::Kintai));
+        hours += v;
+        dayCount += v != 0 ? 1.0f : 0.0f;
+        const QString note = table.field(slot, 5, day, Field::Note);
+        qsizetype first = 0;
+        while (first < note.size() && note[first] == u' ')
+            ++first;
+        if (QStringView(note).mid(first).startsWith(u"有給休暇（半日）"))
+            dayCount += 0.5f;
+    }
+    FUZZ_CHECK(totals.MonthHours == hours);
+    FUZZ_CHECK(totals.MonthDays == dayCount);
     if (!settings.Ktsw)
         FUZZ_CHECK(out.MonthHours == totals.MonthHours);
     for (qsizetype i = 0; i < out.lines.size(); ++i) {
         const std::optional<QStringList> fields = splitReportLine(out.lines[i]);
         FUZZ_CHECK(fields.has_value());
+        for (const QString &field : *fields)
+            for (const char c : {'\t', '\r', '\n'})
+                FUZZ_CHECK(!field.contains(QLatin1Char(c)));
         if (i == 0)
             continue;
         FUZZ_CHECK(fields->at(0).size() == 10);

@@ -1,6 +1,7 @@
 // The time-text rules with the worked-time computation: whatever start and
 // end pass the checks give a worked time "HH:MM" below 24 hours and an
-// attendance value of whole quarter hours that passes its own check.
+// attendance value of whole quarter hours that passes its own check; for
+// plain "HH:MM" texts both are those of a small model of the rules.
 
 #include "check.h"
 #include "timerules.h"
@@ -21,6 +22,34 @@ bool isTimeText(const QString &t)
         if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
             return false;
     return t.left(2).toInt() < 24 && t.mid(3, 2).toInt() < 60;
+}
+
+// The value of the digits a text begins with (0 for none).
+int digitsValue(QStringView t)
+{
+    int v = 0;
+    for (qsizetype i = 0; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
+        v = v * 10 + (t[i].unicode() - u'0');
+    return v;
+}
+
+// The worked time and the attendance value by the rules as they are told,
+// from minutes after midnight.
+QString modelWorked(int start, int end, const BreakRules &rules, bool asKintai)
+{
+    int d = end - start + (start > end ? 1440 : 0);
+    if ((start < 13 * 60 || rules.sift != 0) && (end > 13 * 60 || end <= 7 * 60)) {
+        if (rules.t6Sw && d >= 60)
+            d -= 60;
+        if (rules.t4Sw && d >= 45)
+            d -= 45;
+    }
+    const QStringView day(rules.dayTM);
+    if (d >= digitsValue(day.left(2)) * 60 + digitsValue(day.right(2)) + 15)
+        d -= 15;
+    if (asKintai)
+        return QString::asprintf("%02d.%02d", d / 60, d % 60 / 15 * 25);
+    return QString::asprintf("%02d:%02d", d / 60, d % 60);
 }
 
 } // namespace
@@ -69,5 +98,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(timechk(w.kintai, u"1"));
     const QString quarter = w.kintai.mid(3);
     FUZZ_CHECK(quarter == u"00" || quarter == u"25" || quarter == u"50" || quarter == u"75");
+
+    if (isTimeText(start) && isTimeText(end)) {
+        const int from = start.left(2).toInt() * 60 + start.mid(3).toInt();
+        const int to = end.left(2).toInt() * 60 + end.mid(3).toInt();
+        FUZZ_CHECK(w.worked == modelWorked(from, to, rules, false));
+        FUZZ_CHECK(w.kintai == modelWorked(from, to, rules, true));
+    }
     return 0;
 }
