@@ -202,7 +202,7 @@ void TestMonthReport::reportColumns()
         const std::optional<QStringList> fields = splitReportLine(r.lines[i + 1]);
         QVERIFY2(fields, qPrintable(r.lines[i + 1]));
         QCOMPARE(fields->mid(6).join(QLatin1Char('|')), expected[i]);
-        // The first six columns are the record as stored.
+        // The first six columns keep their widths, and the line is one line.
         QCOMPARE(fields->at(0).size(), 10);
         QCOMPARE(fields->at(1).size(), 1);
         QCOMPARE(fields->at(2).size(), 5);
