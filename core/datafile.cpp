@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "codepage.h"
+#include "fieldreader.h"
 #include "fixedtext.h"
 #include "storabletext.h"
 
@@ -16,115 +17,16 @@ namespace zentak {
 
 namespace {
 
-constexpr char kQuote = '"';
-constexpr char kComma = ',';
-constexpr char kCR = '\r';
-constexpr char kLF = '\n';
-
-// In code page 932 the quote, the comma and the line-end bytes are never the
-// second byte of a double-byte character, so fields are found on the bytes
-// and each field is decoded by itself.
-class FieldReader {
-public:
-    explicit FieldReader(QByteArrayView bytes) : b_(bytes) {}
-
-    bool atEnd() const { return pos_ >= b_.size(); }
-
-    // Line ends between records are passed over.
-    void skipLineEnds()
-    {
-        while (pos_ < b_.size() && (b_[pos_] == kCR || b_[pos_] == kLF))
-            ++pos_;
-    }
-
-    enum class End { Comma, LineEnd, Data };
-    // How the field last read ended.
-    End lastEnd() const { return lastEnd_; }
-
-    // True when the next field has the shape of a date ("YYYY/MM/DD",
-    // quoted or not): the start of a record.
-    bool atDateField() const
-    {
-        qsizetype i = pos_;
-        while (i < b_.size() && (b_[i] == ' ' || b_[i] == '\t'))
-            ++i;
-        if (i < b_.size() && b_[i] == kQuote)
-            ++i;
-        static constexpr char shape[] = "dddd/dd/dd";
-        for (int k = 0; k < 10; ++k, ++i) {
-            if (i >= b_.size())
-                return false;
-            const char c = b_[i];
-            if (shape[k] == 'd' ? (c < '0' || c > '9') : c != shape[k])
-                return false;
-        }
-        return true;
-    }
-
-    // One field, as a view into the bytes; nullopt when the bytes end before
-    // the field is complete.
-    std::optional<QByteArrayView> next()
-    {
-        while (pos_ < b_.size() && (b_[pos_] == ' ' || b_[pos_] == '\t'))
-            ++pos_;
-        if (pos_ >= b_.size())
-            return std::nullopt;
-        QByteArrayView field;
-        if (b_[pos_] == kQuote) {
-            const qsizetype close = b_.indexOf(kQuote, pos_ + 1);
-            if (close < 0) {
-                pos_ = b_.size();
-                return std::nullopt;
-            }
-            field = b_.sliced(pos_ + 1, close - pos_ - 1);
-            pos_ = close + 1;
-            while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
-                ++pos_;
-        } else {
-            const qsizetype begin = pos_;
-            while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
-                ++pos_;
-            field = b_.sliced(begin, pos_ - begin).trimmed();
-        }
-        consumeDelimiter();
-        return field;
-    }
-
-private:
-    static bool isDelimiter(char c) { return c == kComma || c == kCR || c == kLF; }
-
-    void consumeDelimiter()
-    {
-        if (pos_ >= b_.size()) {
-            lastEnd_ = End::Data;
-            return;
-        }
-        lastEnd_ = b_[pos_] == kComma ? End::Comma : End::LineEnd;
-        if (b_[pos_] == kCR) {
-            ++pos_;
-            if (pos_ < b_.size() && b_[pos_] == kLF)
-                ++pos_;
-        } else {
-            ++pos_; // a comma or a lone LF
-        }
-    }
-
-    QByteArrayView b_;
-    qsizetype pos_ = 0;
-    End lastEnd_ = End::Data;
-};
-
 struct DateCell {
     int slot;
     int month;
     int day;
 };
 
-// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31, in the date field
-// cut to its width.
+// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31, blank fill allowed.
 std::optional<DateCell> cellOfDate(QStringView field)
 {
-    const QStringView date = leftCharsView(field, fieldWidth(Field::Date));
+    const QStringView date = trimmedTrailingBlanks(field);
     if (date.size() != 10 || date[4] != QLatin1Char('/') || date[7] != QLatin1Char('/'))
         return std::nullopt;
     int digits[10] = {};
@@ -154,6 +56,14 @@ bool decodeField(QByteArrayView raw, QString &out)
     return !raw.contains(kQuote) && decodeCodePage(raw, out);
 }
 
+// A field wider than its width would be cut when stored. (A text has no
+// more characters than UTF-16 units: most fields need no count.)
+bool fitsWidth(QStringView text, Field f)
+{
+    const QStringView kept = trimmedTrailingBlanks(text);
+    return kept.size() <= fieldWidth(f) || characterCount(kept) <= fieldWidth(f);
+}
+
 constexpr std::array<Field, kFieldCount> kFileOrder = {
     Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Attendance, Field::Note};
 
@@ -169,6 +79,11 @@ bool appendRecord(QByteArray &out, const AttendanceTable &table, const TableCell
         if (i > 0)
             out += ',';
         out += '"';
+        // A character with two codes (the NEC-selected IBM extensions, lead
+        // bytes 0xED and 0xEE, read as the same characters as the IBM
+        // extensions 0xFA-0xFC) is written with the one code the encoder
+        // has for it: the text is kept, the bytes may change. Left so on
+        // purpose: the text is what the file holds for the program.
         if (!encodeCodePage(text, out))
             return false;
         if (f != Field::Note)
@@ -203,16 +118,17 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
         text.resize(0);
         std::array<qsizetype, kFieldCount + 1> bounds{};
         bool complete = true;
-        bool decoded = true;
+        bool readable = true;
         bool cutShort = false;
         for (int i = 0; i < kFieldCount; ++i) {
-            const std::optional<QByteArrayView> raw = reader.next();
+            const std::optional<FieldReader::Raw> raw = reader.next();
             if (!raw) {
                 complete = false;
                 break;
             }
-            if (decoded && !decodeField(*raw, text))
-                decoded = false;
+            if (readable)
+                readable = raw->whole && decodeField(raw->bytes, text)
+                           && fitsWidth(QStringView(text).sliced(bounds[i]), kFileOrder[i]);
             bounds[i + 1] = text.size();
             // A record may go on over the next line, but a line that starts
             // with a date starts the next record: this one was cut short.
@@ -238,7 +154,7 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
             ++result.skipped;
             continue;
         }
-        if (!decoded) {
+        if (!readable) {
             ++result.skipped;
             continue;
         }
@@ -293,10 +209,12 @@ SerializeResult serializeTable(const AttendanceTable &table)
         }
     }
 
-    // Read what would be written and make sure it gives the same table.
+    // Read what would be written and make sure it gives the same table. The
+    // first record that comes back otherwise (or not at all: the reader
+    // refuses what it cannot read whole) is named.
     AttendanceTable check;
     const ParseResult back = parseRecords(bytes, check);
-    bool same = back.skipped == 0;
+    bool same = true;
     for (int s = 1; same && s <= 3; ++s)
         for (int m = 1; same && m <= 12; ++m)
             for (int d = 1; same && d <= 31; ++d)
@@ -305,7 +223,7 @@ SerializeResult serializeTable(const AttendanceTable &table)
                     result.error = QStringLiteral("%1 の記録を正しく書けません。")
                                        .arg(trimBlanks(table.field(s, m, d, Field::Date)));
                 }
-    if (!same) {
+    if (!same || back.skipped != 0) {
         if (result.error.isEmpty())
             result.error = QStringLiteral("記録を正しく書けません。");
         return result;

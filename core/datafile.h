@@ -21,7 +21,9 @@ QString dataFilePath(const QString &programFolder);
 
 struct ParseResult {
     int records = 0; // stored into the table
-    int skipped = 0; // could not be read: bad date, bad bytes, cut short
+    // Could not be read: bad date, bad bytes, cut short, a field wider than
+    // its width, text after a closing quote.
+    int skipped = 0;
     int replaced = 0; // read, then replaced by a later record for the same cell
 };
 

@@ -2,6 +2,7 @@
 // 16-bit values, and what is written is read back as the same left and top.
 
 #include "check.h"
+#include "numbers.h"
 #include "windowpos.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(written.count(QLatin1Char(' ')) <= 3);
 
     int at = int(size % 7) - 2;
-    const QString token = gettoken(text, at, u" ");
+    const QString token = tokenAt(text, at, u" ");
     FUZZ_CHECK(at >= 1);
     FUZZ_CHECK(token.size() <= text.size());
     return 0;

@@ -1,6 +1,7 @@
 // The time-text rules with the worked-time computation: whatever start and
 // end pass the checks give a worked time "HH:MM" below 24 hours and an
-// attendance value of whole quarter hours that passes its own check.
+// attendance value of whole quarter hours that passes its own check; for
+// plain "HH:MM" texts both are those of a small model of the rules.
 
 #include "check.h"
 #include "timerules.h"
@@ -13,7 +14,7 @@ using namespace zentak;
 
 namespace {
 
-bool isTimeText(const QString &t)
+bool isFiveCharTime(const QString &t)
 {
     if (t.size() != 5 || t[2] != QLatin1Char(':'))
         return false;
@@ -21,6 +22,34 @@ bool isTimeText(const QString &t)
         if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
             return false;
     return t.left(2).toInt() < 24 && t.mid(3, 2).toInt() < 60;
+}
+
+// The value of the digits a text begins with (0 for none).
+int digitsValue(QStringView t)
+{
+    int v = 0;
+    for (qsizetype i = 0; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
+        v = v * 10 + (t[i].unicode() - u'0');
+    return v;
+}
+
+// The worked time and the attendance value by the rules as they are told,
+// from minutes after midnight.
+QString modelWorked(int start, int end, const BreakRules &rules, bool asAttendance)
+{
+    int d = end - start + (start > end ? 1440 : 0);
+    if ((start < 13 * 60 || rules.shiftWork != 0) && (end > 13 * 60 || end <= 7 * 60)) {
+        if (rules.lunchBreak60 && d >= 60)
+            d -= 60;
+        if (rules.lunchBreak45 && d >= 45)
+            d -= 45;
+    }
+    const QStringView day(rules.regularHours);
+    if (d >= digitsValue(day.left(2)) * 60 + digitsValue(day.right(2)) + 15)
+        d -= 15;
+    if (asAttendance)
+        return QString::asprintf("%02d.%02d", d / 60, d % 60 / 15 * 25);
+    return QString::asprintf("%02d:%02d", d / 60, d % 60);
 }
 
 } // namespace
@@ -38,36 +67,43 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString start = parts.value(0);
     const QString end = parts.value(1);
     BreakRules rules;
-    rules.t6Sw = flags & 1;
-    rules.t4Sw = flags & 2;
-    rules.sift = (flags & 4) ? 1 : 0;
-    rules.dayTM = parts.size() > 2 ? parts[2] : QStringLiteral("08:00");
-    if (!timechk(rules.dayTM, u"0"))
-        rules.dayTM = QStringLiteral("08:00");
+    rules.lunchBreak60 = flags & 1;
+    rules.lunchBreak45 = flags & 2;
+    rules.shiftWork = (flags & 4) ? 1 : 0;
+    rules.regularHours = parts.size() > 2 ? parts[2] : QStringLiteral("08:00");
+    if (!isTimeText(rules.regularHours))
+        rules.regularHours = QStringLiteral("08:00");
 
     for (const QString &t : {start, end}) {
-        const QString q = qtrhour(t);
+        const QString q = quarterHours(t);
         FUZZ_CHECK(q.size() <= t.left(2).size() + 3);
         // No length check: a longer text passes on its first three and last
         // two characters (a clock time with seconds).
-        if (timechk(t, u"0"))
+        if (isTimeText(t))
             FUZZ_CHECK(t.size() >= 3 && t[2] == QLatin1Char(':'));
-        if (timechk(t, u"1"))
+        if (isDecimalHoursText(t))
             FUZZ_CHECK(t.size() >= 3 && t[2] == QLatin1Char('.'));
     }
 
     const WorkedTime w = computeWorkedTime(start, end, rules);
-    if (!timechk(start, u"0"))
+    if (!isTimeText(start))
         FUZZ_CHECK(w.failure == WorkedTime::Failure::Start);
-    else if (!timechk(end, u"0"))
+    else if (!isTimeText(end))
         FUZZ_CHECK(w.failure == WorkedTime::Failure::End);
     if (w.failure != WorkedTime::Failure::None)
         return 0;
+    FUZZ_CHECK(isFiveCharTime(w.worked));
     FUZZ_CHECK(isTimeText(w.worked));
-    FUZZ_CHECK(timechk(w.worked, u"0"));
-    FUZZ_CHECK(w.kintai == qtrhour(w.worked));
-    FUZZ_CHECK(timechk(w.kintai, u"1"));
-    const QString quarter = w.kintai.mid(3);
+    FUZZ_CHECK(w.attendance == quarterHours(w.worked));
+    FUZZ_CHECK(isDecimalHoursText(w.attendance));
+    const QString quarter = w.attendance.mid(3);
     FUZZ_CHECK(quarter == u"00" || quarter == u"25" || quarter == u"50" || quarter == u"75");
+
+    if (isFiveCharTime(start) && isFiveCharTime(end)) {
+        const int from = start.left(2).toInt() * 60 + start.mid(3).toInt();
+        const int to = end.left(2).toInt() * 60 + end.mid(3).toInt();
+        FUZZ_CHECK(w.worked == modelWorked(from, to, rules, false));
+        FUZZ_CHECK(w.attendance == modelWorked(from, to, rules, true));
+    }
     return 0;
 }

@@ -168,8 +168,8 @@ void TestDataFile::readerStreamRules_data()
     QTest::newRow("unquoted fields are trimmed")
         << QByteArray("2006/01/05 , x ,  09:00 ,17:30,07:30,07.50,  plain note  \r\n")
         << "09:00" << "plain note";
-    QTest::newRow("text after a closing quote is skipped")
-        << QByteArray("\"2006/01/05\"xx,\"x\",\"09:00\"  junk,\"17:30\",\"07:30\",\"07.50\",\"n\"tail\r\n")
+    QTest::newRow("blanks and tabs after a closing quote")
+        << QByteArray("\"2006/01/05\" \t,\"x\",\"09:00\"  ,\"17:30\",\"07:30\",\"07.50\",\"n\"\t\r\n")
         << "09:00" << "n";
     QTest::newRow("record over two lines")
         << QByteArray("\"2006/01/05\",\"x\",\"09:00\"\r\n\"17:30\",\"07:30\",\"07.50\",\"n\"\r\n")
@@ -186,8 +186,8 @@ void TestDataFile::readerStreamRules_data()
     QTest::newRow("blank lines between records")
         << QByteArray("\r\n\r\n\"2006/01/05\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"n\"\r\n\r\n")
         << "09:00" << "n";
-    QTest::newRow("over-wide start is cut to five")
-        << QByteArray("\"2006/01/05\",\"x\",\"09:00:00\",\"a\",\"b\",\"c\",\"n\"\r\n") << "09:00" << "n";
+    QTest::newRow("blanks beyond the width are fill")
+        << QByteArray("\"2006/01/05   \",\"x  \",\"09:00   \",\"a\",\"b\",\"c\",\"n\"\r\n") << "09:00" << "n";
 }
 
 void TestDataFile::readerStreamRules()
@@ -236,6 +236,13 @@ void TestDataFile::malformedRecordsAreSkipped_data()
     QTest::newRow("record of three fields")
         << QByteArray("\"2006/02/01\",\"x\",\"09:00\"\r\n") << false;
     QTest::newRow("trailing comma") << QByteArray("2006/02/01,x,09:00,a,b,c,n,\r\n") << false;
+    QTest::newRow("start wider than five") << QByteArray::fromHex(
+        "22323032342f30352f3037222c22222c2230393a30303a3330222c22222c22222c22222c22220d0a") << false;
+    QTest::newRow("note of 201") << "\"2006/02/01\",,,,,,\"" + QByteArray(201, 'n') + "\"\r\n" << false;
+    QTest::newRow("text after a closing quote") << QByteArray::fromHex(
+        "22323032342f30352f3037222c22222c2230393a30302233302c22222c22222c22222c22220d0a") << false;
+    QTest::newRow("vertical tab at the edge of an unquoted note")
+        << QByteArray::fromHex("323032342f30352f30372c2c2c2c2c2c0b780d0a") << false;
     QTest::newRow("file ends inside a record") << QByteArray("\"2006/02/01\",\"x\",\"09:00\"") << true;
     QTest::newRow("file ends inside a quote")
         << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"never closed") << true;

@@ -171,6 +171,8 @@ void TestMonthReport::reportColumns_data()
     QTest::newRow("note with CR, LF and tab on one line")
         << QStringList{"2024/05/01|水|09:00|18:00|08:00|08.00|a\r\nb\tc\rd"} << 0
         << QStringList{"008.00|0.00|00.00|a  b c d"};
+    QTest::newRow("line break in the week, tab in the start")
+        << QStringList{"2024/05/01|\n|09\t00|18:00|08:00|08.00|作業"} << 0 << QStringList{"008.00|0.00|00.00|作業"};
     QTest::newRow("note ending in a line break leaves no blank")
         << QStringList{"2024/05/01|水|09:00|18:00|08:00|08.00|done\r\n"} << 0
         << QStringList{"008.00|0.00|00.00|done"};
@@ -200,9 +202,12 @@ void TestMonthReport::reportColumns()
         const std::optional<QStringList> fields = splitReportLine(r.lines[i + 1]);
         QVERIFY2(fields, qPrintable(r.lines[i + 1]));
         QCOMPARE(fields->mid(6).join(QLatin1Char('|')), expected[i]);
-        // The first six columns are the record as stored.
+        // The first six columns keep their widths, and the line is one line.
         QCOMPARE(fields->at(0).size(), 10);
+        QCOMPARE(fields->at(1).size(), 1);
         QCOMPARE(fields->at(2).size(), 5);
+        for (const char c : {'\t', '\r', '\n'})
+            QVERIFY(!r.lines[i + 1].contains(QLatin1Char(c)));
     }
 }
 

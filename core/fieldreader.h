@@ -1,0 +1,133 @@
+#pragma once
+// Splits the bytes of the data file into fields: quoted or not, separated
+// by commas, records ended by CR LF, CR or LF. Used by the data file reader
+// alone.
+
+#include <QByteArrayView>
+
+#include <optional>
+
+namespace zentak {
+
+constexpr char kQuote = '"';
+constexpr char kComma = ',';
+constexpr char kCR = '\r';
+constexpr char kLF = '\n';
+
+// In code page 932 the quote, the comma and the line-end bytes are never the
+// second byte of a double-byte character, so fields are found on the bytes
+// and each field is decoded by itself.
+class FieldReader {
+public:
+    explicit FieldReader(QByteArrayView bytes) : b_(bytes) {}
+
+    bool atEnd() const { return pos_ >= b_.size(); }
+
+    // A field as the bytes hold it. Not whole when the reader would see only
+    // a part of what is written there, so that a save would lose the rest.
+    struct Raw {
+        QByteArrayView bytes;
+        bool whole = true;
+    };
+
+    // Line ends between records are passed over.
+    void skipLineEnds()
+    {
+        while (pos_ < b_.size() && (b_[pos_] == kCR || b_[pos_] == kLF))
+            ++pos_;
+    }
+
+    enum class End { Comma, LineEnd, Data };
+    // How the field last read ended.
+    End lastEnd() const { return lastEnd_; }
+
+    // True when the next field has the shape of a date ("YYYY/MM/DD",
+    // quoted or not): the start of a record.
+    bool atDateField() const
+    {
+        qsizetype i = pos_;
+        while (i < b_.size() && isPadding(b_[i]))
+            ++i;
+        if (i < b_.size() && b_[i] == kQuote)
+            ++i;
+        static constexpr char shape[] = "dddd/dd/dd";
+        for (int k = 0; k < 10; ++k, ++i) {
+            if (i >= b_.size())
+                return false;
+            const char c = b_[i];
+            if (shape[k] == 'd' ? (c < '0' || c > '9') : c != shape[k])
+                return false;
+        }
+        return true;
+    }
+
+    // One field; nullopt when the bytes end before the field is complete.
+    std::optional<Raw> next()
+    {
+        skipPadding();
+        if (pos_ >= b_.size())
+            return std::nullopt;
+        Raw field;
+        if (b_[pos_] == kQuote) {
+            const qsizetype close = b_.indexOf(kQuote, pos_ + 1);
+            if (close < 0) {
+                pos_ = b_.size();
+                return std::nullopt;
+            }
+            field.bytes = b_.sliced(pos_ + 1, close - pos_ - 1);
+            pos_ = close + 1;
+            skipPadding();
+            // Text between the closing quote and the delimiter is in no field.
+            field.whole = pos_ >= b_.size() || isDelimiter(b_[pos_]);
+            while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
+                ++pos_;
+        } else {
+            const qsizetype begin = pos_;
+            while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
+                ++pos_;
+            qsizetype end = pos_;
+            while (end > begin && isPadding(b_[end - 1]))
+                --end;
+            field.bytes = b_.sliced(begin, end - begin);
+            // Only blanks and tabs pad a field. Whether a vertical tab or a
+            // form feed at its edge is padding or text cannot be told.
+            field.whole = field.bytes.isEmpty()
+                          || !(isOddSpace(field.bytes.front()) || isOddSpace(field.bytes.back()));
+        }
+        consumeDelimiter();
+        return field;
+    }
+
+private:
+    static bool isDelimiter(char c) { return c == kComma || c == kCR || c == kLF; }
+    static bool isPadding(char c) { return c == ' ' || c == '\t'; }
+    static bool isOddSpace(char c) { return c == '\v' || c == '\f'; }
+
+    void skipPadding()
+    {
+        while (pos_ < b_.size() && isPadding(b_[pos_]))
+            ++pos_;
+    }
+
+    void consumeDelimiter()
+    {
+        if (pos_ >= b_.size()) {
+            lastEnd_ = End::Data;
+            return;
+        }
+        lastEnd_ = b_[pos_] == kComma ? End::Comma : End::LineEnd;
+        if (b_[pos_] == kCR) {
+            ++pos_;
+            if (pos_ < b_.size() && b_[pos_] == kLF)
+                ++pos_;
+        } else {
+            ++pos_; // a comma or a lone LF
+        }
+    }
+
+    QByteArrayView b_;
+    qsizetype pos_ = 0;
+    End lastEnd_ = End::Data;
+};
+
+} // namespace zentak
