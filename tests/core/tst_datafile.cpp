@@ -113,7 +113,7 @@ void TestDataFile::exampleRecordLoadsIntoItsCell()
     AttendanceTable t;
     QCOMPARE(parseRecords(kGood, t).records, 1);
     QVERIFY(t.inUse(3, 1, 5));
-    QCOMPARE(t.field(3, 1, 5, Field::Kintai), QStringLiteral("07.50"));
+    QCOMPARE(t.field(3, 1, 5, Field::Attendance), QStringLiteral("07.50"));
     QCOMPARE(t.field(3, 1, 5, Field::Note), QString(200, QLatin1Char(' ')));
     QCOMPARE(written(t), kGood);
 }

@@ -1,10 +1,9 @@
 // The month totals, the report lines and file, and opening the report.
 
-#include "appstate.h"
+#include "messages.h"
 #include "monthreport.h"
 #include "reportfile.h"
 #include "scriptedplatform.h"
-#include "txtopen.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,16 +71,20 @@ private slots:
     void textTheFileCannotHoldIsRefused_data();
     void textTheFileCannotHoldIsRefused();
 
-    void txtopenMissingFile();
-    void txtopenNoAssociation();
-    void txtopenPassesThePathAsOneArgument();
-    void txtopenFailedStartIsTold();
-    void nulspace();
+    void openingTheReport_data();
+    void openingTheReport();
 
 private:
+    ReportWrite write(int year = 2024, int month = 5)
+    {
+        return writeMonthReport(p_.folder, t_, year, month, s_);
+    }
+    QStringList lines() const { return monthReportLines(t_, 2024, 5, s_); }
+
     std::unique_ptr<QTemporaryDir> dir_;
     ScriptedPlatform p_;
-    AppState s_;
+    AttendanceTable t_;
+    Settings s_;
 };
 
 void TestMonthReport::init()
@@ -89,14 +92,15 @@ void TestMonthReport::init()
     dir_ = std::make_unique<QTemporaryDir>();
     p_ = ScriptedPlatform();
     p_.folder = dir_->path();
-    s_ = AppState();
+    t_.clear();
+    s_ = Settings();
 }
 
 void TestMonthReport::mayExampleIsByteExact()
 {
-    put(s_.table, QStringLiteral("2024/05/01|水|09:00|18:00|08:00|08.00|○○○作業"));
-    put(s_.table, QStringLiteral("2024/05/02|木|09:00|19:30|09:30|09.50|○○○作業"));
-    QCOMPARE(writeMonthReport(s_, p_, 2024, 5), std::optional<QString>(QStringLiteral("202405.txt")));
+    put(t_, QStringLiteral("2024/05/01|水|09:00|18:00|08:00|08.00|○○○作業"));
+    put(t_, QStringLiteral("2024/05/02|木|09:00|19:30|09:30|09.50|○○○作業"));
+    QCOMPARE(write().name, QStringLiteral("202405.txt"));
     const QByteArray expected = sjis(
         kHeader + QStringLiteral("\r\n")
         + QStringLiteral("\"2024/05/01\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"008.00\",\"0.00\",\"00.00\",\"○○○作業\"\r\n"
@@ -107,11 +111,9 @@ void TestMonthReport::mayExampleIsByteExact()
 
 void TestMonthReport::emptyMonthHasTheHeaderAlone()
 {
-    put(s_.table, worked(3).replace(QStringLiteral("2024/05"), QStringLiteral("2024/06")));
-    const MonthResult r = Monthout(s_.table, 2024, 5, u"1", s_.settings);
-    QCOMPARE(r.MonthDays, 0.0f);
-    QCOMPARE(r.MonthHours, 0.0f);
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
+    put(t_, worked(3).replace(QStringLiteral("2024/05"), QStringLiteral("2024/06")));
+    QCOMPARE(monthTotals(t_, 2024, 5).hours, 0.0f);
+    QVERIFY(write().written);
     QCOMPARE(readFile(dir_->filePath(QStringLiteral("202405.txt"))), sjis(kHeader + QStringLiteral("\r\n")));
 }
 
@@ -131,7 +133,7 @@ void TestMonthReport::fileNames()
     QFETCH(int, month);
     QFETCH(QString, name);
     QCOMPARE(reportFileName(year, month), name);
-    QCOMPARE(writeMonthReport(s_, p_, year, month), std::optional<QString>(name));
+    QCOMPARE(write(year, month).name, name);
     QVERIFY(QFile::exists(dir_->filePath(name)));
 }
 
@@ -193,28 +195,27 @@ void TestMonthReport::reportColumns()
     QFETCH(int, ktsw);
     QFETCH(QStringList, expected);
     for (const QString &d : days)
-        put(s_.table, d);
-    s_.settings.Ktsw = ktsw;
-    const MonthResult r = Monthout(s_.table, 2024, 5, u"1", s_.settings);
-    QCOMPARE(r.lines.size(), expected.size() + 1);
-    QCOMPARE(r.lines.first(), kHeader);
+        put(t_, d);
+    s_.tenDayTally = ktsw;
+    const QStringList report = lines();
+    QCOMPARE(report.size(), expected.size() + 1);
+    QCOMPARE(report.first(), kHeader);
     for (int i = 0; i < expected.size(); ++i) {
-        const std::optional<QStringList> fields = splitReportLine(r.lines[i + 1]);
-        QVERIFY2(fields, qPrintable(r.lines[i + 1]));
+        const std::optional<QStringList> fields = splitReportLine(report[i + 1]);
+        QVERIFY2(fields, qPrintable(report[i + 1]));
         QCOMPARE(fields->mid(6).join(QLatin1Char('|')), expected[i]);
         // The first six columns keep their widths, and the line is one line.
         QCOMPARE(fields->at(0).size(), 10);
         QCOMPARE(fields->at(1).size(), 1);
         QCOMPARE(fields->at(2).size(), 5);
         for (const char c : {'\t', '\r', '\n'})
-            QVERIFY(!r.lines[i + 1].contains(QLatin1Char(c)));
+            QVERIFY(!report[i + 1].contains(QLatin1Char(c)));
     }
 }
 
 void TestMonthReport::totals_data()
 {
     QTest::addColumn<QStringList>("days");
-    QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("ktsw");
     QTest::addColumn<float>("days_");
     QTest::addColumn<float>("hours");
@@ -223,29 +224,27 @@ void TestMonthReport::totals_data()
     for (int d = 1; d <= 20; ++d)
         twenty << worked(d);
     QTest::newRow("twenty 8-hour days and a half day of leave")
-        << (twenty << "2024/05/21|火|00:00|00:00|00:00|00.00|有給休暇（半日）") << "0" << 0
+        << (twenty << "2024/05/21|火|00:00|00:00|00:00|00.00|有給休暇（半日）") << 0
         << 20.5f << 160.0f;
     QTest::newRow("half day of leave with hours counts 1.5")
-        << QStringList{"2024/05/21|火|09:00|13:00|04:00|04.00|有給休暇（半日）"} << "0" << 0 << 1.5f << 4.0f;
+        << QStringList{"2024/05/21|火|09:00|13:00|04:00|04.00|有給休暇（半日）"} << 0 << 1.5f << 4.0f;
     QTest::newRow("half day marker after leading blanks")
-        << QStringList{"2024/05/21|火|00:00|00:00|00:00|00.00|  有給休暇（半日）"} << "0" << 0 << 0.5f << 0.0f;
+        << QStringList{"2024/05/21|火|00:00|00:00|00:00|00.00|  有給休暇（半日）"} << 0 << 0.5f << 0.0f;
     QTest::newRow("whole day of leave, holiday, day off count nothing")
         << QStringList{"2024/05/01|水|00:00|00:00|00:00|00.00|有給休暇（１日）",
                        "2024/05/02|木|00:00|00:00|00:00|00.00|休日",
-                       "2024/05/03|金|00:00|00:00|00:00|00.00|代休"} << "0" << 0 << 0.0f << 0.0f;
+                       "2024/05/03|金|00:00|00:00|00:00|00.00|代休"} << 0 << 0.0f << 0.0f;
     QTest::newRow("attendance that is not a number counts nothing")
-        << QStringList{"2024/05/01|水|09:00|18:00|08:00|ab.cd|作業"} << "0" << 0 << 0.0f << 0.0f;
+        << QStringList{"2024/05/01|水|09:00|18:00|08:00|ab.cd|作業"} << 0 << 0.0f << 0.0f;
     QTest::newRow("blank date is skipped even with a note")
-        << QStringList{"          |水|09:00|18:00|08:00|08.00|作業"} << "0" << 0 << 0.0f << 0.0f;
+        << QStringList{"          |水|09:00|18:00|08:00|08.00|作業"} << 0 << 0.0f << 0.0f;
     const QStringList tenDays = {worked(3), worked(12), worked(25)};
-    QTest::newRow("ten-day tally: totals ignore it") << tenDays << "0" << 1 << 3.0f << 24.0f;
-    QTest::newRow("ten-day tally: output keeps the last block") << tenDays << "1" << 1 << 3.0f << 8.0f;
+    QTest::newRow("ten-day tally: totals ignore it") << tenDays << 1 << 3.0f << 24.0f;
 }
 
 void TestMonthReport::totals()
 {
     QFETCH(QStringList, days);
-    QFETCH(QString, mode);
     QFETCH(int, ktsw);
     QFETCH(float, days_);
     QFETCH(float, hours);
@@ -254,33 +253,33 @@ void TestMonthReport::totals()
             // A cell whose date is blank: only the other fields are set.
             const QStringList f = d.split(QLatin1Char('|'));
             for (int i = 1; i < kFieldCount; ++i)
-                s_.table.setField(yearSlot(2024), 5, 9, Field(i), f[i]);
+                t_.setField(yearSlot(2024), 5, 9, Field(i), f[i]);
             continue;
         }
-        put(s_.table, d);
+        put(t_, d);
     }
-    s_.settings.Ktsw = ktsw;
-    const MonthResult r = Monthout(s_.table, 2024, 5, mode, s_.settings);
-    QCOMPARE(r.MonthDays, days_);
-    QCOMPARE(r.MonthHours, hours);
+    s_.tenDayTally = ktsw;
+    const MonthTotals totals = monthTotals(t_, 2024, 5);
+    QCOMPARE(totals.days, days_);
+    QCOMPARE(totals.hours, hours);
 }
 
 void TestMonthReport::slotOfAnotherYearIsReportedWithItsDates()
 {
-    put(s_.table, QStringLiteral("2021/05/03|月|09:00|18:00|08:00|08.00|三年前"));
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
+    put(t_, QStringLiteral("2021/05/03|月|09:00|18:00|08:00|08.00|三年前"));
+    QVERIFY(write().written);
     const QByteArray file = readFile(dir_->filePath(QStringLiteral("202405.txt")));
     QVERIFY(file.contains("\"2021/05/03\""));
-    QCOMPARE(Monthout(s_.table, 2024, 5, u"0", s_.settings).MonthHours, 8.0f);
+    QCOMPARE(monthTotals(t_, 2024, 5).hours, 8.0f);
 }
 
 void TestMonthReport::secondWriteReplacesTheFirst()
 {
-    put(s_.table, worked(1));
-    put(s_.table, worked(2));
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
-    s_.table.setField(yearSlot(2024), 5, 2, Field::Date, QString());
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
+    put(t_, worked(1));
+    put(t_, worked(2));
+    QVERIFY(write().written);
+    t_.setField(yearSlot(2024), 5, 2, Field::Date, QString());
+    QVERIFY(write().written);
     const QByteArray file = readFile(dir_->filePath(QStringLiteral("202405.txt")));
     QCOMPARE(file.count("\r\n"), 2);
     QVERIFY(!file.contains("2024/05/02"));
@@ -290,11 +289,14 @@ void TestMonthReport::failedWriteIsToldAndNothingIsLeft()
 {
     // The report's name is taken by a folder.
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("202405.txt")));
-    put(s_.table, worked(1));
-    QVERIFY(!writeMonthReport(s_, p_, 2024, 5));
+    put(t_, worked(1));
+    const ReportWrite written = write();
+    QVERIFY(!written.written);
+    tellReportWrite(p_, written);
     QCOMPARE(p_.boxes.size(), 1);
+    QVERIFY(p_.boxes[0].text.startsWith(QStringLiteral("月報を書き込めませんでした。")));
     QVERIFY(p_.boxes[0].text.contains(QStringLiteral("202405.txt")));
-    QCOMPARE(p_.boxes[0].title, s_.messageTitle);
+    QCOMPARE(p_.boxes[0].title, kMessageTitle);
     QCOMPARE(p_.boxes[0].icon, MsgIcon::Exclamation);
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
 }
@@ -309,67 +311,60 @@ void TestMonthReport::textTheFileCannotHoldIsRefused_data()
 void TestMonthReport::textTheFileCannotHoldIsRefused()
 {
     QFETCH(QString, note);
-    put(s_.table, worked(1));
-    s_.table.setField(yearSlot(2024), 5, 1, Field::Note, note);
-    QVERIFY(!writeMonthReport(s_, p_, 2024, 5));
-    QCOMPARE(p_.boxes.size(), 1);
+    put(t_, worked(1));
+    t_.setField(yearSlot(2024), 5, 1, Field::Note, note);
+    const ReportWrite written = write();
+    QVERIFY(!written.written);
+    QVERIFY(!written.error.isEmpty());
     QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("202405.txt"))));
 }
 
-void TestMonthReport::txtopenMissingFile()
+void TestMonthReport::openingTheReport_data()
 {
-    p_.associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
-    Txtopen(p_, s_.messageTitle, QStringLiteral("202405.txt"));
-    QCOMPARE(p_.boxes.size(), 1);
-    QCOMPARE(p_.boxes[0].text, QStringLiteral("ｶﾚﾝﾄﾌｫﾙﾀﾞｰにﾃｷｽﾄ(202405.txt)が存在しません。"));
-    QCOMPARE(p_.boxes[0].icon, MsgIcon::Exclamation);
-    QVERIFY(p_.started.isEmpty());
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("program"); // the associated program, or none
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<QString>("told");    // the message, or none
+    QTest::addColumn<int>("icon");
+    const QString editor = QStringLiteral("/usr/bin/editor");
+    QTest::newRow("no such file") << false << editor << true
+                                  << "ｶﾚﾝﾄﾌｫﾙﾀﾞｰにﾃｷｽﾄ(202405.txt)が存在しません。" << int(MsgIcon::Exclamation);
+    QTest::newRow("no program for it") << true << "" << true
+                                       << "指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"
+                                       << int(MsgIcon::Stop);
+    QTest::newRow("the program does not start") << true << editor << false
+                                                 << "関連付けられているプログラムを起動できませんでした。\n/usr/bin/editor"
+                                                 << int(MsgIcon::Exclamation);
+    QTest::newRow("opened") << true << editor << true << "" << 0;
 }
 
-void TestMonthReport::txtopenNoAssociation()
+void TestMonthReport::openingTheReport()
 {
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
-    Txtopen(p_, s_.messageTitle, QStringLiteral("202405.txt"));
-    QCOMPARE(p_.boxes.size(), 1);
-    QCOMPARE(p_.boxes[0].text, QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"));
-    QCOMPARE(p_.boxes[0].icon, MsgIcon::Stop);
-    QCOMPARE(p_.boxes[0].title, s_.messageTitle);
-    QVERIFY(p_.started.isEmpty());
-    QVERIFY(QFile::exists(dir_->filePath(QStringLiteral("202405.txt"))));
-}
-
-void TestMonthReport::txtopenPassesThePathAsOneArgument()
-{
+    QFETCH(bool, written);
+    QFETCH(QString, program);
+    QFETCH(bool, starts);
+    QFETCH(QString, told);
+    QFETCH(int, icon);
+    // A folder name a shell would take apart.
     const QString folder = dir_->filePath(QStringLiteral("my \"records\" $HOME; x"));
     QVERIFY(QDir().mkpath(folder));
     p_.folder = folder;
-    p_.associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
-    Txtopen(p_, s_.messageTitle, QStringLiteral("202405.txt"));
-    QVERIFY(p_.boxes.isEmpty());
-    QCOMPARE(p_.started.size(), 1);
-    QCOMPARE(p_.started[0].program, QStringLiteral("/usr/bin/editor"));
-    QCOMPARE(p_.started[0].arguments, QStringList{folder + QStringLiteral("/202405.txt")});
-}
-
-void TestMonthReport::txtopenFailedStartIsTold()
-{
-    p_.associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
-    p_.startSucceeds = false;
-    QVERIFY(writeMonthReport(s_, p_, 2024, 5));
-    Txtopen(p_, s_.messageTitle, QStringLiteral("202405.txt"));
-    QCOMPARE(p_.boxes.size(), 1);
-    QVERIFY(p_.boxes[0].text.contains(QStringLiteral("/usr/bin/editor")));
-}
-
-void TestMonthReport::nulspace()
-{
-    QString none = QStringLiteral("/usr/bin/editor");
-    Nulspace(none);
-    QCOMPARE(none, QStringLiteral("/usr/bin/editor"));
-    QString nuls(516, QChar(0));
-    Nulspace(nuls);
-    QCOMPARE(nuls, QString(516, QLatin1Char(' ')));
+    if (!program.isEmpty())
+        p_.associations.insert(QStringLiteral("txt"), program);
+    p_.startSucceeds = starts;
+    if (written)
+        QVERIFY(write().written);
+    tellReportOpening(p_, QStringLiteral("202405.txt"), openReport(p_, folder, QStringLiteral("202405.txt")));
+    QCOMPARE(p_.boxes.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty()) {
+        QCOMPARE(p_.boxes[0].text, told);
+        QCOMPARE(int(p_.boxes[0].icon), icon);
+        QCOMPARE(p_.boxes[0].title, kMessageTitle);
+    }
+    QCOMPARE(p_.started.size(), written && !program.isEmpty() ? 1 : 0);
+    if (!p_.started.isEmpty())
+        QCOMPARE(p_.started[0].arguments, QStringList{folder + QStringLiteral("/202405.txt")});
+    QCOMPARE(QFile::exists(folder + QStringLiteral("/202405.txt")), written);
 }
 
 QTEST_GUILESS_MAIN(TestMonthReport)
