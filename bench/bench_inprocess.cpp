@@ -5,13 +5,12 @@
 // start with FIGURE set them beside their targets.
 
 #include "appsetup.h"
-#include "appstate.h"
+#include "attendancebook.h"
 #include "calendarpanel.h"
 #include "datafile.h"
 #include "fixtures.h"
 #include "mainwindow.h"
 #include "realplatform.h"
-#include "recordstore.h"
 #include "report.h"
 #include "reportfile.h"
 #include "scriptedplatform.h"
@@ -75,7 +74,6 @@ void serialize(benchmark::State &st)
 struct Folder {
     QTemporaryDir dir;
     ScriptedPlatform platform;
-    AppState state;
     Folder()
     {
         platform.folder = dir.path();
@@ -99,44 +97,43 @@ void writeThrough(benchmark::State &st)
 {
     QTemporaryDir dir;
     FolderPlatform platform(dir.path());
-    AppState state;
-    state.table = fullTable(20);
-    RecordStore store(state, platform);
+    writeDataFile(dataFilePath(dir.path()), fullTable(20), nullptr);
+    AttendanceBook book(platform);
+    book.load();
     int n = 0;
     for (auto _ : st) {
-        // One day's note changed, then written through as the dialog does:
-        // the paid-leave balance into the settings and the data file, each
-        // synced to the disk.
-        state.table.setField(1, 5, 14, Field::Note, (n++ % 2) ? u"打合せ" : u"資料作成");
-        store.tableChanged();
-        if (store.lastWriteFailed())
+        // One day stored with another note, written through as the dialog
+        // does: the paid-leave balance into the settings and the data file,
+        // each synced to the disk.
+        const QString note = (n++ % 2) ? QStringLiteral("打合せ") : QStringLiteral("資料作成");
+        if (!book.storeDay(QDate(2025, 5, 14), {{}, {}, {}, {}, note}).written)
             st.SkipWithError("the write failed");
     }
 }
 
 void monthReport(benchmark::State &st)
 {
-    Folder f;
-    bench::fillYears(f.state.table, kToday.year());
+    QTemporaryDir dir;
+    AttendanceTable years;
+    bench::fillYears(years, kToday.year());
     for (auto _ : st) {
-        const std::optional<QString> name = writeMonthReport(f.state, f.platform, 2026, 11);
-        if (!name)
+        if (!writeMonthReport(dir.path(), years, 2026, 11, Settings()).written)
             st.SkipWithError("the report could not be written");
     }
 }
 
 // The main window started on a data file of three full years.
 struct Started : Folder {
-    std::unique_ptr<RecordStore> store;
+    std::unique_ptr<AttendanceBook> book;
     std::unique_ptr<MainWindow> window;
     Started()
     {
         AttendanceTable years;
         bench::fillYears(years, kToday.year());
         writeDataFile(dataFilePath(dir.path()), years, nullptr);
-        store = std::make_unique<RecordStore>(state, platform);
-        window = std::make_unique<MainWindow>(state, platform, *store);
-        window->Form_Load();
+        book = std::make_unique<AttendanceBook>(platform);
+        window = std::make_unique<MainWindow>(*book, platform);
+        window->startUp();
         window->show();
         QCoreApplication::processEvents();
     }
@@ -164,10 +161,9 @@ void startInProcess(benchmark::State &st)
     bench::fillYears(years, kToday.year());
     writeDataFile(dataFilePath(f.dir.path()), years, nullptr);
     for (auto _ : st) {
-        AppState state;
-        RecordStore store(state, f.platform);
-        MainWindow window(state, f.platform, store);
-        window.Form_Load();
+        AttendanceBook book(f.platform);
+        MainWindow window(book, f.platform);
+        window.startUp();
         benchmark::DoNotOptimize(&window);
     }
 }

@@ -30,7 +30,7 @@ void putDay(AttendanceTable &table, int slot, int month, int day, const QString 
         put(Field::Start, QStringLiteral("00:00"));
         put(Field::End, QStringLiteral("00:00"));
         put(Field::Worked, QStringLiteral("00:00"));
-        put(Field::Kintai, QStringLiteral("00.00"));
+        put(Field::Attendance, QStringLiteral("00.00"));
         put(Field::Note, QStringLiteral("休日"));
         return;
     }
@@ -38,7 +38,7 @@ void putDay(AttendanceTable &table, int slot, int month, int day, const QString 
         put(Field::Start, QStringLiteral("00:00"));
         put(Field::End, QStringLiteral("00:00"));
         put(Field::Worked, QStringLiteral("00:00"));
-        put(Field::Kintai, QStringLiteral("00.00"));
+        put(Field::Attendance, QStringLiteral("00.00"));
         put(Field::Note, QStringLiteral("有給休暇（１日）"));
         return;
     }
@@ -46,7 +46,7 @@ void putDay(AttendanceTable &table, int slot, int month, int day, const QString 
     put(Field::Start, QStringLiteral("09:00"));
     put(Field::End, QStringLiteral("18:%1").arg(late * 15, 2, 10, QLatin1Char('0')));
     put(Field::Worked, QStringLiteral("08:%1").arg(late * 15, 2, 10, QLatin1Char('0')));
-    put(Field::Kintai, QStringLiteral("08.%1").arg(late * 25, 2, 10, QLatin1Char('0')));
+    put(Field::Attendance, QStringLiteral("08.%1").arg(late * 25, 2, 10, QLatin1Char('0')));
     put(Field::Note, kNotes[serial % kNotes.size()]);
 }
 

@@ -172,6 +172,15 @@ public:
         QTest::mouseClick(c, Qt::LeftButton);
         return openDialog<DayEntryDialog>();
     }
+    // The day's dialog opened from its cell and one of its leave buttons
+    // pressed: true when the dialog closed and the main window is back.
+    bool markDay(int day, const char *button)
+    {
+        DayEntryDialog *dialog = openDay(day);
+        if (dialog)
+            press(dialog, button);
+        return dialog && backAtMainWindow();
+    }
     // A menu item chosen by its name; the dialog it opened, or null.
     template <typename Dialog>
     Dialog *choose(const char *item)

@@ -18,7 +18,7 @@ inline void fillTable(AttendanceTable &t, int variant)
                 t.setField(yearSlot(year), m, d, Field::Date,
                            QStringLiteral("%1/%2/%3").arg(year).arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0')));
                 t.setField(yearSlot(year), m, d, Field::Week, QStringLiteral("月"));
-                t.setField(yearSlot(year), m, d, Field::Kintai, QStringLiteral("08.00"));
+                t.setField(yearSlot(year), m, d, Field::Attendance, QStringLiteral("08.00"));
                 t.setField(yearSlot(year), m, d, Field::Note,
                            QStringLiteral("作業 %1 の記録、会議と資料作成").arg(variant));
             }

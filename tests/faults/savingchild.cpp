@@ -2,7 +2,6 @@
 // killed: the data file, a month report, or the settings store. Prints
 // "ready" once the first write is done.
 
-#include "appstate.h"
 #include "datafile.h"
 #include "faultcommon.h"
 #include "reportfile.h"
@@ -20,24 +19,24 @@ int main(int argc, char *argv[])
         return 2;
     const QString what = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
-    AppState a;
-    AppState b;
-    faults::fillTable(a.table, 1);
-    faults::fillTable(b.table, 2);
+    AttendanceTable a;
+    AttendanceTable b;
+    faults::fillTable(a, 1);
+    faults::fillTable(b, 2);
     test::RealStorePlatform platform(folder);
     platform.folder = folder;
 
     for (long n = 0;; ++n) {
-        const AppState &s = n % 2 ? b : a;
+        const AttendanceTable &t = n % 2 ? b : a;
         bool ok = false;
         if (what == u"data") {
-            ok = writeDataFile(dataFilePath(folder), s.table, nullptr);
+            ok = writeDataFile(dataFilePath(folder), t, nullptr);
         } else if (what == u"report") {
-            ok = writeMonthReport(s, platform, n % 2 ? 2025 : 2025, 5).has_value();
+            ok = writeMonthReport(folder, t, 2025, 5, Settings()).written;
         } else if (what == u"settings") {
             Settings settings;
-            settings.Sagyo = n % 2 ? QString(2000, QLatin1Char('b')) : QString(2000, QLatin1Char('a'));
-            ok = rinisave(platform, settings);
+            settings.defaultNote = n % 2 ? QString(2000, QLatin1Char('b')) : QString(2000, QLatin1Char('a'));
+            ok = saveSettings(platform, settings);
         }
         if (!ok)
             return 3;

@@ -7,11 +7,10 @@
 // and a file-size limit that makes a write fail after the given number of
 // bytes, as a full disk does.
 
-#include "appstate.h"
+#include "attendancebook.h"
 #include "datafile.h"
 #include "faultcommon.h"
-#include "recordstore.h"
-#include "reportfile.h"
+#include "messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,29 +144,27 @@ void TestFaults::dataFile_data()
 void TestFaults::dataFile()
 {
     QFETCH(Fault, fault);
-    AppState before;
-    faults::fillTable(before.table, 1);
-    QVERIFY(writeDataFile(dataFilePath(folder_), before.table, nullptr));
+    AttendanceTable before;
+    faults::fillTable(before, 1);
+    QVERIFY(writeDataFile(dataFilePath(folder_), before, nullptr));
     const QByteArray previous = readFile(dataFilePath(folder_));
 
     ScriptedPlatform p;
     p.folder = folder_;
-    AppState s;
-    RecordStore store(s, p);
-    store.load();
-    s.table.setField(1, 1, 1, Field::Note, QStringLiteral("changed"));
+    AttendanceBook book(p);
+    book.load();
     {
         const FaultScope faultScope(fault, folder_, previous.size());
-        store.tableChanged();
+        tellWrite(p, book.storeDay(QDate(2026, 1, 1), {{}, {}, {}, {}, QStringLiteral("changed")}));
     }
-    QVERIFY(store.lastWriteFailed());
+    QVERIFY(book.hasUnwrittenChanges());
     QCOMPARE(p.boxes.size(), 1);
     QVERIFY(p.boxes[0].text.contains(QStringLiteral("記録を書き込めませんでした")));
     QCOMPARE(readFile(dataFilePath(folder_)), previous);
     QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("Zentak.txt")});
 
     // Once the fault is gone the change reaches the file.
-    QVERIFY(store.saveAtExit());
+    QVERIFY(book.saveAtExit().written);
     QVERIFY(readFile(dataFilePath(folder_)).contains("\"changed\""));
 }
 
@@ -181,15 +178,17 @@ void TestFaults::report()
     QFETCH(Fault, fault);
     ScriptedPlatform p;
     p.folder = folder_;
-    AppState s;
-    faults::fillTable(s.table, 1);
-    QVERIFY(writeMonthReport(s, p, 2025, 5));
+    AttendanceTable t;
+    faults::fillTable(t, 1);
+    QVERIFY(writeMonthReport(folder_, t, 2025, 5, Settings()).written);
     const QString report = QDir(folder_).filePath(QStringLiteral("202505.txt"));
     const QByteArray previous = readFile(report);
-    faults::fillTable(s.table, 2);
+    faults::fillTable(t, 2);
     {
         const FaultScope faultScope(fault, folder_, previous.size());
-        QVERIFY(!writeMonthReport(s, p, 2025, 5));
+        const ReportWrite failed = writeMonthReport(folder_, t, 2025, 5, Settings());
+        QVERIFY(!failed.written);
+        tellReportWrite(p, failed);
     }
     QCOMPARE(p.boxes.size(), 1);
     QVERIFY(p.boxes[0].text.contains(QStringLiteral("202505.txt")));
@@ -209,23 +208,22 @@ void TestFaults::settingsStore()
     p.folder = dir_->filePath(QStringLiteral("program"));
     QVERIFY(QDir().mkpath(p.folder));
     Settings first;
-    first.Sagyo = QString(4000, QLatin1Char('a'));
-    QVERIFY(rinisave(p, first));
+    first.defaultNote = QString(4000, QLatin1Char('a'));
+    QVERIFY(saveSettings(p, first));
     const QString ini = QDir(folder_).filePath(QStringLiteral("ZENTAK.ini"));
     const QByteArray previous = readFile(ini);
     QVERIFY(previous.contains("Sagyo"));
 
-    AppState s;
-    s.settings.Yukyu = QStringLiteral("09.5");
-    s.settings.Sagyo = QString(4000, QLatin1Char('b'));
-    RecordStore store(s, p);
-    store.load();
+    Settings second;
+    second.leaveBalance = QStringLiteral("09.5");
+    second.defaultNote = QString(4000, QLatin1Char('b'));
+    AttendanceBook book(p);
+    book.load();
     {
         const FaultScope faultScope(fault, folder_, previous.size());
-        QVERIFY(!rinisave(p, s.settings));
-        // The balance written through with a change of the table.
-        s.table.setField(1, 1, 1, Field::Date, QStringLiteral("2026/01/01"));
-        store.tableChanged();
+        QVERIFY(!book.saveSettings(second));
+        // The balance written through with a change of the records.
+        tellWrite(p, book.storeDay(QDate(2026, 1, 1), {}));
     }
     // Told once about the settings (the records failed beside them).
     int told = 0;

@@ -26,24 +26,14 @@ QString workDay(Program &program, int day, const QString &start, const QString &
     DayEntryDialog *dialog = program.openDay(day);
     if (!dialog)
         return QStringLiteral("<no dialog>");
-    typeOver(dialog->tstim(), start);
-    typeOver(dialog->tetim(), end);
+    typeOver(dialog->startTimeBox(), start);
+    typeOver(dialog->endTimeBox(), end);
     press(dialog, "Command3");
-    const QString computed = dialog->tptim()->text() + QLatin1Char(' ') + dialog->tktim()->text();
+    const QString computed = dialog->workedTimeBox()->text() + QLatin1Char(' ') + dialog->attendanceBox()->text();
     press(dialog, "Command1");
     if (!program.backAtMainWindow())
         return QStringLiteral("<dialog still open>");
     return computed;
-}
-
-// The day's dialog opened from its cell and one leave button pressed.
-bool markDay(Program &program, int day, const char *button)
-{
-    DayEntryDialog *dialog = program.openDay(day);
-    if (!dialog)
-        return false;
-    press(dialog, button);
-    return program.backAtMainWindow();
 }
 
 } // namespace
@@ -65,8 +55,8 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     // is shown empty, with nothing worked and no paid leave.
     program.start();
     QCOMPARE(program.window->windowTitle(), kCaption);
-    QCOMPARE(program.window->calendar()->lblYear()->text(), QStringLiteral("2026"));
-    QCOMPARE(program.window->calendar()->lblMonth()->text(), QStringLiteral("12"));
+    QCOMPARE(program.window->calendar()->yearLabel()->text(), QStringLiteral("2026"));
+    QCOMPARE(program.window->calendar()->monthLabel()->text(), QStringLiteral("12"));
     QCOMPARE(program.fills(), QString());
     QCOMPARE(program.summary(), QStringLiteral("0.00 | 0.0 | 00.0"));
     QVERIFY(program.platform.boxes.isEmpty());
@@ -76,13 +66,13 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     {
         DayEntryDialog *dialog = program.openDay(1);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tday()->text(), QStringLiteral("26年12月01日(火)"));
-        QCOMPARE(dialog->tstim()->text(), QStringLiteral("09:00"));
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("○○○作業"));
-        typeOver(dialog->tetim(), QStringLiteral("18:00"));
+        QCOMPARE(dialog->dateLabel()->text(), QStringLiteral("26年12月01日(火)"));
+        QCOMPARE(dialog->startTimeBox()->text(), QStringLiteral("09:00"));
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("○○○作業"));
+        typeOver(dialog->endTimeBox(), QStringLiteral("18:00"));
         press(dialog, "Command3");
-        QCOMPARE(dialog->tptim()->text(), QStringLiteral("08:45"));
-        QCOMPARE(dialog->tktim()->text(), QStringLiteral("08.75"));
+        QCOMPARE(dialog->workedTimeBox()->text(), QStringLiteral("08:45"));
+        QCOMPARE(dialog->attendanceBox()->text(), QStringLiteral("08.75"));
         press(dialog, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
@@ -110,15 +100,15 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     {
         SettingsDialog *settings = program.openSettings();
         QVERIFY(settings);
-        typeOver(settings->yukyuz(), QStringLiteral("10.0"));
-        QTest::mouseClick(settings->option1(), Qt::LeftButton);
+        typeOver(settings->leaveBalanceBox(), QStringLiteral("10.0"));
+        QTest::mouseClick(settings->lunchBreak60Option(), Qt::LeftButton);
         press(settings, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
     QCOMPARE(program.summary(), QStringLiteral("8.75 | 1.0 | 10.0"));
 
     // Now the half day goes through: half a day counted, half a day taken.
-    QVERIFY(markDay(program, 2, "Command4_1"));
+    QVERIFY(program.markDay(2, "Command4_1"));
     QCOMPARE(program.fills(), QStringLiteral("1 cyan, 2 magenta"));
     QCOMPARE(program.summary(), QStringLiteral("8.75 | 1.5 | 09.5"));
 
@@ -131,19 +121,19 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     {
         DayEntryDialog *dialog = program.openDay(4);
         QVERIFY(dialog);
-        typeOver(dialog->tetim(), QStringLiteral("19:30"));
+        typeOver(dialog->endTimeBox(), QStringLiteral("19:30"));
         press(dialog, "Command3");
-        QCOMPARE(dialog->tptim()->text(), QStringLiteral("09:15"));
-        QCOMPARE(dialog->tktim()->text(), QStringLiteral("09.25"));
-        dialog->tmsg()->selectAll();
-        QTest::keyClicks(dialog->tmsg(), QStringLiteral("review, tests"));
+        QCOMPARE(dialog->workedTimeBox()->text(), QStringLiteral("09:15"));
+        QCOMPARE(dialog->attendanceBox()->text(), QStringLiteral("09.25"));
+        dialog->noteBox()->selectAll();
+        QTest::keyClicks(dialog->noteBox(), QStringLiteral("review, tests"));
         press(dialog, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
     QCOMPARE(program.summary(), QStringLiteral("26.00 | 3.5 | 09.5"));
 
     // Saturday the 5th is a holiday: red, and nothing counted.
-    QVERIFY(markDay(program, 5, "Command5"));
+    QVERIFY(program.markDay(5, "Command5"));
     QCOMPARE(program.fills(), QStringLiteral("1 cyan, 2 magenta, 3 cyan, 4 cyan, 5 red"));
     QCOMPARE(program.summary(), QStringLiteral("26.00 | 3.5 | 09.5"));
 
@@ -153,7 +143,7 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     QCOMPARE(program.summary(), QStringLiteral("34.75 | 4.5 | 09.5"));
 
     // Tuesday the 8th, a whole day of paid leave.
-    QVERIFY(markDay(program, 8, "Command4_0"));
+    QVERIFY(program.markDay(8, "Command4_0"));
     QCOMPARE(program.summary(), QStringLiteral("34.75 | 4.5 | 08.5"));
 
     // Wednesday the 9th, an ordinary day.
@@ -166,7 +156,7 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     {
         DayEntryDialog *dialog = program.openDay(8);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("有給休暇（１日）"));
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("有給休暇（１日）"));
         program.platform.answers.enqueue(MsgAnswer::Yes);
         press(dialog, "Command6");
         QCOMPARE(program.platform.boxes.size(), 2);
@@ -209,7 +199,7 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
 
     // "出力": the report of December is written beside the program and
     // opened in the text editor.
-    QTest::mouseClick(program.window->calendar()->command3(), Qt::LeftButton);
+    QTest::mouseClick(program.window->calendar()->reportButton(), Qt::LeftButton);
     const QString reportPath = program.path(QStringLiteral("202612.txt"));
     QCOMPARE(readFile(reportPath),
              sjis(QStringLiteral(
@@ -259,8 +249,8 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     {
         DayEntryDialog *dialog = program.openDay(4);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tetim()->text(), QStringLiteral("19:30"));
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("review, tests"));
+        QCOMPARE(dialog->endTimeBox()->text(), QStringLiteral("19:30"));
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("review, tests"));
         press(dialog, "Command2");
         QVERIFY(program.backAtMainWindow());
     }

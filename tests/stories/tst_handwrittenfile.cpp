@@ -103,12 +103,12 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
     {
         DayEntryDialog *dialog = program.openDay(3);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("会議,打合せ\n資料作成"));
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("会議,打合せ\n資料作成"));
         press(dialog, "Command2");
         QVERIFY(program.backAtMainWindow());
         dialog = program.openDay(9);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("資料作成　"));
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("資料作成　"));
         press(dialog, "Command2");
         QVERIFY(program.backAtMainWindow());
     }
@@ -117,10 +117,10 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
     {
         DayEntryDialog *dialog = program.openDay(8);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tstim()->text(), QStringLiteral("09:00"));
-        QCOMPARE(dialog->tetim()->text(), QString());
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("設計"));
-        typeOver(dialog->tetim(), QStringLiteral("18:00"));
+        QCOMPARE(dialog->startTimeBox()->text(), QStringLiteral("09:00"));
+        QCOMPARE(dialog->endTimeBox()->text(), QString());
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("設計"));
+        typeOver(dialog->endTimeBox(), QStringLiteral("18:00"));
         press(dialog, "Command3");
         press(dialog, "Command1");
         QVERIFY(program.backAtMainWindow());
@@ -165,7 +165,7 @@ void TestHandwrittenFile::fileEditedWhileTheProgramRunsLosesNothing()
     QVERIFY(writeFile(program.dataPath(), outside));
     DayEntryDialog *dialog = program.openDay(7);
     QVERIFY(dialog);
-    typeText(dialog->tmsg(), QStringLiteral("こちら"));
+    typeText(dialog->noteBox(), QStringLiteral("こちら"));
     press(dialog, "Command1");
     QVERIFY(program.backAtMainWindow());
 

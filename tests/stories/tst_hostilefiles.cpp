@@ -5,7 +5,6 @@
 #include "program.h"
 #include "realstore.h"
 
-#include "formdialog.h"
 #include "noteedit.h"
 #include "storabletext.h"
 
@@ -72,8 +71,7 @@ void TestHostileFiles::hostileFile()
     QCOMPARE(readFile(program.dataPath() + QStringLiteral(".orig")), bytes);
 
     // A change is written, the original stays aside, nothing more is told.
-    program.state->table.setField(yearSlot(2026), 12, 3, Field::Date, QStringLiteral("2026/12/03"));
-    program.store->tableChanged();
+    QVERIFY(program.markDay(3, "Command5"));
     program.exit();
     QCOMPARE(program.platform.boxes.size(), 1);
     const QByteArray written = readFile(program.dataPath());
@@ -89,7 +87,7 @@ void TestHostileFiles::fileThatIsAFolderIsNeverReplaced()
     program.start();
     QCOMPARE(program.platform.boxes.size(), 1);
     QCOMPARE(program.platform.boxes[0].icon, MsgIcon::Exclamation);
-    program.store->tableChanged();
+    QVERIFY(program.markDay(3, "Command5"));
     program.exit();
     QVERIFY(QFileInfo(program.dataPath()).isDir());
     QVERIFY(program.platform.boxes.size() >= 2);
@@ -104,9 +102,10 @@ void TestHostileFiles::nulBytesInANoteAreKept()
     program.start();
     QVERIFY(program.platform.boxes.isEmpty());
     QVERIFY(program.cell(1)->opaque());
-    program.store->tableChanged();
+    QVERIFY(program.markDay(2, "Command5"));
     program.exit();
-    QCOMPARE(readFile(program.dataPath()), bytes);
+    QCOMPARE(readFile(program.dataPath()),
+             bytes + sjis(QStringLiteral("\"2026/12/02\",\"水\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"休日\"\r\n")));
 }
 
 // Every key of the settings file edited by hand into something it cannot
@@ -124,28 +123,27 @@ void TestHostileFiles::handBrokenSettingsFile()
     p.folder = folder.path();
     p.clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
     p.screen = QSize(1280, 1024);
-    AppState state;
-    RecordStore store(state, p);
-    MainWindow window(state, p, store);
-    window.Form_Load();
+    AttendanceBook book(p);
+    MainWindow window(book, p);
+    window.startUp();
     window.show();
 
     QVERIFY(p.boxes.isEmpty());
-    QCOMPARE(state.settings.IniTM, QStringLiteral("9時   "));
-    QCOMPARE(state.settings.Yukyu, QStringLiteral("-x  "));
-    QVERIFY(!state.settings.T6Sw && !state.settings.T4Sw);
-    QCOMPARE(state.settings.Sift, 0);
-    QCOMPARE(state.settings.Ktsw, 0);
+    QCOMPARE(book.settings().usualStart, QStringLiteral("9時   "));
+    QCOMPARE(book.settings().leaveBalance, QStringLiteral("-x  "));
+    QVERIFY(!book.settings().lunchBreak60 && !book.settings().lunchBreak45);
+    QCOMPARE(book.settings().shiftWork, 0);
+    QCOMPARE(book.settings().tenDayTally, 0);
     QVERIFY(window.isVisible());
 
     // A new day: the default note arrives without what the file cannot
     // hold, the user told; paid leave is refused on a balance that is no
     // number.
-    window.lblDay_Click(10);
-    auto *dialog = qobject_cast<DayEntryDialog *>(FormDialog::openDialog());
+    window.openDay(QDate(2026, 12, 9));
+    auto *dialog = Program::openDialog<DayEntryDialog>();
     QVERIFY(dialog);
-    QVERIFY(isStorable(dialog->tmsg()->storedText()));
-    QVERIFY(dialog->tmsg()->storedText().contains(QStringLiteral("ok")));
+    QVERIFY(isStorable(dialog->noteBox()->storedText()));
+    QVERIFY(dialog->noteBox()->storedText().contains(QStringLiteral("ok")));
     QCOMPARE(p.boxes.size(), 1);
     press(dialog, "Command4_0");
     QCOMPARE(p.boxes.last().text, QStringLiteral("有給休暇残は０日です！"));

@@ -52,10 +52,10 @@ void TestSettingsChange::nightShiftSettingsGovernTheNextDaysAndTheReport()
     {
         DayEntryDialog *dialog = program.openDay(21);
         QVERIFY(dialog);
-        typeOver(dialog->tstim(), QStringLiteral("22:00"));
-        typeOver(dialog->tetim(), QStringLiteral("07:00"));
+        typeOver(dialog->startTimeBox(), QStringLiteral("22:00"));
+        typeOver(dialog->endTimeBox(), QStringLiteral("07:00"));
         press(dialog, "Command3");
-        QCOMPARE(dialog->tptim()->text() + u' ' + dialog->tktim()->text(), QStringLiteral("08:45 08.75"));
+        QCOMPARE(dialog->workedTimeBox()->text() + u' ' + dialog->attendanceBox()->text(), QStringLiteral("08:45 08.75"));
         press(dialog, "Command2");
         QVERIFY(program.backAtMainWindow());
     }
@@ -64,14 +64,14 @@ void TestSettingsChange::nightShiftSettingsGovernTheNextDaysAndTheReport()
     {
         SettingsDialog *settings = program.openSettings();
         QVERIFY(settings);
-        QCOMPARE(settings->initim()->text(), QStringLiteral("08:30"));
-        QVERIFY(settings->option1()->isChecked());
-        typeOver(settings->initim(), QStringLiteral("22:00"));
-        QTest::mouseClick(settings->option2(), Qt::LeftButton); // お昼休み ４５分
-        QTest::mouseClick(settings->check1(), Qt::LeftButton);  // シフト勤務
-        QTest::mouseClick(settings->check2(), Qt::LeftButton);  // 勤怠を１０日毎に集計
-        settings->text1()->selectAll();
-        typeText(settings->text1(), QStringLiteral("夜勤ライン"));
+        QCOMPARE(settings->usualStartBox()->text(), QStringLiteral("08:30"));
+        QVERIFY(settings->lunchBreak60Option()->isChecked());
+        typeOver(settings->usualStartBox(), QStringLiteral("22:00"));
+        QTest::mouseClick(settings->lunchBreak45Option(), Qt::LeftButton); // お昼休み ４５分
+        QTest::mouseClick(settings->shiftWorkBox(), Qt::LeftButton);       // シフト勤務
+        QTest::mouseClick(settings->tenDayTallyBox(), Qt::LeftButton);     // 勤怠を１０日毎に集計
+        settings->defaultNoteBox()->selectAll();
+        typeText(settings->defaultNoteBox(), QStringLiteral("夜勤ライン"));
         press(settings, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
@@ -87,11 +87,11 @@ void TestSettingsChange::nightShiftSettingsGovernTheNextDaysAndTheReport()
     {
         DayEntryDialog *dialog = program.openDay(21);
         QVERIFY(dialog);
-        QCOMPARE(dialog->tstim()->text(), QStringLiteral("22:00"));
-        QCOMPARE(dialog->tmsg()->toPlainText(), QStringLiteral("夜勤ライン"));
-        typeOver(dialog->tetim(), QStringLiteral("07:00"));
+        QCOMPARE(dialog->startTimeBox()->text(), QStringLiteral("22:00"));
+        QCOMPARE(dialog->noteBox()->toPlainText(), QStringLiteral("夜勤ライン"));
+        typeOver(dialog->endTimeBox(), QStringLiteral("07:00"));
         press(dialog, "Command3");
-        QCOMPARE(dialog->tptim()->text() + u' ' + dialog->tktim()->text(), QStringLiteral("08:00 08.00"));
+        QCOMPARE(dialog->workedTimeBox()->text() + u' ' + dialog->attendanceBox()->text(), QStringLiteral("08:00 08.00"));
         press(dialog, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
@@ -102,10 +102,10 @@ void TestSettingsChange::nightShiftSettingsGovernTheNextDaysAndTheReport()
     {
         DayEntryDialog *dialog = program.openDay(22);
         QVERIFY(dialog);
-        typeOver(dialog->tstim(), QStringLiteral("09:00"));
-        typeOver(dialog->tetim(), QStringLiteral("18:30"));
+        typeOver(dialog->startTimeBox(), QStringLiteral("09:00"));
+        typeOver(dialog->endTimeBox(), QStringLiteral("18:30"));
         press(dialog, "Command3");
-        QCOMPARE(dialog->tptim()->text() + u' ' + dialog->tktim()->text(), QStringLiteral("08:30 08.50"));
+        QCOMPARE(dialog->workedTimeBox()->text() + u' ' + dialog->attendanceBox()->text(), QStringLiteral("08:30 08.50"));
         press(dialog, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
@@ -113,7 +113,7 @@ void TestSettingsChange::nightShiftSettingsGovernTheNextDaysAndTheReport()
 
     // "出力": hours and overtime run up within each ten days, starting
     // again at the first day from the 11th and from the 21st.
-    QTest::mouseClick(program.window->calendar()->command3(), Qt::LeftButton);
+    QTest::mouseClick(program.window->calendar()->reportButton(), Qt::LeftButton);
     QCOMPARE(readFile(program.path(QStringLiteral("202612.txt"))),
              sjis(QStringLiteral(
                  "\"   日付   \",\"曜\",\" 出社\",\" 退社\",\" 稼動\",\" 勤怠\",\" 集計 \",\"残業\",\" 残計\",\"作業内容\"\r\n"

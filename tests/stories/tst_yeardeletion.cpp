@@ -3,11 +3,9 @@
 #include "program.h"
 
 #include "maintenancedialog.h"
-#include "menucommands.h"
 
 #include <QDir>
 #include <QPushButton>
-#include <QSignalSpy>
 
 using namespace zentak;
 using namespace zentak::story;
@@ -35,12 +33,10 @@ void TestYearDeletion::yearErasedStaysErasedAfterARestart()
     QCOMPARE(program.strip("msum"), QStringLiteral("112.00"));
 
     // The user opens the maintenance dialog, keeps this year, and erases it.
-    QSignalSpy opened(window.menu(), &MenuCommands::dialogOpened);
     QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    QCOMPARE(opened.count(), 1);
-    auto *dialog = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    auto *dialog = Program::openDialog<MaintenanceDialog>();
     QVERIFY(dialog);
-    QCOMPARE(dialog->tmonth(12)->text(), QStringLiteral("112.00"));
+    QCOMPARE(dialog->monthTotalLabel(12)->text(), QStringLiteral("112.00"));
     program.platform.answers.enqueue(MsgAnswer::Yes);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
     QCOMPARE(program.platform.boxes.last().text.section(QLatin1Char('\n'), 0, 0), QStringLiteral("削除完了！"));
@@ -83,14 +79,14 @@ void TestYearDeletion::erasureThatCannotKeepTheFileIsRefused()
     // Where the copy goes stands a folder: the copy cannot be made.
     QVERIFY(QDir(program.dir.path()).mkdir(QStringLiteral("Zentak.txt.bak")));
     MainWindow &window = program.start();
-    QSignalSpy opened(window.menu(), &MenuCommands::dialogOpened);
     QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    auto *dialog = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    auto *dialog = Program::openDialog<MaintenanceDialog>();
+    QVERIFY(dialog);
     program.platform.answers.enqueue(MsgAnswer::Yes);
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
     QCOMPARE(program.platform.boxes.size(), 2);
     QVERIFY(program.platform.boxes.last().text.startsWith(QStringLiteral("削除前の記録ファイルを残せないため、削除しませんでした。")));
-    QCOMPARE(dialog->tmonth(12)->text(), QStringLiteral("8.00"));
+    QCOMPARE(dialog->monthTotalLabel(12)->text(), QStringLiteral("8.00"));
     QCOMPARE(readFile(program.dataPath()), data);
 
     // Once the copy can be made it is as private as the data file.
