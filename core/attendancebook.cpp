@@ -119,11 +119,9 @@ std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind 
 {
     if (const std::optional<QString> refusal = paidLeaveRefusal(settings_.leaveBalance, kind))
         return Refusal{*refusal};
-    static const ChangeKind kinds[] = {ChangeKind::WholeDayPaid, ChangeKind::HalfDayPaid, ChangeKind::Holiday,
-                                       ChangeKind::Compensatory, ChangeKind::Cancelled};
     const QString balance = balanceAfter(settings_.leaveBalance, kind, noteShown);
     const bool balanceMoved = balance != settings_.leaveBalance;
-    const WriteReport written = commit(kinds[int(kind)], {{cellOf(day), markedDay(day, kind)}}, balance);
+    const WriteReport written = commit(changeKindOf(kind), {{cellOf(day), markedDay(day, kind)}}, balance);
     emit dayChanged(day, dayKindOf(kind));
     if (balanceMoved)
         emit settingsChanged();
@@ -156,11 +154,14 @@ ErasureReport AttendanceBook::eraseYear(int year)
             if (table_.inUse(slot, m, d))
                 change.cells.append({{slot, m, d}, table_.record(slot, m, d), DayRecord::blank()});
     zentak::eraseYear(table_, year);
-    const WriteReport written = writeRecords();
-    report.write.written = written.written;
-    report.write.error = written.error;
-    report.write.settingsNotSaved = written.settingsNotSaved;
-    if (!written.written) {
+    const std::optional<OutsideChanges> takenBefore = report.write.outside;
+    const QString copiedBefore = report.write.outsideCopy;
+    report.write = writeRecords();
+    if (!report.write.outside) {
+        report.write.outside = takenBefore;
+        report.write.outsideCopy = copiedBefore;
+    }
+    if (!report.write.written) {
         table_ = before;
         report.refusal = ErasureReport::Refusal::NotWritten;
         return report;

@@ -97,6 +97,18 @@ std::optional<TableCell> cellOfDateText(QStringView text)
 
 } // namespace
 
+ChangeKind changeKindOf(LeaveKind kind)
+{
+    switch (kind) {
+    case LeaveKind::WholeDayPaid: return ChangeKind::WholeDayPaid;
+    case LeaveKind::HalfDayPaid: return ChangeKind::HalfDayPaid;
+    case LeaveKind::Holiday: return ChangeKind::Holiday;
+    case LeaveKind::Compensatory: return ChangeKind::Compensatory;
+    case LeaveKind::Cancelled: break;
+    }
+    return ChangeKind::Cancelled;
+}
+
 Change reversed(const Change &change)
 {
     Change out = change;

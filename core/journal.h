@@ -14,6 +14,7 @@
 // are written \\, \r and \n, so a note with line breaks stays on its line.
 
 #include "attendancetable.h"
+#include "daykind.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -26,6 +27,9 @@ namespace zentak {
 
 enum class ChangeKind { Stored, WholeDayPaid, HalfDayPaid, Holiday, Compensatory, Cancelled, YearErased,
                         TakenBack, DoneAgain };
+
+// The change a leave kind's button makes.
+ChangeKind changeKindOf(LeaveKind kind);
 
 // One day's cell: what it held before the change and after it (full width).
 struct CellChange {
