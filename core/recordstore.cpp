@@ -79,8 +79,9 @@ bool RecordStore::keepOriginal(QString *error)
 
 bool RecordStore::takeOverOutsideChanges(AttendanceTable &table, WriteReport &report)
 {
-    // A file gone since holds nothing that could be lost.
-    if (!QFileInfo::exists(path_))
+    // A file gone since holds nothing that could be lost; one this run
+    // could not read is never replaced, so nothing of it is taken over.
+    if (unreadable_ || !QFileInfo::exists(path_))
         return true;
     QByteArray now;
     if (!readWholeFile(path_, &now, &report.error))
