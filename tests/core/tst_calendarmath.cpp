@@ -1,6 +1,7 @@
 // Month layout, weekdays, day kinds by note and the calendar's navigation.
 
 #include "calendarmath.h"
+#include "daykind.h"
 
 #include <QTest>
 
@@ -11,99 +12,21 @@ Q_DECLARE_METATYPE(DayKind)
 class TestCalendarMath : public QObject {
     Q_OBJECT
 private slots:
-    void leapyear_data();
-    void leapyear();
-    void daysInMonth_data();
-    void daysInMonth();
-    void monthOutOfRange_data();
-    void monthOutOfRange();
-    void calpos_data();
-    void calpos();
-    void weekdayOf_data();
-    void weekdayOf();
+    void monthLayout_data();
+    void monthLayout();
+    void weekdayOfDate_data();
+    void weekdayOfDate();
     void weekdayKanji_data();
     void weekdayKanji();
     void weekdayKanjiOutOfRange_data();
     void weekdayKanjiOutOfRange();
-    void classifyNote_data();
-    void classifyNote();
+    void kindOfNote_data();
+    void kindOfNote();
     void navigation_data();
     void navigation();
 };
 
-void TestCalendarMath::leapyear_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("leap");
-    QTest::newRow("1900 century") << 1900 << false;
-    QTest::newRow("2000 fourth century") << 2000 << true;
-    QTest::newRow("2024 fourth year") << 2024 << true;
-    QTest::newRow("2100 century") << 2100 << false;
-    QTest::newRow("2023 plain") << 2023 << false;
-    QTest::newRow("2026 plain") << 2026 << false;
-    QTest::newRow("1600 fourth century") << 1600 << true;
-    QTest::newRow("year 4") << 4 << true;
-}
-
-void TestCalendarMath::leapyear()
-{
-    QFETCH(int, year);
-    QFETCH(bool, leap);
-    QCOMPARE(zentak::leapyear(year), leap);
-}
-
-void TestCalendarMath::daysInMonth_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("days");
-    QTest::newRow("Feb 1900") << 1900 << 2 << 28;
-    QTest::newRow("Feb 2000") << 2000 << 2 << 29;
-    QTest::newRow("Feb 2024") << 2024 << 2 << 29;
-    QTest::newRow("Feb 2100") << 2100 << 2 << 28;
-    QTest::newRow("Jan") << 2026 << 1 << 31;
-    QTest::newRow("Mar") << 2026 << 3 << 31;
-    QTest::newRow("Apr") << 2026 << 4 << 30;
-    QTest::newRow("May") << 2026 << 5 << 31;
-    QTest::newRow("Jun") << 2026 << 6 << 30;
-    QTest::newRow("Jul") << 2026 << 7 << 31;
-    QTest::newRow("Aug") << 2026 << 8 << 31;
-    QTest::newRow("Sep") << 2026 << 9 << 30;
-    QTest::newRow("Oct") << 2026 << 10 << 31;
-    QTest::newRow("Nov") << 2026 << 11 << 30;
-    QTest::newRow("Dec") << 2026 << 12 << 31;
-}
-
-void TestCalendarMath::daysInMonth()
-{
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, days);
-    QCOMPARE(zentak::daysInMonth(year, month), days);
-}
-
-// A month outside 1..12 is read as the nearest valid one.
-void TestCalendarMath::monthOutOfRange_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<int>("firstWeekday");
-    QTest::newRow("month 0 as January") << 0 << 31 << 4;       // 2026/01/01 Thursday
-    QTest::newRow("month -5 as January") << -5 << 31 << 4;
-    QTest::newRow("month 13 as December") << 13 << 31 << 2;    // 2026/12/01 Tuesday
-    QTest::newRow("month 1000 as December") << 1000 << 31 << 2;
-}
-
-void TestCalendarMath::monthOutOfRange()
-{
-    QFETCH(int, month);
-    QFETCH(int, days);
-    QFETCH(int, firstWeekday);
-    QCOMPARE(zentak::daysInMonth(2026, month), days);
-    QCOMPARE(zentak::firstWeekday(2026, month), firstWeekday);
-}
-
-void TestCalendarMath::calpos_data()
+void TestCalendarMath::monthLayout_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
@@ -118,51 +41,39 @@ void TestCalendarMath::calpos_data()
     QTest::newRow("Sep 1752 proleptic") << 1752 << 9 << 30 << 5 << 34;
 }
 
-void TestCalendarMath::calpos()
+void TestCalendarMath::monthLayout()
 {
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(int, days);
     QFETCH(int, firstCell);
     QFETCH(int, lastCell);
-    const MonthLayout layout = zentak::calpos(year, month);
+    const MonthLayout layout = zentak::monthLayout(year, month);
     QCOMPARE(layout.daysInMonth, days);
     QCOMPARE(layout.firstCell, firstCell);
     QCOMPARE(layout.lastCell, lastCell);
 }
 
-void TestCalendarMath::weekdayOf_data()
+// The weekday of a date: each of the seven, Sunday first as the calendar's columns.
+void TestCalendarMath::weekdayOfDate_data()
 {
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<int>("weekday");
+    QTest::addColumn<QDate>("day");
     QTest::addColumn<QString>("kanji");
-    QTest::newRow("2007/03/05 Monday") << 2007 << 3 << 5 << 1 << "月";
-    QTest::newRow("2024/01/15 Monday") << 2024 << 1 << 15 << 1 << "月";
-    QTest::newRow("2024/02/29 Thursday") << 2024 << 2 << 29 << 4 << "木";
-    QTest::newRow("2024/03/01 Friday") << 2024 << 3 << 1 << 5 << "金";
-    QTest::newRow("2000/01/01 Saturday") << 2000 << 1 << 1 << 6 << "土";
-    QTest::newRow("1990/01/01 Monday") << 1990 << 1 << 1 << 1 << "月";
-    QTest::newRow("2100/12/31 Friday") << 2100 << 12 << 31 << 5 << "金";
-    QTest::newRow("2026/08/02 Sunday") << 2026 << 8 << 2 << 0 << "日";
-    QTest::newRow("1970/01/01 Thursday") << 1970 << 1 << 1 << 4 << "木";
-    QTest::newRow("0001/01/01 Monday") << 1 << 1 << 1 << 1 << "月";
-    QTest::newRow("9999/12/31 Friday") << 9999 << 12 << 31 << 5 << "金";
-    QTest::newRow("1900/03/01 Thursday") << 1900 << 3 << 1 << 4 << "木";
-    QTest::newRow("2026/06/09 Tuesday") << 2026 << 6 << 9 << 2 << "火";
-    QTest::newRow("2026/06/10 Wednesday") << 2026 << 6 << 10 << 3 << "水";
+    QTest::newRow("2007/03/05 Monday") << QDate(2007, 3, 5) << "月";
+    QTest::newRow("2024/02/29 Thursday") << QDate(2024, 2, 29) << "木";
+    QTest::newRow("2024/03/01 Friday") << QDate(2024, 3, 1) << "金";
+    QTest::newRow("2000/01/01 Saturday") << QDate(2000, 1, 1) << "土";
+    QTest::newRow("2026/08/02 Sunday") << QDate(2026, 8, 2) << "日";
+    QTest::newRow("2026/06/09 Tuesday") << QDate(2026, 6, 9) << "火";
+    QTest::newRow("2026/06/10 Wednesday") << QDate(2026, 6, 10) << "水";
+    QTest::newRow("no date") << QDate() << "";
 }
 
-void TestCalendarMath::weekdayOf()
+void TestCalendarMath::weekdayOfDate()
 {
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, day);
-    QFETCH(int, weekday);
+    QFETCH(QDate, day);
     QFETCH(QString, kanji);
-    QCOMPARE(zentak::weekdayOf(year, month, day), weekday);
-    QCOMPARE(zentak::weekdayKanji(zentak::weekdayOf(year, month, day)), kanji);
+    QCOMPARE(zentak::weekdayKanji(day), kanji);
 }
 
 void TestCalendarMath::weekdayKanji_data()
@@ -199,7 +110,7 @@ void TestCalendarMath::weekdayKanjiOutOfRange()
     QVERIFY(zentak::weekdayKanji(weekday).isEmpty());
 }
 
-void TestCalendarMath::classifyNote_data()
+void TestCalendarMath::kindOfNote_data()
 {
     QTest::addColumn<QString>("note");
     QTest::addColumn<DayKind>("kind");
@@ -224,11 +135,11 @@ void TestCalendarMath::classifyNote_data()
     QTest::newRow("full-width blank not trimmed") << QString::fromUtf8("\u3000休日") << DayKind::Worked;
 }
 
-void TestCalendarMath::classifyNote()
+void TestCalendarMath::kindOfNote()
 {
     QFETCH(QString, note);
     QFETCH(DayKind, kind);
-    QCOMPARE(zentak::classifyNote(note), kind);
+    QCOMPARE(zentak::kindOfNote(note), kind);
 }
 
 void TestCalendarMath::navigation_data()
@@ -264,11 +175,11 @@ void TestCalendarMath::navigation()
     const YearMonth from{year, month};
     YearMonth to;
     if (button == u"<<")
-        to = prevYear(from);
+        to = previousYear(from);
     else if (button == u">>")
         to = nextYear(from);
     else if (button == u"<")
-        to = prevMonth(from);
+        to = previousMonth(from);
     else if (button == u">")
         to = nextMonth(from);
     else

@@ -2,9 +2,7 @@
 // once and again at exit, a run without changes writes nothing, and a file
 // with unreadable records is kept aside before it is replaced.
 
-#include "appstate.h"
-#include "datafile.h"
-#include "recordstore.h"
+#include "attendancebook.h"
 #include "scriptedplatform.h"
 
 #include <QDir>
@@ -32,10 +30,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
 const QByteArray kRecord = "\"2007/03/05\",\"\x8c\x8e\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"work\"\r\n";
 const QByteArray kBadRecord = "\"2007/13/05\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"bad\"\r\n";
 
-void changeDay(AppState &s)
+WriteReport changeDay(AttendanceBook &book)
 {
-    s.table.setField(1, 3, 6, Field::Date, QStringLiteral("2007/03/06"));
-    s.table.setField(1, 3, 6, Field::Note, QStringLiteral("new"));
+    return book.storeDay(QDate(2007, 3, 6), DayBoxes{{}, {}, {}, {}, QStringLiteral("new")});
 }
 
 } // namespace
@@ -68,23 +65,21 @@ void TestRecordStore::init()
 
 void TestRecordStore::noFileAndNoChangeWritesNothing()
 {
-    AppState s;
-    RecordStore store(s, *p_);
-    store.load();
-    QVERIFY(store.saveAtExit());
+    AttendanceBook book(*p_);
+    QCOMPARE(book.load().records.status, LoadReport::Status::Missing);
+    const WriteReport exit = book.saveAtExit();
+    QVERIFY(exit.written && !exit.failureToTell);
     QVERIFY(!QFile::exists(path()));
     QVERIFY(p_->writes.isEmpty());
-    QVERIFY(p_->boxes.isEmpty());
 }
 
 void TestRecordStore::unchangedRunLeavesFileAlone()
 {
     writeFile(path(), kRecord + "\r\n");
-    AppState s;
-    RecordStore store(s, *p_);
-    store.load();
-    QVERIFY(s.table.inUse(1, 3, 5));
-    QVERIFY(store.saveAtExit());
+    AttendanceBook book(*p_);
+    book.load();
+    QVERIFY(book.kindOf(QDate(2007, 3, 5)));
+    QVERIFY(book.saveAtExit().written);
     QCOMPARE(readFile(path()), kRecord + "\r\n");
     QVERIFY(p_->writes.isEmpty());
 }
@@ -92,35 +87,30 @@ void TestRecordStore::unchangedRunLeavesFileAlone()
 void TestRecordStore::changeIsWrittenAtOnce()
 {
     writeFile(path(), kRecord);
-    AppState s;
-    s.settings.Yukyu = QStringLiteral("09.5");
-    RecordStore store(s, *p_);
-    store.load();
-    changeDay(s);
-    store.tableChanged();
-    QVERIFY(s.dataChanged);
-    QVERIFY(s.summaryStale);
-    QCOMPARE(readFile(path()), kRecord + "\"2007/03/06\",\" \",\"     \",\"     \",\"     \",\"     \",\"new\"\r\n");
-    QCOMPARE(p_->store.value(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu"))),
-             QStringLiteral("09.5"));
-    QVERIFY(p_->boxes.isEmpty());
+    const QString balanceKey = ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu"));
+    p_->store.insert(balanceKey, QStringLiteral("09.5"));
+    AttendanceBook book(*p_);
+    book.load();
+    const WriteReport written = changeDay(book);
+    QVERIFY(written.written && !written.failureToTell && !book.hasUnwrittenChanges());
+    QCOMPARE(readFile(path()), kRecord + "\"2007/03/06\",\"\x89\xce\",\"     \",\"     \",\"     \",\"     \",\"new\"\r\n");
+    QCOMPARE(p_->writes, QStringList{balanceKey});
+    QCOMPARE(p_->store.value(balanceKey), QStringLiteral("09.5"));
 }
 
 void TestRecordStore::failedWriteIsToldOnceAndAtExit()
 {
     p_->folder = dir_->filePath(QStringLiteral("gone"));
-    AppState s;
-    RecordStore store(s, *p_);
-    store.load();
-    changeDay(s);
-    store.tableChanged();
-    store.tableChanged();
-    QCOMPARE(p_->boxes.size(), 1);
-    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("記録を書き込めませんでした")));
-    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("gone")));
-    QCOMPARE(p_->boxes[0].title, s.messageTitle);
-    QVERIFY(!store.saveAtExit());
-    QCOMPARE(p_->boxes.size(), 2);
+    AttendanceBook book(*p_);
+    book.load();
+    const WriteReport first = changeDay(book);
+    QVERIFY(!first.written && first.failureToTell);
+    QVERIFY(first.path.contains(QStringLiteral("gone")));
+    const WriteReport second = changeDay(book);
+    QVERIFY(!second.written && !second.failureToTell);
+    QVERIFY(book.hasUnwrittenChanges());
+    const WriteReport exit = book.saveAtExit();
+    QVERIFY(!exit.written && exit.failureToTell);
 }
 
 void TestRecordStore::unreadableRecordsKeepOriginalAside_data()
@@ -139,20 +129,15 @@ void TestRecordStore::unreadableRecordsKeepOriginalAside()
     QFETCH(QByteArray, bad);
     const QByteArray original = bad + kRecord;
     writeFile(path(), original);
-    AppState s;
-    RecordStore store(s, *p_);
-    store.load();
-    QCOMPARE(p_->boxes.size(), 1);
-    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("1 件")));
+    AttendanceBook book(*p_);
+    const LoadReport loaded = book.load().records;
+    QCOMPARE(loaded.unreadable, 1);
     const QString kept = path() + QStringLiteral(".orig");
-    QCOMPARE(store.keptOriginalPath(), kept);
-    QVERIFY(p_->boxes[0].text.contains(QDir::toNativeSeparators(kept)));
+    QCOMPARE(loaded.keptOriginal, kept);
     QCOMPARE(readFile(kept), original);
 
-    changeDay(s);
-    store.tableChanged();
-    QVERIFY(!store.lastWriteFailed());
-    QCOMPARE(p_->boxes.size(), 1);
+    const WriteReport written = changeDay(book);
+    QVERIFY(written.written && !written.failureToTell && !book.hasUnwrittenChanges());
     QVERIFY(readFile(path()).contains("\"new\""));
     QVERIFY(!readFile(path()).contains(bad.left(12)));
     QCOMPARE(readFile(kept), original);
@@ -163,17 +148,9 @@ void TestRecordStore::keptCopyIsReusedOrNumbered()
     const QByteArray original = kBadRecord + kRecord;
     writeFile(path(), original);
     writeFile(path() + QStringLiteral(".orig"), original);
-    {
-        AppState s;
-        RecordStore store(s, *p_);
-        store.load();
-        QCOMPARE(store.keptOriginalPath(), path() + QStringLiteral(".orig"));
-    }
+    QCOMPARE(AttendanceBook(*p_).load().records.keptOriginal, path() + QStringLiteral(".orig"));
     writeFile(path(), kBadRecord);
-    AppState s;
-    RecordStore store(s, *p_);
-    store.load();
-    QCOMPARE(store.keptOriginalPath(), path() + QStringLiteral(".orig.2"));
+    QCOMPARE(AttendanceBook(*p_).load().records.keptOriginal, path() + QStringLiteral(".orig.2"));
     QCOMPARE(readFile(path() + QStringLiteral(".orig")), original);
 }
 
@@ -181,13 +158,10 @@ void TestRecordStore::unopenableFileIsNeverReplaced()
 {
     // A folder in the place of the file cannot be read as one.
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("Zentak.txt")));
-    AppState s;
-    RecordStore store(s, *p_);
-    store.load();
-    QCOMPARE(p_->boxes.size(), 1);
-    changeDay(s);
-    store.tableChanged();
-    QCOMPARE(p_->boxes.size(), 2);
+    AttendanceBook book(*p_);
+    QCOMPARE(book.load().records.status, LoadReport::Status::Unreadable);
+    const WriteReport written = changeDay(book);
+    QVERIFY(!written.written && written.failureToTell);
     QVERIFY(QFileInfo(path()).isDir());
 }
 

@@ -26,22 +26,22 @@ private slots:
     void booleans();
     void integers_data();
     void integers();
-    void saveWritesAllEightKeysInOrder();
+    void saveWritesAllEightKeys();
     void savedValuesLoadBack();
 };
 
 void TestSettings::firstStartGivesDefaults()
 {
     ScriptedPlatform p;
-    const Settings s = iniload(p);
-    QCOMPARE(s.IniTM, QStringLiteral("09:00"));
-    QCOMPARE(s.DayTM, QStringLiteral("08:00"));
-    QCOMPARE(s.Yukyu, QStringLiteral("00.0"));
-    QCOMPARE(s.T6Sw, false);
-    QCOMPARE(s.T4Sw, false);
-    QCOMPARE(s.Sagyo, QStringLiteral("○○○作業"));
-    QCOMPARE(s.Sift, 0);
-    QCOMPARE(s.Ktsw, 0);
+    const Settings s = loadSettings(p);
+    QCOMPARE(s.usualStart, QStringLiteral("09:00"));
+    QCOMPARE(s.regularHours, QStringLiteral("08:00"));
+    QCOMPARE(s.leaveBalance, QStringLiteral("00.0"));
+    QCOMPARE(s.lunchBreak60, false);
+    QCOMPARE(s.lunchBreak45, false);
+    QCOMPARE(s.defaultNote, QStringLiteral("○○○作業"));
+    QCOMPARE(s.shiftWork, 0);
+    QCOMPARE(s.tenDayTally, 0);
     QVERIFY(p.writes.isEmpty());
 }
 
@@ -64,12 +64,12 @@ void TestSettings::fixedWidthFields()
     QFETCH(QString, loaded);
     ScriptedPlatform p;
     p.store.insert(key(name.toLatin1().constData()), stored);
-    const Settings s = iniload(p);
-    const QString got = name == QLatin1String("IniTM") ? s.IniTM
-                        : name == QLatin1String("DayTM") ? s.DayTM
-                                                         : s.Yukyu;
+    const Settings s = loadSettings(p);
+    const QString got = name == QLatin1String("IniTM") ? s.usualStart
+                        : name == QLatin1String("DayTM") ? s.regularHours
+                                                         : s.leaveBalance;
     QCOMPARE(got, loaded);
-    rinisave(p, s);
+    saveSettings(p, s);
     QCOMPARE(p.store.value(key(name.toLatin1().constData())), loaded);
 }
 
@@ -77,9 +77,9 @@ void TestSettings::emptySagyoGivesDefault()
 {
     ScriptedPlatform p;
     p.store.insert(key("Sagyo"), QString());
-    QCOMPARE(iniload(p).Sagyo, QStringLiteral("○○○作業"));
+    QCOMPARE(loadSettings(p).defaultNote, QStringLiteral("○○○作業"));
     p.store.insert(key("Sagyo"), QStringLiteral("  会議, 資料  "));
-    QCOMPARE(iniload(p).Sagyo, QStringLiteral("  会議, 資料  "));
+    QCOMPARE(loadSettings(p).defaultNote, QStringLiteral("  会議, 資料  "));
 }
 
 void TestSettings::booleans_data()
@@ -102,9 +102,9 @@ void TestSettings::booleans()
     ScriptedPlatform p;
     p.store.insert(key("T6Sw"), stored);
     p.store.insert(key("T4Sw"), stored);
-    const Settings s = iniload(p);
-    QCOMPARE(s.T6Sw, value);
-    QCOMPARE(s.T4Sw, value);
+    const Settings s = loadSettings(p);
+    QCOMPARE(s.lunchBreak60, value);
+    QCOMPARE(s.lunchBreak45, value);
 }
 
 void TestSettings::integers_data()
@@ -126,48 +126,44 @@ void TestSettings::integers()
     ScriptedPlatform p;
     p.store.insert(key("Sift"), stored);
     p.store.insert(key("Ktsw"), stored);
-    const Settings s = iniload(p);
-    QCOMPARE(s.Sift, value);
-    QCOMPARE(s.Ktsw, value);
+    const Settings s = loadSettings(p);
+    QCOMPARE(s.shiftWork, value);
+    QCOMPARE(s.tenDayTally, value);
 }
 
-void TestSettings::saveWritesAllEightKeysInOrder()
+void TestSettings::saveWritesAllEightKeys()
 {
     ScriptedPlatform p;
     Settings s;
-    s.T6Sw = false;
-    s.T4Sw = true;
-    s.Sift = 1;
-    rinisave(p, s);
-    QStringList expected;
-    for (const char *k : {"IniTM", "DayTM", "Yukyu", "T6Sw", "T4Sw", "Sagyo", "Sift", "Ktsw"})
-        expected << key(k);
-    QCOMPARE(p.writes, expected);
-    QCOMPARE(p.store.value(key("T6Sw")), QStringLiteral("False"));
-    QCOMPARE(p.store.value(key("T4Sw")), QStringLiteral("True"));
-    QCOMPARE(p.store.value(key("Sift")), QStringLiteral("1"));
-    QCOMPARE(p.store.value(key("Ktsw")), QStringLiteral("0"));
+    s.lunchBreak45 = true;
+    s.shiftWork = 1;
+    QVERIFY(saveSettings(p, s));
+    QStringList stored;
+    for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
+        stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
+    QCOMPARE(stored, QStringList({"DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Sagyo=○○○作業", "Sift=1",
+                                  "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
 }
 
 void TestSettings::savedValuesLoadBack()
 {
     ScriptedPlatform p;
     Settings s;
-    s.IniTM = QStringLiteral("08:30");
-    s.DayTM = QStringLiteral("07:45");
-    s.Yukyu = QStringLiteral("12.5");
-    s.T6Sw = true;
-    s.Sagyo = QStringLiteral(" 開発、試験 ");
-    s.Ktsw = 1;
-    rinisave(p, s);
-    const Settings back = iniload(p);
-    QCOMPARE(back.IniTM, s.IniTM);
-    QCOMPARE(back.DayTM, s.DayTM);
-    QCOMPARE(back.Yukyu, s.Yukyu);
-    QCOMPARE(back.T6Sw, true);
-    QCOMPARE(back.T4Sw, false);
-    QCOMPARE(back.Sagyo, s.Sagyo);
-    QCOMPARE(back.Ktsw, 1);
+    s.usualStart = QStringLiteral("08:30");
+    s.regularHours = QStringLiteral("07:45");
+    s.leaveBalance = QStringLiteral("12.5");
+    s.lunchBreak60 = true;
+    s.defaultNote = QStringLiteral(" 開発、試験 ");
+    s.tenDayTally = 1;
+    saveSettings(p, s);
+    const Settings back = loadSettings(p);
+    QCOMPARE(back.usualStart, s.usualStart);
+    QCOMPARE(back.regularHours, s.regularHours);
+    QCOMPARE(back.leaveBalance, s.leaveBalance);
+    QCOMPARE(back.lunchBreak60, true);
+    QCOMPARE(back.lunchBreak45, false);
+    QCOMPARE(back.defaultNote, s.defaultNote);
+    QCOMPARE(back.tenDayTally, 1);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -17,12 +17,8 @@ private slots:
     void decimalTextAccepted();
     void decimalTextRejected_data();
     void decimalTextRejected();
-    void numericCheckAccepts_data();
-    void numericCheckAccepts();
-    void numericCheckRejects_data();
-    void numericCheckRejects();
-    void qtrhour_data();
-    void qtrhour();
+    void quarterHours_data();
+    void quarterHours();
 };
 
 void TestTimeRules::timeTextAccepted_data()
@@ -44,7 +40,7 @@ void TestTimeRules::timeTextAccepted_data()
 void TestTimeRules::timeTextAccepted()
 {
     QFETCH(QString, text);
-    QVERIFY(timechk(text, u"0"));
+    QVERIFY(isTimeText(text));
 }
 
 void TestTimeRules::timeTextRejected_data()
@@ -76,7 +72,7 @@ void TestTimeRules::timeTextRejected_data()
 void TestTimeRules::timeTextRejected()
 {
     QFETCH(QString, text);
-    QVERIFY(!timechk(text, u"0"));
+    QVERIFY(!isTimeText(text));
 }
 
 void TestTimeRules::decimalTextAccepted_data()
@@ -95,7 +91,7 @@ void TestTimeRules::decimalTextAccepted_data()
 void TestTimeRules::decimalTextAccepted()
 {
     QFETCH(QString, text);
-    QVERIFY(timechk(text, u"1"));
+    QVERIFY(isDecimalHoursText(text));
 }
 
 void TestTimeRules::decimalTextRejected_data()
@@ -112,64 +108,10 @@ void TestTimeRules::decimalTextRejected_data()
 void TestTimeRules::decimalTextRejected()
 {
     QFETCH(QString, text);
-    QVERIFY(!timechk(text, u"1"));
+    QVERIFY(!isDecimalHoursText(text));
 }
 
-// Any mode other than "0" and "1" runs only the numeric checks of the first
-// and last two characters, which isolates the pair rule.
-void TestTimeRules::numericCheckAccepts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("two digits") << "12" << "2";
-    QTest::newRow("digit then blank") << "5 " << "2";
-    QTest::newRow("blank then digit") << " 5" << "2";
-    QTest::newRow("plus then digit") << "+5" << "2";
-    QTest::newRow("digit then plus") << "5+" << "2";
-    QTest::newRow("minus then digit") << "-5" << "2";
-    QTest::newRow("digit then minus") << "5-" << "2";
-    QTest::newRow("point then digit") << ".5" << "2";
-    QTest::newRow("digit then point") << "5." << "2";
-    QTest::newRow("lone digit") << "5" << "2";
-    QTest::newRow("range not checked") << "99:99" << "2";
-    QTest::newRow("no colon needed") << "1234" << "2";
-    QTest::newRow("empty mode") << "24x60" << "";
-    QTest::newRow("mode 00 is not mode 0") << "9930" << "00";
-}
-
-void TestTimeRules::numericCheckAccepts()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, mode);
-    QVERIFY(timechk(text, mode));
-}
-
-void TestTimeRules::numericCheckRejects_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("two blanks") << "  " << "2";
-    QTest::newRow("two points") << ".." << "2";
-    QTest::newRow("sign and point") << "+." << "2";
-    QTest::newRow("two letters") << "ab" << "2";
-    QTest::newRow("digit then letter") << "1a" << "2";
-    QTest::newRow("letter then digit") << "a1" << "2";
-    QTest::newRow("digit then colon") << "1:" << "2";
-    QTest::newRow("lone blank") << " " << "2";
-    QTest::newRow("empty text") << "" << "2";
-    QTest::newRow("last pair bad") << "12ab" << "2";
-    QTest::newRow("first pair bad") << "ab12" << "2";
-    QTest::newRow("full-width digits") << QString::fromUtf8("１２") << "2";
-}
-
-void TestTimeRules::numericCheckRejects()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, mode);
-    QVERIFY(!timechk(text, mode));
-}
-
-void TestTimeRules::qtrhour_data()
+void TestTimeRules::quarterHours_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -192,11 +134,11 @@ void TestTimeRules::qtrhour_data()
     QTest::newRow("blank-led minutes below 00") << "07: 5" << "07";
 }
 
-void TestTimeRules::qtrhour()
+void TestTimeRules::quarterHours()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(zentak::qtrhour(text), expected);
+    QCOMPARE(zentak::quarterHours(text), expected);
 }
 
 QTEST_APPLESS_MAIN(TestTimeRules)

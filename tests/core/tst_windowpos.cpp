@@ -1,6 +1,7 @@
 // The saved window position: the token reader, reading "ppos" back and
 // building it at exit.
 
+#include "numbers.h"
 #include "windowpos.h"
 
 #include <QTest>
@@ -10,15 +11,15 @@ using namespace zentak;
 class TestWindowPos : public QObject {
     Q_OBJECT
 private slots:
-    void gettoken_data();
-    void gettoken();
+    void tokenAt_data();
+    void tokenAt();
     void parsePos_data();
     void parsePos();
     void formatPos_data();
     void formatPos();
 };
 
-void TestWindowPos::gettoken_data()
+void TestWindowPos::tokenAt_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("pos");
@@ -35,14 +36,14 @@ void TestWindowPos::gettoken_data()
     QTest::newRow("no delimiter: rest of the text") << "abc" << 2 << "," << "bc" << 2;
 }
 
-void TestWindowPos::gettoken()
+void TestWindowPos::tokenAt()
 {
     QFETCH(QString, text);
     QFETCH(int, pos);
     QFETCH(QString, delimiter);
     QFETCH(QString, token);
     QFETCH(int, posAfter);
-    QCOMPARE(zentak::gettoken(text, pos, delimiter), token);
+    QCOMPARE(zentak::tokenAt(text, pos, delimiter), token);
     QCOMPARE(pos, posAfter);
 }
 

@@ -13,12 +13,7 @@ namespace {
 
 BreakRules rulesOf(bool t6, bool t4, int sift, const QString &dayTM)
 {
-    BreakRules r;
-    r.t6Sw = t6;
-    r.t4Sw = t4;
-    r.sift = sift;
-    r.dayTM = dayTM;
-    return r;
+    return BreakRules{t6, t4, sift, dayTM};
 }
 
 // Rules that deduct nothing, so the worked time is the raw difference.
@@ -48,7 +43,7 @@ void TestWorkedTime::computes_data()
     QTest::addColumn<QString>("dayTM");
     QTest::addColumn<QString>("raw");    // D before any deduction, as hh:mm
     QTest::addColumn<QString>("worked");
-    QTest::addColumn<QString>("kintai");
+    QTest::addColumn<QString>("attendance");
 
     const QString eight = QStringLiteral("08:00");
     // The worked examples: 60-minute break, no shift, regular hours 08:00.
@@ -109,7 +104,7 @@ void TestWorkedTime::computes()
     QFETCH(QString, dayTM);
     QFETCH(QString, raw);
     QFETCH(QString, worked);
-    QFETCH(QString, kintai);
+    QFETCH(QString, attendance);
 
     const WorkedTime plain = computeWorkedTime(start, end, noDeductions());
     QCOMPARE(plain.failure, WorkedTime::Failure::None);
@@ -118,7 +113,7 @@ void TestWorkedTime::computes()
     const WorkedTime got = computeWorkedTime(start, end, rulesOf(t6, t4, sift, dayTM));
     QCOMPARE(got.failure, WorkedTime::Failure::None);
     QCOMPARE(got.worked, worked);
-    QCOMPARE(got.kintai, kintai);
+    QCOMPARE(got.attendance, attendance);
 }
 
 void TestWorkedTime::failures_data()
@@ -148,7 +143,7 @@ void TestWorkedTime::failures()
     const WorkedTime got = computeWorkedTime(start, end, rulesOf(true, true, 1, QStringLiteral("08:00")));
     QCOMPARE(got.failure, failure);
     QVERIFY(got.worked.isEmpty());
-    QVERIFY(got.kintai.isEmpty());
+    QVERIFY(got.attendance.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestWorkedTime)
