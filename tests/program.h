@@ -9,6 +9,7 @@
 #include "daylabel.h"
 #include "mainwindow.h"
 #include "menucommands.h"
+#include "noteedit.h"
 #include "scriptedplatform.h"
 #include "windows.h"
 #include "settingsdialog.h"
@@ -43,6 +44,12 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A line of the data file: the seven fields quoted, CR LF at the end.
+inline QString recordLine(const QStringList &fields)
+{
+    return QLatin1Char('"') + fields.join(QStringLiteral("\",\"")) + QStringLiteral("\"\r\n");
 }
 
 // What the user does in a dialog: presses a button by its name, types over
@@ -80,6 +87,35 @@ inline QStringList storeSection(const ScriptedPlatform &platform, const QString 
             out << it.key().mid(prefix.size()) + QLatin1Char('=') + it.value();
     return out;
 }
+
+// Who held the keyboard focus as each message box came up (its object
+// name): every change of the focus is noted with the number of boxes shown
+// before it.
+class FocusAtBoxes : public QObject {
+public:
+    explicit FocusAtBoxes(const ScriptedPlatform &platform)
+        : platform_(platform), changes_{{0, name(QApplication::focusWidget())}}
+    {
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget *, QWidget *now) { changes_.append({platform_.boxes.size(), name(now)}); });
+    }
+    QStringList names() const
+    {
+        QStringList out;
+        for (qsizetype box = 0; box < platform_.boxes.size(); ++box) {
+            QString at;
+            for (const auto &[shownBefore, who] : changes_)
+                at = shownBefore <= box ? who : at;
+            out << at;
+        }
+        return out;
+    }
+
+private:
+    static QString name(QWidget *w) { return w ? w->objectName() : QStringLiteral("<none>"); }
+    const ScriptedPlatform &platform_;
+    QList<std::pair<qsizetype, QString>> changes_;
+};
 
 class Program {
 public:
@@ -180,6 +216,15 @@ public:
         return openDialog<Dialog>();
     }
     SettingsDialog *openSettings() { return choose<SettingsDialog>("MNUFILESET"); }
+    // The dialog made the active window, as the user's click makes it; null
+    // when it did not become active.
+    template <typename Dialog>
+    static Dialog *activated(Dialog *dialog)
+    {
+        if (dialog)
+            QApplication::setActiveWindow(dialog);
+        return dialog && QTest::qWaitForWindowActive(dialog) ? dialog : nullptr;
+    }
     // The dialog has closed and the main window is back in front.
     bool backAtMainWindow() const
     {

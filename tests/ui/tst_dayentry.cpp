@@ -3,28 +3,17 @@
 // clock-out proposal, the leave-kind buttons with the paid-leave balance,
 // and the guarded note box.
 
-#include "appstate.h"
-#include "cellpainter.h"
-#include "dayentrydialog.h"
 #include "fixedtext.h"
-#include "noteedit.h"
-#include "recordstore.h"
-#include "scriptedplatform.h"
+#include "messages.h"
+#include "program.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QStringDecoder>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace zentak;
+using namespace zentak::story;
 
 namespace {
 
@@ -35,38 +24,8 @@ const QString kHalfLeft = QStringLiteral("有給休暇残は０．５日です�
 const QString kAskCancel = QStringLiteral("作業内容を取消しますか？");
 const QString kWhole = QStringLiteral("有給休暇（１日）");
 const QString kHalf = QStringLiteral("有給休暇（半日）");
-
-// Notes which widget held the focus at the moment each message box came up.
-class FocusPlatform : public ScriptedPlatform {
-public:
-    QStringList focusAtBox;
-    MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
-                         MsgIcon icon) override
-    {
-        QWidget *f = QApplication::focusWidget();
-        focusAtBox << (f ? f->objectName() : QStringLiteral("<none>"));
-        return ScriptedPlatform::messageBox(text, title, buttons, icon);
-    }
-};
-
-using PaintCall = QPair<int, CellFill>;
-
-class RecordingPainter : public CellPainter {
-public:
-    QList<PaintCall> calls;
-    void paintCell(int index, CellFill fill) override { calls.append({index, fill}); }
-};
-
-// Key presses carrying the text, one character (code point) at a time;
-// QTest::keyClicks only knows Latin-1.
-void typeText(QWidget *w, const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype len = text[i].isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text.mid(i, len), Qt::NoModifier);
-        i += len - 1;
-    }
-}
+const QColor kCyan(0x00, 0xFF, 0xFF);
+const QColor kMagenta(0xFF, 0x00, 0xFF);
 
 // The i-th message box shown, compared whole: text, title, buttons, icon.
 QString boxAt(const ScriptedPlatform &p, int i)
@@ -78,88 +37,74 @@ QString boxAt(const ScriptedPlatform &p, int i)
 }
 QString expectedBox(const QString &text, MsgButtons buttons, MsgIcon icon)
 {
-    return QStringLiteral("%1|%2|%3|%4").arg(text, AppState().messageTitle).arg(int(buttons)).arg(int(icon));
+    return QStringLiteral("%1|%2|%3|%4").arg(text, kMessageTitle).arg(int(buttons)).arg(int(icon));
 }
 
 QString joined(const DayRecord &r)
 {
-    return QStringList{r.date, r.week, r.start, r.end, r.worked, r.kintai, r.note}.join(u'|');
+    return QStringList{r.date, r.week, r.start, r.end, r.worked, r.attendance, r.note}.join(u'|');
 }
 
-// One day of January 2024 in an empty table, a main window to hide and show
-// again, and the dialog on top of it.
-struct Rig {
-    QTemporaryDir dir;
-    FocusPlatform platform;
-    AppState state;
-    RecordStore store{state, platform};
-    RecordingPainter painter;
-    QWidget mainWindow;
-    QPointer<DayEntryDialog> dlg;
+// One day of January 2024, today, with the usual 60-minute lunch break: its
+// record in the data file, the program started, and the dialog opened from
+// the day's cell (or by "退社").
+struct Rig : Program {
+    explicit Rig(QDate day = QDate(2024, 1, 15)) : day(day)
+    {
+        platform.clock = QDateTime(day, QTime(9, 0));
+        setting("T6Sw", QStringLiteral("True"));
+    }
 
-    explicit Rig(const QString &date = QStringLiteral("2024/01/15"),
-                 const QString &week = QStringLiteral("月"))
+    void setting(const char *key, const QString &value)
     {
-        platform.folder = dir.path();
-        state.editDay = {date, week};
-        state.cursor = {yearSlot(date.left(4).toInt()), date.mid(5, 2).toInt(), date.mid(8, 2).toInt()};
-        state.editLabelIndex = 17;
-        state.settings.T6Sw = true; // the usual 60-minute lunch break
-        mainWindow.show();
+        platform.store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QLatin1String(key)), value);
     }
-    ~Rig() { delete dlg.data(); }
-
-    void setRecord(const QStringList &fields) // date, week, start, end, worked, kintai, note
+    void setRecord(const QStringList &fields) // date, week, start, end, worked, attendance, note
     {
-        for (int f = 0; f < kFieldCount; ++f)
-            state.table.setField(state.cursor, static_cast<Field>(f), fields.value(f));
+        prepared = sjis(recordLine(fields));
+        QVERIFY(writeFile(dataPath(), prepared));
     }
-    DayRecord record() const
+    DayRecord record() const { return book->record(day); }
+    // Started, with the day's record as loaded kept to compare with.
+    void begin()
     {
-        return state.table.record(state.cursor.slot, state.cursor.month, state.cursor.day);
+        start();
+        before = joined(record());
     }
-    [[nodiscard]] bool open()
+    [[nodiscard]] bool open(bool clockOut = false)
     {
-        dlg = new DayEntryDialog(state, platform, store, painter, &mainWindow);
-        dlg->formLoad();
-        if (mainWindow.isVisible())
-            return false; // the load step hides the main window
-        dlg->show();
-        QApplication::setActiveWindow(dlg);
-        return QTest::qWaitForWindowActive(dlg);
+        if (!window)
+            begin();
+        if (clockOut)
+            QTest::mouseClick(window->clockOutButton(), Qt::LeftButton);
+        dlg = activated(clockOut ? openDialog<DayEntryDialog>() : openDay(day.day()));
+        return dlg && !window->isVisible(); // the load step hides the main window
     }
     // True once the dialog has gone and the main window is back.
-    [[nodiscard]] bool closed()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return dlg.isNull() && mainWindow.isVisible();
-    }
-    bool stillOpen() const { return dlg && dlg->isVisible() && !mainWindow.isVisible(); }
+    [[nodiscard]] bool closed() { return backAtMainWindow() && dlg.isNull(); }
+    bool stillOpen() const { return dlg && dlg->isVisible() && !window->isVisible(); }
     void type(QLineEdit *box, const QString &text)
     {
         box->clear();
         QTest::keyClicks(box, text);
     }
-    void click(const QString &name)
-    {
-        auto *b = dlg->findChild<QPushButton *>(name);
-        QVERIFY2(b, qPrintable(name));
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    QColor fill() const { return window->calendar()->cellShowing(day)->fill(); }
     QString dataFile() const
     {
-        QFile f(QDir(dir.path()).filePath(QStringLiteral("Zentak.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            return QStringLiteral("<missing>");
         QStringDecoder decoder("windows-31j");
-        const QString text = decoder.decode(f.readAll());
+        const QString text = decoder.decode(readFile(dataPath()));
         return decoder.hasError() ? QStringLiteral("<bad bytes>") : text;
     }
+    bool fileUntouched() const { return readFile(dataPath()) == prepared; }
     QString storedYukyu() const
     {
-        return platform.store.value(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
-                                    QStringLiteral("<unwritten>"));
+        return platform.store.value(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")));
     }
+
+    QDate day;
+    QByteArray prepared = "<unreadable>"; // readFile's word for a missing file
+    QString before;
+    QPointer<DayEntryDialog> dlg;
 };
 
 } // namespace
@@ -203,21 +148,19 @@ private slots:
         Rig rig;
         QFETCH(QString, iniTM);
         QFETCH(QString, sagyo);
-        rig.state.settings.IniTM = iniTM;
-        rig.state.settings.Sagyo = sagyo;
+        rig.setting("IniTM", iniTM);
+        rig.setting("Sagyo", sagyo);
         if (!record.isEmpty())
             rig.setRecord(record);
-        const QString before = joined(rig.record());
         QVERIFY(rig.open());
         DayEntryDialog *d = rig.dlg;
-        QCOMPARE(QStringList({d->tstim()->text(), d->tetim()->text(), d->tptim()->text(), d->tktim()->text(),
-                              d->tmsg()->toPlainText()}),
+        QCOMPARE(QStringList({d->startTimeBox()->text(), d->endTimeBox()->text(), d->workedTimeBox()->text(),
+                              d->attendanceBox()->text(), d->noteBox()->toPlainText()}),
                  boxes);
-        QCOMPARE(d->tday()->text(), QStringLiteral("24年01月15日(月)"));
-        QCOMPARE(QApplication::focusWidget(), d->tmsg()); // the focus starts in the note
-        QCOMPARE(joined(rig.record()), before);              // opening changes nothing
+        QCOMPARE(d->dateLabel()->text(), QStringLiteral("24年01月15日(月)"));
+        QCOMPARE(QApplication::focusWidget(), d->noteBox()); // the focus starts in the note
+        QCOMPARE(joined(rig.record()), rig.before);          // opening changes nothing
         QVERIFY(rig.platform.boxes.isEmpty());
-        QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
     }
 
     void saveRefused_data()
@@ -245,22 +188,22 @@ private slots:
         QFETCH(QString, message);
         Rig rig;
         rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", "元のメモ"});
-        const QString before = joined(rig.record());
         QVERIFY(rig.open());
-        QLineEdit *boxes[] = {rig.dlg->tstim(), rig.dlg->tetim(), rig.dlg->tptim(), rig.dlg->tktim()};
+        FocusAtBoxes focus(rig.platform);
+        DayEntryDialog *d = rig.dlg;
+        QLineEdit *boxes[] = {d->startTimeBox(), d->endTimeBox(), d->workedTimeBox(), d->attendanceBox()};
         for (int i = 0; i < 4; ++i)
             rig.type(boxes[i], typed[i]);
-        rig.dlg->tmsg()->setFocus(); // the focus is elsewhere when "保存" is pressed
-        rig.click(QStringLiteral("Command1"));
+        rig.dlg->noteBox()->setFocus(); // the focus is elsewhere when "保存" is pressed
+        press(rig.dlg, "Command1");
 
         QCOMPARE(rig.platform.boxes.size(), 1);
         QCOMPARE(boxAt(rig.platform, 0), expectedBox(message, MsgButtons::Ok, MsgIcon::Stop));
-        QCOMPARE(rig.platform.focusAtBox, QStringList{box}); // moved before the message
+        QCOMPARE(focus.names(), QStringList{box}); // moved before the message
         QCOMPARE(QApplication::focusWidget()->objectName(), box);
-        QCOMPARE(joined(rig.record()), before);
-        QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-        QVERIFY(rig.painter.calls.isEmpty());
-        QCOMPARE(rig.dataFile(), QStringLiteral("<missing>"));
+        QCOMPARE(joined(rig.record()), rig.before);
+        QCOMPARE(rig.fill(), kCyan); // as drawn for the worked day
+        QVERIFY(rig.fileUntouched());
         QVERIFY(rig.stillOpen());
         for (int i = 0; i < 4; ++i)
             QCOMPARE(boxes[i]->text(), typed[i]); // the typing is kept for correcting
@@ -273,16 +216,16 @@ private slots:
         rig.setRecord({"2021/01/15", "金", "07:00", "16:00", "08:00", "08.00", QString(150, u'旧')});
         QVERIFY(rig.open());
         DayEntryDialog *d = rig.dlg;
-        rig.type(d->tstim(), QStringLiteral("08:300")); // at most five characters go in
-        QCOMPARE(d->tstim()->text(), QStringLiteral("08:30"));
-        rig.type(d->tetim(), QStringLiteral("17:45"));
-        rig.type(d->tptim(), QStringLiteral("09:59")); // not what start and end give: kept
-        rig.type(d->tktim(), QStringLiteral(" 7.75")); // passes the shape check, kept untrimmed
-        d->tmsg()->selectAll();
-        typeText(d->tmsg(), QStringLiteral("作業A"));
-        QTest::keyClick(d->tmsg(), Qt::Key_Return);
-        typeText(d->tmsg(), QStringLiteral("作業B "));
-        rig.click(QStringLiteral("Command1"));
+        rig.type(d->startTimeBox(), QStringLiteral("08:300")); // at most five characters go in
+        QCOMPARE(d->startTimeBox()->text(), QStringLiteral("08:30"));
+        rig.type(d->endTimeBox(), QStringLiteral("17:45"));
+        rig.type(d->workedTimeBox(), QStringLiteral("09:59")); // not what start and end give: kept
+        rig.type(d->attendanceBox(), QStringLiteral(" 7.75")); // passes the shape check, kept untrimmed
+        d->noteBox()->selectAll();
+        typeText(d->noteBox(), QStringLiteral("作業A"));
+        QTest::keyClick(d->noteBox(), Qt::Key_Return);
+        typeText(d->noteBox(), QStringLiteral("作業B "));
+        press(rig.dlg, "Command1");
 
         QVERIFY(rig.platform.boxes.isEmpty());
         const DayRecord r = rig.record();
@@ -291,11 +234,10 @@ private slots:
         QCOMPARE(r.start, QStringLiteral("08:30"));
         QCOMPARE(r.end, QStringLiteral("17:45"));
         QCOMPARE(r.worked, QStringLiteral("09:59"));
-        QCOMPARE(r.kintai, QStringLiteral(" 7.75"));
+        QCOMPARE(r.attendance, QStringLiteral(" 7.75"));
         QCOMPARE(r.note, QStringLiteral("作業A\r\n作業B ") + QString(191, u' '));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(17, CellFill::Worked)});
-        QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
-        QCOMPARE(rig.state.settings.Yukyu, QStringLiteral("00.0"));
+        QCOMPARE(rig.fill(), kCyan);
+        QCOMPARE(rig.book->settings().leaveBalance, QStringLiteral("00.0"));
         QVERIFY(rig.closed());
         QCOMPARE(rig.dataFile(), QStringLiteral("\"2024/01/15\",\"月\",\"08:30\",\"17:45\",\"09:59\",\" 7.75\","
                                                 "\"作業A\r\n作業B\"\r\n"));
@@ -306,10 +248,10 @@ private slots:
         // The cell takes the worked-day fill whatever the note says.
         Rig rig;
         rig.setRecord({"2024/01/15", "月", "00:00", "00:00", "00:00", "00.00", QStringLiteral("休日")});
-        rig.state.editLabelIndex = 3;
         QVERIFY(rig.open());
-        rig.click(QStringLiteral("Command1"));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(3, CellFill::Worked)});
+        QCOMPARE(rig.fill(), QColor(0xFF, 0x00, 0x00));
+        press(rig.dlg, "Command1");
+        QCOMPARE(rig.fill(), kCyan);
         QCOMPARE(rig.record().note, fixedWidth(u"休日", 200));
         QCOMPARE(rig.record().start, QStringLiteral("00:00"));
         QVERIFY(rig.closed());
@@ -329,31 +271,31 @@ private slots:
         QFETCH(QString, way);
         Rig rig;
         rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", "元のメモ"});
-        const QString before = joined(rig.record());
         if (way == QLatin1String("unshown")) {
-            rig.dlg = new DayEntryDialog(rig.state, rig.platform, rig.store, rig.painter, &rig.mainWindow);
-            rig.dlg->formLoad();
-            QVERIFY(!rig.mainWindow.isVisible());
+            rig.begin();
+            rig.dlg = new DayEntryDialog(*rig.book, rig.platform, rig.day, DayEntryDialog::Opening::Day,
+                                         rig.window.get());
+            rig.dlg->load();
+            QVERIFY(!rig.window->isVisible());
             rig.dlg->close();
         } else {
             QVERIFY(rig.open());
-            rig.type(rig.dlg->tstim(), QStringLiteral("10:00"));
-            rig.type(rig.dlg->tetim(), QStringLiteral("11:00"));
-            rig.dlg->tmsg()->selectAll();
-            typeText(rig.dlg->tmsg(), QStringLiteral("変更"));
+            rig.type(rig.dlg->startTimeBox(), QStringLiteral("10:00"));
+            rig.type(rig.dlg->endTimeBox(), QStringLiteral("11:00"));
+            rig.dlg->noteBox()->selectAll();
+            typeText(rig.dlg->noteBox(), QStringLiteral("変更"));
             if (way == QLatin1String("button"))
-                rig.click(QStringLiteral("Command2"));
+                press(rig.dlg, "Command2");
             else if (way == QLatin1String("close"))
                 rig.dlg->close();
             else
-                QTest::keyClick(rig.dlg->tstim(), Qt::Key_Escape);
+                QTest::keyClick(rig.dlg->startTimeBox(), Qt::Key_Escape);
         }
         QVERIFY(rig.closed());
-        QCOMPARE(joined(rig.record()), before);
-        QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-        QVERIFY(rig.painter.calls.isEmpty());
+        QCOMPARE(joined(rig.record()), rig.before);
+        QCOMPARE(rig.fill(), kCyan); // as drawn for the worked day
         QVERIFY(rig.platform.boxes.isEmpty());
-        QCOMPARE(rig.dataFile(), QStringLiteral("<missing>"));
+        QVERIFY(rig.fileUntouched());
     }
 
     void calculation_data()
@@ -393,28 +335,31 @@ private slots:
         QFETCH(QString, refusedAt);
         Rig rig;
         QVERIFY(rig.open());
+        FocusAtBoxes focus(rig.platform);
         // The settings are read at the click, not when the dialog opened.
-        rig.state.settings.T6Sw = rules.contains(QLatin1String("60"));
-        rig.state.settings.T4Sw = rules.contains(QLatin1String("45"));
-        rig.state.settings.Sift = rules.contains(QLatin1String("shift")) ? 1 : 0;
-        rig.type(rig.dlg->tstim(), start);
-        rig.type(rig.dlg->tetim(), end);
-        rig.type(rig.dlg->tptim(), QStringLiteral("01:23"));
-        rig.type(rig.dlg->tktim(), QStringLiteral("01.25"));
-        rig.dlg->tmsg()->setFocus();
-        rig.click(QStringLiteral("Command3"));
-        QTEST(rig.dlg->tptim()->text(), "worked");
-        QTEST(rig.dlg->tktim()->text(), "kintai");
-        QCOMPARE(rig.dlg->tstim()->text(), start);
+        Settings settings = rig.book->settings();
+        settings.lunchBreak60 = rules.contains(QLatin1String("60"));
+        settings.lunchBreak45 = rules.contains(QLatin1String("45"));
+        settings.shiftWork = rules.contains(QLatin1String("shift")) ? 1 : 0;
+        rig.book->saveSettings(settings);
+        rig.type(rig.dlg->startTimeBox(), start);
+        rig.type(rig.dlg->endTimeBox(), end);
+        rig.type(rig.dlg->workedTimeBox(), QStringLiteral("01:23"));
+        rig.type(rig.dlg->attendanceBox(), QStringLiteral("01.25"));
+        rig.dlg->noteBox()->setFocus();
+        press(rig.dlg, "Command3");
+        QTEST(rig.dlg->workedTimeBox()->text(), "worked");
+        QTEST(rig.dlg->attendanceBox()->text(), "kintai");
+        QCOMPARE(rig.dlg->startTimeBox()->text(), start);
         if (refusedAt.isEmpty()) {
             QVERIFY(rig.platform.boxes.isEmpty());
         } else {
             QCOMPARE(rig.platform.boxes.size(), 1);
             QCOMPARE(boxAt(rig.platform, 0), expectedBox(kHHMM, MsgButtons::Ok, MsgIcon::Stop));
-            QCOMPARE(rig.platform.focusAtBox, QStringList{refusedAt});
+            QCOMPARE(focus.names(), QStringList{refusedAt});
         }
         QVERIFY(!rig.record().inUse()); // only the boxes change
-        QVERIFY(!rig.state.dataChanged);
+        QVERIFY(rig.fileUntouched());
         QVERIFY(rig.stillOpen());
     }
 
@@ -435,26 +380,24 @@ private slots:
         QFETCH(QString, iniTM);
         QFETCH(bool, hasRecord);
         QFETCH(QStringList, boxes);
-        Rig rig(QStringLiteral("2007/03/05"), QStringLiteral("月"));
+        Rig rig(QDate(2007, 3, 5));
         rig.platform.clock = QDateTime(QDate(2007, 3, 5), QTime(18, 12, 40));
-        rig.state.settings.IniTM = iniTM;
+        rig.setting("IniTM", iniTM);
         if (hasRecord)
             rig.setRecord({"2007/03/05", "月", "10:00", "19:00", "08:00", "08.00", "メモ"});
-        const QString before = joined(rig.record());
-        rig.state.clockOutMode = true;
-        QVERIFY(rig.open());
+        QVERIFY(rig.open(true));
         DayEntryDialog *d = rig.dlg;
-        QVERIFY(!rig.state.clockOutMode);
-        QCOMPARE(d->tday()->text(), QStringLiteral("07年03月05日(月)"));
-        QCOMPARE(d->tetim()->text(), QStringLiteral("18:12"));
-        QCOMPARE(QStringList({d->tstim()->text(), d->tptim()->text(), d->tktim()->text(), d->tmsg()->toPlainText()}),
+        QCOMPARE(d->dateLabel()->text(), QStringLiteral("07年03月05日(月)"));
+        QCOMPARE(d->endTimeBox()->text(), QStringLiteral("18:12"));
+        QCOMPARE(QStringList({d->startTimeBox()->text(), d->workedTimeBox()->text(), d->attendanceBox()->text(),
+                              d->noteBox()->toPlainText()}),
                  boxes);
         QVERIFY(rig.platform.boxes.isEmpty()); // not even for a usual start that is not a time
-        QCOMPARE(joined(rig.record()), before); // nothing stored until "保存"
-        QVERIFY(!rig.state.dataChanged);
+        QCOMPARE(joined(rig.record()), rig.before); // nothing stored until "保存"
+        QVERIFY(rig.fileUntouched());
         if (boxes[1].isEmpty())
             return;
-        rig.click(QStringLiteral("Command1"));
+        press(rig.dlg, "Command1");
         QVERIFY(rig.closed());
         QCOMPARE(joined(rig.record()),
                  QStringList({"2007/03/05", "月", "09:00", "18:12", "08:12", "08.00", fixedWidth(boxes[3], 200)}).join(u'|'));
@@ -467,30 +410,29 @@ private slots:
         QTest::addColumn<QString>("refusal"); // empty: the day is marked
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("marker");
-        QTest::addColumn<int>("fill");
-        const int none = int(CellFill::None);
-        const int paid = int(CellFill::PaidLeave);
-        QTest::newRow("有給 at 00.0") << "Command4_0" << "00.0" << kNoLeave << "00.0" << "" << none;
-        QTest::newRow("半給 at 00.0") << "Command4_1" << "00.0" << kNoLeave << "00.0" << "" << none;
-        QTest::newRow("有給 at 00.5") << "Command4_0" << "00.5" << kHalfLeft << "00.5" << "" << none;
-        QTest::newRow("半給 at 00.5") << "Command4_1" << "00.5" << "" << "00.0" << kHalf << paid;
-        QTest::newRow("有給 at 10.0") << "Command4_0" << "10.0" << "" << "09.0" << kWhole << paid;
-        QTest::newRow("半給 at 10.0") << "Command4_1" << "10.0" << "" << "09.5" << kHalf << paid;
-        QTest::newRow("有給 at 01.0") << "Command4_0" << "01.0" << "" << "00.0" << kWhole << paid;
-        QTest::newRow("半給 at 09.5") << "Command4_1" << "09.5" << "" << "09.0" << kHalf << paid;
+        QTest::addColumn<QColor>("fill"); // the cell's afterwards
+        const QColor kept = kMagenta;      // as drawn for the paid day of 2021
+        QTest::newRow("有給 at 00.0") << "Command4_0" << "00.0" << kNoLeave << "00.0" << "" << kept;
+        QTest::newRow("半給 at 00.0") << "Command4_1" << "00.0" << kNoLeave << "00.0" << "" << kept;
+        QTest::newRow("有給 at 00.5") << "Command4_0" << "00.5" << kHalfLeft << "00.5" << "" << kept;
+        QTest::newRow("半給 at 00.5") << "Command4_1" << "00.5" << "" << "00.0" << kHalf << kMagenta;
+        QTest::newRow("有給 at 10.0") << "Command4_0" << "10.0" << "" << "09.0" << kWhole << kMagenta;
+        QTest::newRow("半給 at 10.0") << "Command4_1" << "10.0" << "" << "09.5" << kHalf << kMagenta;
+        QTest::newRow("有給 at 01.0") << "Command4_0" << "01.0" << "" << "00.0" << kWhole << kMagenta;
+        QTest::newRow("半給 at 09.5") << "Command4_1" << "09.5" << "" << "09.0" << kHalf << kMagenta;
         // A balance out of its form (edited by hand into the store) is
         // judged by its value and never driven below zero.
-        QTest::newRow("有給 at -1.5") << "Command4_0" << "-1.5" << kNoLeave << "-1.5" << "" << none;
-        QTest::newRow("半給 at -1.5") << "Command4_1" << "-1.5" << kNoLeave << "-1.5" << "" << none;
-        QTest::newRow("有給 at blanks") << "Command4_0" << "    " << kNoLeave << "    " << "" << none;
-        QTest::newRow("半給 at blanks") << "Command4_1" << "    " << kNoLeave << "    " << "" << none;
-        QTest::newRow("有給 at \" 0.5\"") << "Command4_0" << " 0.5" << kHalfLeft << " 0.5" << "" << none;
-        QTest::newRow("半給 at \" 0.5\"") << "Command4_1" << " 0.5" << "" << "00.0" << kHalf << paid;
-        QTest::newRow("有給 at \"0.5 \"") << "Command4_0" << "0.5 " << kHalfLeft << "0.5 " << "" << none;
-        QTest::newRow("有給 at \" 1.0\"") << "Command4_0" << " 1.0" << "" << "00.0" << kWhole << paid;
+        QTest::newRow("有給 at -1.5") << "Command4_0" << "-1.5" << kNoLeave << "-1.5" << "" << kept;
+        QTest::newRow("半給 at -1.5") << "Command4_1" << "-1.5" << kNoLeave << "-1.5" << "" << kept;
+        QTest::newRow("有給 at blanks") << "Command4_0" << "    " << kNoLeave << "    " << "" << kept;
+        QTest::newRow("半給 at blanks") << "Command4_1" << "    " << kNoLeave << "    " << "" << kept;
+        QTest::newRow("有給 at \" 0.5\"") << "Command4_0" << " 0.5" << kHalfLeft << " 0.5" << "" << kept;
+        QTest::newRow("半給 at \" 0.5\"") << "Command4_1" << " 0.5" << "" << "00.0" << kHalf << kMagenta;
+        QTest::newRow("有給 at \"0.5 \"") << "Command4_0" << "0.5 " << kHalfLeft << "0.5 " << "" << kept;
+        QTest::newRow("有給 at \" 1.0\"") << "Command4_0" << " 1.0" << "" << "00.0" << kWhole << kMagenta;
         // The day was paid leave already: 休日 gives nothing back.
-        QTest::newRow("休日") << "Command5" << "05.5" << "" << "05.5" << "休日" << int(CellFill::Holiday);
-        QTest::newRow("代休") << "Command7" << "05.5" << "" << "05.5" << "代休" << int(CellFill::Compensatory);
+        QTest::newRow("休日") << "Command5" << "05.5" << "" << "05.5" << "休日" << QColor(0xFF, 0x00, 0x00);
+        QTest::newRow("代休") << "Command7" << "05.5" << "" << "05.5" << "代休" << QColor(0x00, 0xFF, 0x00);
     }
 
     void leaveButtons()
@@ -500,30 +442,26 @@ private slots:
         QFETCH(QString, refusal);
         QFETCH(QString, after);
         QFETCH(QString, marker);
-        QFETCH(int, fill);
+        QFETCH(QColor, fill);
         Rig rig;
-        rig.state.settings.Yukyu = yukyu;
+        rig.setting("Yukyu", yukyu);
         // A record of three years before in the same cell, itself paid leave.
         rig.setRecord({"2021/01/15", "金", "08:00", "17:00", "08:00", "08.00", kWhole});
-        const QString before = joined(rig.record());
         QVERIFY(rig.open());
-        rig.click(button);
-        QCOMPARE(rig.state.settings.Yukyu, after);
+        press(rig.dlg, qPrintable(button));
+        QCOMPARE(rig.book->settings().leaveBalance, after);
+        QCOMPARE(rig.fill(), fill);
         if (!refusal.isEmpty()) {
             QCOMPARE(rig.platform.boxes.size(), 1);
             QCOMPARE(boxAt(rig.platform, 0), expectedBox(refusal, MsgButtons::Ok, MsgIcon::Information));
-            QCOMPARE(joined(rig.record()), before);
-            QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-            QVERIFY(rig.painter.calls.isEmpty());
-            QCOMPARE(rig.storedYukyu(), QStringLiteral("<unwritten>"));
+            QCOMPARE(joined(rig.record()), rig.before);
+            QVERIFY(rig.platform.writes.isEmpty());
             QVERIFY(rig.stillOpen());
             return;
         }
         QVERIFY(rig.platform.boxes.isEmpty());
         QCOMPARE(joined(rig.record()),
                  QStringList({"2024/01/15", "月", "00:00", "00:00", "00:00", "00.00", fixedWidth(marker, 200)}).join(u'|'));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(17, CellFill(fill))});
-        QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
         QCOMPARE(rig.storedYukyu(), after);
         QCOMPARE(rig.dataFile(), QStringLiteral("\"2024/01/15\",\"月\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"")
                                      + marker + QStringLiteral("\"\r\n"));
@@ -557,32 +495,29 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QString, after);
         Rig rig;
-        rig.state.settings.Yukyu = yukyu;
+        rig.setting("Yukyu", yukyu);
         rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", note});
-        const QString before = joined(rig.record());
         if (yes)
             rig.platform.answers.enqueue(MsgAnswer::Yes);
         QVERIFY(rig.open());
         if (!edited.isEmpty()) {
-            rig.dlg->tmsg()->selectAll();
-            typeText(rig.dlg->tmsg(), edited);
+            rig.dlg->noteBox()->selectAll();
+            typeText(rig.dlg->noteBox(), edited);
         }
-        rig.click(QStringLiteral("Command6"));
+        press(rig.dlg, "Command6");
         QCOMPARE(rig.platform.boxes.size(), 1);
         QCOMPARE(boxAt(rig.platform, 0), expectedBox(kAskCancel, MsgButtons::YesNo, MsgIcon::Question));
-        QCOMPARE(rig.state.settings.Yukyu, after);
+        QCOMPARE(rig.book->settings().leaveBalance, after);
         if (!yes) {
-            QCOMPARE(joined(rig.record()), before);
-            QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-            QVERIFY(rig.painter.calls.isEmpty());
-            QCOMPARE(rig.dataFile(), QStringLiteral("<missing>"));
+            QCOMPARE(joined(rig.record()), rig.before);
+            QCOMPARE(rig.fill(), kMagenta); // as drawn for the paid day
+            QVERIFY(rig.fileUntouched());
             QVERIFY(rig.stillOpen());
             return;
         }
         QCOMPARE(joined(rig.record()),
                  QStringList({"2024/01/15", "月", "00:00", "00:00", "00:00", "00.00", fixedWidth(u"取消", 200)}).join(u'|'));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(17, CellFill::None)});
-        QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
+        QCOMPARE(rig.fill(), QColor()); // no fill
         QCOMPARE(rig.storedYukyu(), after);
         QVERIFY(rig.closed());
     }
@@ -592,25 +527,24 @@ private slots:
         // A default note edited by hand into the store, with characters a
         // record cannot hold.
         Rig rig;
-        rig.state.settings.Sagyo = QStringLiteral("\"定例\"作業\U0001F600");
+        rig.setting("Sagyo", QStringLiteral("\"定例\"作業\U0001F600"));
         QVERIFY(rig.open());
-        QCOMPARE(rig.dlg->tmsg()->toPlainText(), QStringLiteral("定例作業"));
+        QCOMPARE(rig.dlg->noteBox()->toPlainText(), QStringLiteral("定例作業"));
         QCOMPARE(rig.platform.boxes.size(), 1);
         QVERIFY(rig.platform.boxes[0].text.contains(QStringLiteral("\"\U0001F600")));
         QCOMPARE(rig.platform.boxes[0].icon, MsgIcon::Information);
-        rig.type(rig.dlg->tetim(), QStringLiteral("18:00"));
-        rig.click(QStringLiteral("Command3"));
-        rig.click(QStringLiteral("Command1"));
+        rig.type(rig.dlg->endTimeBox(), QStringLiteral("18:00"));
+        press(rig.dlg, "Command3");
+        press(rig.dlg, "Command1");
         QVERIFY(rig.closed());
         QCOMPARE(rig.record().note, fixedWidth(u"定例作業", 200));
-        QVERIFY(!rig.store.lastWriteFailed());
+        QVERIFY(!rig.book->hasUnwrittenChanges());
         QVERIFY(rig.dataFile().endsWith(QStringLiteral(",\"定例作業\"\r\n")));
 
         // The next new day shows the same, without telling again.
-        rig.state.cursor.day = 16;
-        rig.state.editDay.date = QStringLiteral("2024/01/16");
-        QVERIFY(rig.open());
-        QCOMPARE(rig.dlg->tmsg()->toPlainText(), QStringLiteral("定例作業"));
+        rig.dlg = rig.openDay(16);
+        QVERIFY(rig.dlg);
+        QCOMPARE(rig.dlg->noteBox()->toPlainText(), QStringLiteral("定例作業"));
         QCOMPARE(rig.platform.boxes.size(), 1);
     }
 
@@ -631,7 +565,7 @@ private slots:
         QFETCH(QString, kept);
         Rig rig;
         QVERIFY(rig.open());
-        NoteEdit *note = rig.dlg->tmsg();
+        NoteEdit *note = rig.dlg->noteBox();
         note->selectAll();
         typeText(note, typed);
         QCOMPARE(note->toPlainText(), kept);
@@ -646,7 +580,7 @@ private slots:
     {
         Rig rig;
         QVERIFY(rig.open());
-        NoteEdit *note = rig.dlg->tmsg();
+        NoteEdit *note = rig.dlg->noteBox();
         note->selectAll();
         QApplication::clipboard()->setText(QStringLiteral("前\"後\u00e9\U0001F600末\""));
         note->paste();
@@ -694,7 +628,7 @@ private slots:
         QFETCH(QString, added);
         Rig rig;
         QVERIFY(rig.open());
-        NoteEdit *note = rig.dlg->tmsg();
+        NoteEdit *note = rig.dlg->noteBox();
         note->setStoredText(QString(before).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
         if (replaceAll)
             note->selectAll();
