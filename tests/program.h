@@ -9,7 +9,6 @@
 #include "daylabel.h"
 #include "mainwindow.h"
 #include "menucommands.h"
-#include "noteedit.h"
 #include "scriptedplatform.h"
 #include "windows.h"
 #include "settingsdialog.h"
@@ -46,12 +45,6 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// A line of the data file: the seven fields quoted, CR LF at the end.
-inline QString recordLine(const QStringList &fields)
-{
-    return QLatin1Char('"') + fields.join(QStringLiteral("\",\"")) + QStringLiteral("\"\r\n");
-}
-
 // What the user does in a dialog: presses a button by its name, types over
 // what a box holds (as after selecting it all), types any text (QTest's
 // own typing knows only Latin-1).
@@ -74,6 +67,7 @@ inline void typeText(QWidget *box, const QString &text)
 inline void typeOver(QLineEdit *box, const QString &text)
 {
     box->selectAll();
+    box->del(); // typing nothing over it empties it too
     QTest::keyClicks(box, text);
 }
 
@@ -87,35 +81,6 @@ inline QStringList storeSection(const ScriptedPlatform &platform, const QString 
             out << it.key().mid(prefix.size()) + QLatin1Char('=') + it.value();
     return out;
 }
-
-// Who held the keyboard focus as each message box came up (its object
-// name): every change of the focus is noted with the number of boxes shown
-// before it.
-class FocusAtBoxes : public QObject {
-public:
-    explicit FocusAtBoxes(const ScriptedPlatform &platform)
-        : platform_(platform), changes_{{0, name(QApplication::focusWidget())}}
-    {
-        connect(qApp, &QApplication::focusChanged, this,
-                [this](QWidget *, QWidget *now) { changes_.append({platform_.boxes.size(), name(now)}); });
-    }
-    QStringList names() const
-    {
-        QStringList out;
-        for (qsizetype box = 0; box < platform_.boxes.size(); ++box) {
-            QString at;
-            for (const auto &[shownBefore, who] : changes_)
-                at = shownBefore <= box ? who : at;
-            out << at;
-        }
-        return out;
-    }
-
-private:
-    static QString name(QWidget *w) { return w ? w->objectName() : QStringLiteral("<none>"); }
-    const ScriptedPlatform &platform_;
-    QList<std::pair<qsizetype, QString>> changes_;
-};
 
 class Program {
 public:
@@ -216,15 +181,6 @@ public:
         return openDialog<Dialog>();
     }
     SettingsDialog *openSettings() { return choose<SettingsDialog>("MNUFILESET"); }
-    // The dialog made the active window, as the user's click makes it; null
-    // when it did not become active.
-    template <typename Dialog>
-    static Dialog *activated(Dialog *dialog)
-    {
-        if (dialog)
-            QApplication::setActiveWindow(dialog);
-        return dialog && QTest::qWaitForWindowActive(dialog) ? dialog : nullptr;
-    }
     // The dialog has closed and the main window is back in front.
     bool backAtMainWindow() const
     {

@@ -1,7 +1,7 @@
 // The calendar panel: the layout of a month, the fills by day kind, today's
 // frame, and the navigation buttons.
 
-#include "program.h"
+#include "programtest.h"
 
 #include <QSignalSpy>
 
@@ -18,11 +18,9 @@ const QColor kBlue(0x00, 0x00, 0xFF);
 
 } // namespace
 
-class TestCalendar : public QObject {
+class TestCalendar : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void monthLayout_data();
     void monthLayout();
     void gridGeometryFollowsElementZero();
@@ -39,24 +37,13 @@ private:
     void start(const QString &date = {}, const QString &note = {})
     {
         if (!date.isEmpty())
-            QVERIFY(writeFile(program_->dataPath(), sjis(recordLine({date, "", "", "", "", "", note}))));
+            writeData(recordLine({date, "", "", "", "", "", note}));
         panel_ = program_->start().calendar();
     }
     void draw(int year, int month) { panel_->showMonth(YearMonth{year, month}); }
 
-    std::unique_ptr<Program> program_;
     CalendarPanel *panel_ = nullptr;
 };
-
-void TestCalendar::init()
-{
-    program_ = std::make_unique<Program>();
-}
-
-void TestCalendar::cleanup()
-{
-    program_.reset();
-}
 
 void TestCalendar::monthLayout_data()
 {

@@ -3,7 +3,7 @@
 // kept beside it.
 
 #include "maintenancedialog.h"
-#include "program.h"
+#include "programtest.h"
 
 #include <QComboBox>
 #include <QPointer>
@@ -29,11 +29,9 @@ QString monthOf(int year, int month, int days, const QString &kintai)
 
 } // namespace
 
-class TestMaintenance : public QObject {
+class TestMaintenance : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensOnTheCurrentYearByAltE();
     void monthTotals_data();
     void monthTotals();
@@ -47,31 +45,16 @@ private:
     void start(const QString &data = QString());
     MaintenanceDialog *open();
     void choose(int year) { dlg_->yearList()->setCurrentText(QString::number(year)); }
-    QString path(const char *name) const { return program_->path(QLatin1String(name)); }
 
-    std::unique_ptr<Program> program_;
-    ScriptedPlatform *p_ = nullptr;
-    MainWindow *w_ = nullptr;
     const AttendanceBook *book_ = nullptr;
     QPointer<MaintenanceDialog> dlg_;
 };
 
-void TestMaintenance::init()
-{
-    program_ = std::make_unique<Program>();
-    p_ = &program_->platform;
-}
-
-void TestMaintenance::cleanup()
-{
-    program_.reset();
-}
-
 void TestMaintenance::start(const QString &data)
 {
     if (!data.isEmpty())
-        QVERIFY(writeFile(path("Zentak.txt"), sjis(data)));
-    w_ = &program_->start();
+        writeData(data);
+    startWindow();
     book_ = program_->book.get();
 }
 
@@ -181,10 +164,9 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
 {
     const QString other = monthOf(2025, 12, 2, "07.00") + monthOf(2024, 12, 1, "06.00");
     const QString data = monthOf(2026, 12, 3, "08.00") + record("2026/12/05", "00.00", "有給休暇（１日）") + other;
-    p_->store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
-                     QStringLiteral("10.0"));
+    p_->store.insert(setKey("Yukyu"), QStringLiteral("10.0"));
     start(data);
-    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("msum"))->text(), QStringLiteral("24.00"));
+    QCOMPARE(strip("msum"), QStringLiteral("24.00"));
     QVERIFY(open());
     choose(2023);
     p_->answers.enqueue(MsgAnswer::Yes);
@@ -211,8 +193,8 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
     // Back in the main window: the month of the erased slot is empty.
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QVERIFY(w_->isVisible());
-    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("msum"))->text(), QStringLiteral("0.00"));
-    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("kensu"))->text(), QStringLiteral("0.0"));
+    QCOMPARE(strip("msum"), QStringLiteral("0.00"));
+    QCOMPARE(strip("kensu"), QStringLiteral("0.0"));
     for (int i = 0; i < 42; ++i)
         QVERIFY(!w_->calendar()->dayCell(i)->opaque());
 
@@ -231,7 +213,7 @@ void TestMaintenance::deletingAYearWithoutRecordsStillAsksAndWrites()
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
     QCOMPARE(p_->boxes.size(), 2);
     QVERIFY(p_->boxes[1].text.startsWith(QStringLiteral("削除完了！")));
-    QVERIFY(p_->writes.contains(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu"))));
+    QVERIFY(p_->writes.contains(setKey("Yukyu")));
     QVERIFY(book_->record(QDate(2026, 12, 1)).inUse());
 }
 

@@ -1,7 +1,7 @@
 // The menu bar of the main window: its tree, its access keys, the desk
 // accessories, the version message and the fortune of the day.
 
-#include "program.h"
+#include "programtest.h"
 #include "versionmessage.h"
 
 #include <QDir>
@@ -49,11 +49,9 @@ public:
 
 } // namespace
 
-class TestMenu : public QObject {
+class TestMenu : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void menuTree();
     void accessKeys();
     void accessories_data();
@@ -65,24 +63,8 @@ private slots:
     void fortune();
 
 private:
-    void startWindow() { w_ = &program_->start(); }
     QAction *action(const char *name) const { return w_->findChild<QAction *>(QLatin1String(name)); }
-
-    std::unique_ptr<Program> program_;
-    ScriptedPlatform *p_ = nullptr;
-    MainWindow *w_ = nullptr;
 };
-
-void TestMenu::init()
-{
-    program_ = std::make_unique<Program>();
-    p_ = &program_->platform;
-}
-
-void TestMenu::cleanup()
-{
-    program_.reset();
-}
 
 void TestMenu::menuTree()
 {
@@ -162,7 +144,7 @@ void TestMenu::accessories()
     QFETCH(QStringList, tried);
     QFETCH(QString, message);
     AccessoryPlatform p;
-    p.systemDir = program_->path(QStringLiteral("bin"));
+    p.systemDir = path(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(p.systemDir));
     for (const QString &name : present)
         QVERIFY(writeFile(p.systemDir + u'/' + name, {}));

@@ -1,16 +1,9 @@
 // The settings dialog opened from the real main window: what it shows, its
 // three checks, the save into memory and the store, leaving it without
-// saving, its default-note box, its placement and its coming forward.
+// saving, a store that cannot be written.
 
 #include "messages.h"
-#include "placementmath.h"
-#include "program.h"
-
-#include <QCheckBox>
-#include <QPointer>
-#include <QRadioButton>
-
-#include <cmath>
+#include "settingstest.h"
 
 using namespace zentak;
 using namespace zentak::story;
@@ -22,44 +15,11 @@ const QString kStartMsg = QStringLiteral("出社時間はHH:MMで入力して下
 const QString kHoursMsg = QStringLiteral("就業時間はHH:MMで入力して下さい！");
 const QString kLeaveMsg = QStringLiteral("有給残は00.0で入力して下さい！");
 
-QString key(const char *k)
-{
-    return ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QLatin1String(k));
-}
-
-void retype(QLineEdit *box, const QString &text)
-{
-    box->selectAll();
-    box->del();
-    QTest::keyClicks(box, text);
-}
-
-// Every setting in one text, to compare whole.
-QString joined(const Settings &s)
-{
-    return QStringList{s.usualStart, s.regularHours, s.leaveBalance, s.lunchBreak60 ? "T6" : "-",
-                       s.lunchBreak45 ? "T4" : "-", s.defaultNote, QString::number(s.shiftWork),
-                       QString::number(s.tenDayTally)}
-        .join(u'|');
-}
-
-// What the controls show, in one text.
-QString shown(SettingsDialog *d)
-{
-    return QStringList{d->usualStartBox()->text(), d->regularHoursBox()->text(), d->leaveBalanceBox()->text(),
-                       d->lunchBreak60Option()->isChecked() ? "60" : "-",
-                       d->lunchBreak45Option()->isChecked() ? "45" : "-", d->defaultNoteBox()->storedText(),
-                       d->shiftWorkBox()->isChecked() ? "shift" : "-", d->tenDayTallyBox()->isChecked() ? "ten" : "-"}
-        .join(u'|');
-}
-
 } // namespace
 
-class TestSettingsDialog : public QObject {
+class TestSettingsDialog : public SettingsTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void firstRunBySKey();
     void opening_data();
     void opening();
@@ -69,38 +29,8 @@ private slots:
     void saveStoresAndGovernsTheNextCalculation();
     void leavingChangesNothing_data();
     void leavingChangesNothing();
-    void defaultNoteBoxRefusesAsTheDayNoteDoes();
-    void handEditedDefaultNoteIsCleanedAndTold();
-    void placedByItsOuterSize_data();
-    void placedByItsOuterSize();
-    void secondStartBringsTheDialogForward();
     void storeThatCannotBeWrittenIsTold();
-
-private:
-    void startWindow() { w_ = &program_->start(); }
-    SettingsDialog *openSettings() { return dlg_ = Program::activated(program_->openSettings()); }
-    QPushButton *button(const char *name) const
-    {
-        return dlg_ ? dlg_->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
-    }
-    bool dialogGone() { return program_->backAtMainWindow() && dlg_.isNull(); }
-
-    std::unique_ptr<Program> program_;
-    ScriptedPlatform *p_ = nullptr;
-    MainWindow *w_ = nullptr;
-    QPointer<SettingsDialog> dlg_;
 };
-
-void TestSettingsDialog::init()
-{
-    program_ = std::make_unique<Program>();
-    p_ = &program_->platform;
-}
-
-void TestSettingsDialog::cleanup()
-{
-    program_.reset();
-}
 
 void TestSettingsDialog::firstRunBySKey()
 {
@@ -156,7 +86,7 @@ void TestSettingsDialog::opening()
     QFETCH(QStringList, stored);
     QFETCH(QString, shown);
     for (const QString &kv : stored)
-        p_->store.insert(key(qPrintable(kv.section(u'=', 0, 0))), kv.section(u'=', 1));
+        p_->store.insert(setKey(qPrintable(kv.section(u'=', 0, 0))), kv.section(u'=', 1));
     startWindow();
     // Filled from memory, never from the store.
     p_->store.clear();
@@ -197,16 +127,16 @@ void TestSettingsDialog::checks()
     const QString before = joined(program_->book->settings());
     QVERIFY(openSettings());
     FocusAtBoxes focus(*p_);
-    retype(dlg_->usualStartBox(), initim);
-    retype(dlg_->regularHoursBox(), daytim);
-    retype(dlg_->leaveBalanceBox(), yukyuz);
+    typeOver(dlg_->usualStartBox(), initim);
+    typeOver(dlg_->regularHoursBox(), daytim);
+    typeOver(dlg_->leaveBalanceBox(), yukyuz);
     dlg_->defaultNoteBox()->setFocus(); // the focus is elsewhere when "保存" is pressed
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     if (box.isEmpty()) {
         QVERIFY(p_->boxes.isEmpty());
         QVERIFY(dialogGone());
         QCOMPARE(program_->book->settings().leaveBalance, yukyuz);
-        QCOMPARE(p_->store.value(key("Yukyu")), yukyuz);
+        QCOMPARE(p_->store.value(setKey("Yukyu")), yukyuz);
         return;
     }
     const QString message = box == QLatin1String("initim") ? kStartMsg
@@ -249,9 +179,9 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
     QVERIFY(openSettings());
     if (!option.isEmpty())
         QTest::mouseClick(dlg_->findChild<QRadioButton *>(option), Qt::LeftButton, {}, QPoint(4, 4));
-    retype(dlg_->usualStartBox(), QStringLiteral("08:45"));
-    retype(dlg_->regularHoursBox(), QStringLiteral("07:30"));
-    retype(dlg_->leaveBalanceBox(), QStringLiteral("10.5"));
+    typeOver(dlg_->usualStartBox(), QStringLiteral("08:45"));
+    typeOver(dlg_->regularHoursBox(), QStringLiteral("07:30"));
+    typeOver(dlg_->leaveBalanceBox(), QStringLiteral("10.5"));
     dlg_->defaultNoteBox()->selectAll();
     typeText(dlg_->defaultNoteBox(), QStringLiteral("定例"));
     QTest::keyClick(dlg_->defaultNoteBox(), Qt::Key_Return);
@@ -271,8 +201,8 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
     QVERIFY(day);
     QCOMPARE(day->startTimeBox()->text(), QStringLiteral("08:45"));
     QCOMPARE(day->noteBox()->toPlainText(), QStringLiteral("定例\n会議"));
-    retype(day->startTimeBox(), QStringLiteral("09:00"));
-    retype(day->endTimeBox(), QStringLiteral("18:00"));
+    typeOver(day->startTimeBox(), QStringLiteral("09:00"));
+    typeOver(day->endTimeBox(), QStringLiteral("18:00"));
     QTest::mouseClick(day->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
     QCOMPARE(day->workedTimeBox()->text(), worked);
     QCOMPARE(day->attendanceBox()->text(), kintai);
@@ -289,15 +219,15 @@ void TestSettingsDialog::leavingChangesNothing_data()
 void TestSettingsDialog::leavingChangesNothing()
 {
     QFETCH(QString, way);
-    p_->store.insert(key("T6Sw"), QStringLiteral("True"));
-    p_->store.insert(key("Yukyu"), QStringLiteral("05.5"));
+    p_->store.insert(setKey("T6Sw"), QStringLiteral("True"));
+    p_->store.insert(setKey("Yukyu"), QStringLiteral("05.5"));
     startWindow();
     const QString before = joined(program_->book->settings());
     const auto storeBefore = p_->store;
     QVERIFY(openSettings());
-    retype(dlg_->usualStartBox(), QStringLiteral("07:00"));
-    retype(dlg_->regularHoursBox(), QStringLiteral("07:00"));
-    retype(dlg_->leaveBalanceBox(), QStringLiteral("20.0"));
+    typeOver(dlg_->usualStartBox(), QStringLiteral("07:00"));
+    typeOver(dlg_->regularHoursBox(), QStringLiteral("07:00"));
+    typeOver(dlg_->leaveBalanceBox(), QStringLiteral("20.0"));
     QTest::mouseClick(dlg_->lunchBreak45Option(), Qt::LeftButton, {}, QPoint(4, 4));
     QVERIFY(!dlg_->lunchBreak60Option()->isChecked()); // one group
     dlg_->defaultNoteBox()->selectAll();
@@ -317,103 +247,12 @@ void TestSettingsDialog::leavingChangesNothing()
     QVERIFY(p_->boxes.isEmpty());
 }
 
-void TestSettingsDialog::defaultNoteBoxRefusesAsTheDayNoteDoes()
-{
-    startWindow();
-    QVERIFY(openSettings());
-    NoteEdit *text1 = dlg_->defaultNoteBox();
-    text1->selectAll();
-    typeText(text1, QStringLiteral("設\"計\u00e9"));
-    QCOMPARE(text1->toPlainText(), QStringLiteral("設計"));
-    QCOMPARE(p_->boxes.size(), 2);
-    QTest::keyClicks(text1, QString(300, u'x'));
-    QCOMPARE(NoteEdit::storedLength(text1->toPlainText()), 200);
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    QVERIFY(dialogGone());
-    QCOMPARE(program_->book->settings().defaultNote, QStringLiteral("設計") + QString(198, u'x'));
-
-    // The day's note box tells the same refusal in the same words.
-    DayEntryDialog *day = program_->openDay(9);
-    QVERIFY(day);
-    day->noteBox()->selectAll();
-    typeText(day->noteBox(), QStringLiteral("\"\u00e9"));
-    QCOMPARE(p_->boxes.size(), 4);
-    for (int i : {0, 1})
-        QCOMPARE(p_->boxes[i + 2].text, p_->boxes[i].text);
-    QVERIFY(p_->boxes[0].text.contains(u'"'));
-    QCOMPARE(p_->boxes[0].icon, MsgIcon::Information);
-}
-
-void TestSettingsDialog::handEditedDefaultNoteIsCleanedAndTold()
-{
-    p_->store.insert(key("Sagyo"), QStringLiteral("\"試験\"\U0001F600作業"));
-    startWindow();
-    QVERIFY(openSettings());
-    QCOMPARE(dlg_->defaultNoteBox()->toPlainText(), QStringLiteral("試験作業"));
-    QCOMPARE(p_->boxes.size(), 1);
-    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("\"\U0001F600")));
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    QVERIFY(dialogGone());
-    QCOMPARE(p_->store.value(key("Sagyo")), QStringLiteral("試験作業"));
-}
-
-void TestSettingsDialog::placedByItsOuterSize_data()
-{
-    QTest::addColumn<QString>("ppos");
-    QTest::newRow("centred over the main window") << "6105 1935";
-    QTest::newRow("main window at the screen's right edge") << "17000 1935";
-    QTest::newRow("main window at the screen's bottom edge") << "6105 14000";
-}
-
-void TestSettingsDialog::placedByItsOuterSize()
-{
-    QFETCH(QString, ppos);
-    p_->store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionForm, kKeyPos), ppos);
-    startWindow();
-    const QRect main = w_->frameGeometry();
-    QVERIFY(main.size() != w_->size()); // the window system gave it a frame
-    QVERIFY(openSettings());
-    const QRect frame = dlg_->frameGeometry();
-    QCOMPARE(frame.size(), dlg_->size() + (main.size() - w_->size()));
-    PlacementInput in;
-    in.parentLeft = main.x() * 15.0;
-    in.parentTop = main.y() * 15.0;
-    in.parentWidth = main.width() * 15.0;
-    in.parentHeight = main.height() * 15.0;
-    in.dialogWidth = frame.width() * 15.0;
-    in.dialogHeight = frame.height() * 15.0;
-    in.screenWidth = 1280 * 15.0;
-    in.screenHeight = 1024 * 15.0;
-    const PlacementResult at = centerPosition(in);
-    QCOMPARE(frame.topLeft(), QPoint(int(std::lround(at.left / 15.0)), int(std::lround(at.top / 15.0))));
-    // Never past the screen's right or bottom edge.
-    QVERIFY(frame.right() < 1280);
-    QVERIFY(frame.bottom() < 1024);
-    if (ppos.startsWith(QLatin1String("17000")))
-        QCOMPARE(frame.right(), 1279);
-    if (ppos.endsWith(QLatin1String("14000")))
-        QCOMPARE(frame.bottom(), 1023);
-}
-
-void TestSettingsDialog::secondStartBringsTheDialogForward()
-{
-    startWindow();
-    QVERIFY(openSettings());
-    dlg_->showMinimized();
-    QTRY_VERIFY(dlg_->isMinimized());
-    w_->bringForward();
-    QTRY_VERIFY(!dlg_->isMinimized());
-    QVERIFY(dlg_->isVisible());
-    QTRY_COMPARE(QApplication::activeWindow(), dlg_.data());
-    QVERIFY(!w_->isVisible()); // the main window stays hidden behind it
-}
-
 void TestSettingsDialog::storeThatCannotBeWrittenIsTold()
 {
     startWindow();
     p_->storeWritable = false;
     QVERIFY(openSettings());
-    retype(dlg_->regularHoursBox(), QStringLiteral("07:30"));
+    typeOver(dlg_->regularHoursBox(), QStringLiteral("07:30"));
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     QVERIFY(dialogGone());
     QCOMPARE(p_->boxes.size(), 1);
