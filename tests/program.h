@@ -67,6 +67,7 @@ inline void typeText(QWidget *box, const QString &text)
 inline void typeOver(QLineEdit *box, const QString &text)
 {
     box->selectAll();
+    box->del(); // typing nothing over it empties it too
     QTest::keyClicks(box, text);
 }
 

@@ -1,18 +1,12 @@
 // The calendar panel: the layout of a month, the fills by day kind, today's
 // frame, and the navigation buttons.
 
-#include "appstate.h"
-#include "calendarmath.h"
-#include "calendarpanel.h"
-#include "daylabel.h"
-#include "scriptedplatform.h"
+#include "programtest.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
+#include <QSignalSpy>
 
 using namespace zentak;
+using namespace zentak::story;
 
 namespace {
 
@@ -22,21 +16,11 @@ const QColor kRed(0xFF, 0x00, 0x00);
 const QColor kGreen(0x00, 0xFF, 0x00);
 const QColor kBlue(0x00, 0x00, 0xFF);
 
-void record(AppState &s, int year, int month, int day, const QString &note)
-{
-    const int slot = yearSlot(year);
-    s.table.setField(slot, month, day, Field::Date,
-                     QStringLiteral("%1/%2/%3").arg(year).arg(month, 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0')));
-    s.table.setField(slot, month, day, Field::Note, note);
-}
-
 } // namespace
 
-class TestCalendar : public QObject {
+class TestCalendar : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void monthLayout_data();
     void monthLayout();
     void gridGeometryFollowsElementZero();
@@ -49,27 +33,17 @@ private slots:
     void navigation();
 
 private:
-    std::unique_ptr<ScriptedPlatform> p_;
-    std::unique_ptr<AppState> s_;
-    std::unique_ptr<CalendarPanel> panel_;
-    int navigations_ = 0;
+    // The program started on 2026/12/07 with the day's record in its file.
+    void start(const QString &date = {}, const QString &note = {})
+    {
+        if (!date.isEmpty())
+            writeData(recordLine({date, "", "", "", "", "", note}));
+        panel_ = program_->start().calendar();
+    }
+    void draw(int year, int month) { panel_->showMonth(YearMonth{year, month}); }
+
+    CalendarPanel *panel_ = nullptr;
 };
-
-void TestCalendar::init()
-{
-    p_ = std::make_unique<ScriptedPlatform>();
-    p_->clock = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
-    s_ = std::make_unique<AppState>();
-    panel_ = std::make_unique<CalendarPanel>(*s_, *p_, TwipScale{15, 15});
-    panel_->Calinit();
-    navigations_ = 0;
-    panel_->setAfterNavigation([this] { ++navigations_; });
-}
-
-void TestCalendar::cleanup()
-{
-    panel_.reset();
-}
 
 void TestCalendar::monthLayout_data()
 {
@@ -91,14 +65,15 @@ void TestCalendar::monthLayout()
     QFETCH(int, month);
     QFETCH(int, first);
     QFETCH(int, last);
+    start();
     // Something to clear: a filled, framed cell everywhere.
     for (int i = 0; i < 42; ++i) {
-        panel_->dayLabel(i)->setFill(kRed);
-        panel_->dayLabel(i)->setBorder(true);
+        panel_->dayCell(i)->setFill(kRed);
+        panel_->dayCell(i)->setBorder(true);
     }
-    panel_->Caldraw(year, month);
+    draw(year, month);
     for (int i = 0; i < 42; ++i) {
-        DayLabel *cell = panel_->dayLabel(i);
+        DayLabel *cell = panel_->dayCell(i);
         QVERIFY(!cell->opaque());
         QVERIFY(!cell->border());
         if (i < first || i > last)
@@ -110,21 +85,23 @@ void TestCalendar::monthLayout()
 
 void TestCalendar::gridGeometryFollowsElementZero()
 {
+    start();
     // Columns at 60, 335, 610 ... and rows at 630, 857, 1084 ... twips.
-    QCOMPARE(panel_->dayLabel(0)->geometry(), QRect(4, 42, 18, 15));
-    QCOMPARE(panel_->dayLabel(8)->geometry().topLeft(), QPoint(qRound(335 / 15.0), qRound(857 / 15.0)));
-    QCOMPARE(panel_->dayLabel(41)->geometry().topLeft(), QPoint(qRound(1710 / 15.0), qRound(1765 / 15.0)));
+    QCOMPARE(panel_->dayCell(0)->geometry(), QRect(4, 42, 18, 15));
+    QCOMPARE(panel_->dayCell(8)->geometry().topLeft(), QPoint(qRound(335 / 15.0), qRound(857 / 15.0)));
+    QCOMPARE(panel_->dayCell(41)->geometry().topLeft(), QPoint(qRound(1710 / 15.0), qRound(1765 / 15.0)));
     QCOMPARE(panel_->weekLabel(6)->geometry().left(), qRound(1695 / 15.0));
     QCOMPARE(panel_->weekLabel(3)->text(), QStringLiteral("水"));
 }
 
 void TestCalendar::textColoursByWeekday()
 {
+    start();
     for (int row = 0; row < 6; ++row) {
-        QCOMPARE(panel_->dayLabel(7 * row)->textColor(), kRed);
-        QCOMPARE(panel_->dayLabel(7 * row + 6)->textColor(), kBlue);
-        QCOMPARE(panel_->dayLabel(7 * row + 3)->textColor(),
-                 panel_->dayLabel(7 * row + 3)->palette().color(QPalette::WindowText));
+        QCOMPARE(panel_->dayCell(7 * row)->textColor(), kRed);
+        QCOMPARE(panel_->dayCell(7 * row + 6)->textColor(), kBlue);
+        QCOMPARE(panel_->dayCell(7 * row + 3)->textColor(),
+                 panel_->dayCell(7 * row + 3)->palette().color(QPalette::WindowText));
     }
     QCOMPARE(panel_->weekLabel(0)->palette().color(QPalette::WindowText), kRed);
     QCOMPARE(panel_->weekLabel(6)->palette().color(QPalette::WindowText), kBlue);
@@ -150,42 +127,40 @@ void TestCalendar::fillsByKind()
 {
     QFETCH(QString, note);
     QFETCH(QColor, fill);
-    record(*s_, 2026, 8, 3, note);
-    panel_->Caldraw(2026, 8);
-    QCOMPARE(panel_->dayLabel(6 + 2)->fill(), fill);
-    QVERIFY(!panel_->dayLabel(6 + 3)->opaque());
+    start(QStringLiteral("2026/08/03"), note);
+    draw(2026, 8);
+    QCOMPARE(panel_->dayCell(6 + 2)->fill(), fill);
+    QVERIFY(!panel_->dayCell(6 + 3)->opaque());
 }
 
 void TestCalendar::slotIsSharedThreeYearsApart()
 {
-    record(*s_, 2023, 12, 5, QStringLiteral("休日"));
-    panel_->Caldraw(2026, 12);
+    start(QStringLiteral("2023/12/05"), QStringLiteral("休日"));
+    draw(2026, 12);
     // December 2026 begins on a Tuesday: day 5 is cell 6.
-    QCOMPARE(panel_->dayLabel(6)->fill(), kRed);
+    QCOMPARE(panel_->dayCell(6)->fill(), kRed);
     // December 2025 (another slot) begins on a Monday: day 5 is cell 5.
-    panel_->Caldraw(2025, 12);
-    QVERIFY(!panel_->dayLabel(5)->opaque());
+    draw(2025, 12);
+    QVERIFY(!panel_->dayCell(5)->opaque());
 }
 
 void TestCalendar::todayIsFramedOnlyInItsMonth()
 {
-    panel_->Caldraw(2026, 12);
+    start();
     // 2026/12/07 is a Monday in the second row.
-    QVERIFY(panel_->dayLabel(8)->border());
-    QCOMPARE(s_->todayLabelIndex, 8);
+    QVERIFY(panel_->dayCell(8)->border());
     int framed = 0;
     for (int i = 0; i < 42; ++i)
-        framed += panel_->dayLabel(i)->border() ? 1 : 0;
+        framed += panel_->dayCell(i)->border() ? 1 : 0;
     QCOMPARE(framed, 1);
 
-    panel_->Caldraw(2026, 11);
+    draw(2026, 11);
     for (int i = 0; i < 42; ++i)
-        QVERIFY(!panel_->dayLabel(i)->border());
-    QCOMPARE(s_->todayLabelIndex, 8);
+        QVERIFY(!panel_->dayCell(i)->border());
     // The same month of another year is not the current month.
-    panel_->Caldraw(2025, 12);
+    draw(2025, 12);
     for (int i = 0; i < 42; ++i)
-        QVERIFY(!panel_->dayLabel(i)->border());
+        QVERIFY(!panel_->dayCell(i)->border());
 }
 
 void TestCalendar::navigation_data()
@@ -212,20 +187,21 @@ void TestCalendar::navigation()
     QFETCH(QString, button);
     QFETCH(int, newYear);
     QFETCH(int, newMonth);
-    panel_->setDisplayedMonth(year, month);
-    panel_->Caldraw(year, month);
+    start();
+    draw(year, month);
+    QSignalSpy navigations(panel_, &CalendarPanel::monthShown);
     for (int i = 0; i < 42; ++i)
-        panel_->dayLabel(i)->setText(QStringLiteral("x"));
+        panel_->dayCell(i)->setText(QStringLiteral("x"));
     auto *b = panel_->findChild<QPushButton *>(button);
     QVERIFY(b);
     QTest::mouseClick(b, Qt::LeftButton);
-    QCOMPARE(panel_->lblYear()->text(), QString::number(newYear));
-    QCOMPARE(panel_->lblMonth()->text(), QString::number(newMonth));
-    QCOMPARE(navigations_, 1);
+    QCOMPARE(panel_->yearLabel()->text(), QString::number(newYear));
+    QCOMPARE(panel_->monthLabel()->text(), QString::number(newMonth));
+    QCOMPARE(navigations.count(), 1);
     // Redrawn, also at a limit.
-    const MonthLayout layout = calpos(newYear, newMonth);
-    QCOMPARE(panel_->dayLabel(layout.firstCell)->text(), QStringLiteral("1"));
-    QVERIFY(panel_->dayLabel(41)->text().isEmpty() || layout.lastCell == 41);
+    const MonthLayout layout = zentak::monthLayout(newYear, newMonth);
+    QCOMPARE(panel_->dayCell(layout.firstCell)->text(), QStringLiteral("1"));
+    QVERIFY(panel_->dayCell(41)->text().isEmpty() || layout.lastCell == 41);
 }
 
 QTEST_MAIN(TestCalendar)

@@ -1,168 +1,10 @@
 // The day entry dialog driven as the user drives it: what it shows on
-// opening, the checks and the store of "保存", "戻る", the calculation, the
-// clock-out proposal, the leave-kind buttons with the paid-leave balance,
-// and the guarded note box.
+// opening, the checks and the store of "保存", "戻る", and the calculation.
 
-#include "appstate.h"
-#include "cellpainter.h"
-#include "dayentrydialog.h"
-#include "fixedtext.h"
-#include "noteedit.h"
-#include "recordstore.h"
-#include "scriptedplatform.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QStringDecoder>
-#include <QTemporaryDir>
-#include <QTest>
+#include "dayrig.h"
 
 using namespace zentak;
-
-namespace {
-
-const QString kHHMM = QStringLiteral("時間はHH:MMで入力して下さい！");
-const QString kHHdotMM = QStringLiteral("時間はHH.MMで入力して下さい！");
-const QString kNoLeave = QStringLiteral("有給休暇残は０日です！");
-const QString kHalfLeft = QStringLiteral("有給休暇残は０．５日です！");
-const QString kAskCancel = QStringLiteral("作業内容を取消しますか？");
-const QString kWhole = QStringLiteral("有給休暇（１日）");
-const QString kHalf = QStringLiteral("有給休暇（半日）");
-
-// Notes which widget held the focus at the moment each message box came up.
-class FocusPlatform : public ScriptedPlatform {
-public:
-    QStringList focusAtBox;
-    MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
-                         MsgIcon icon) override
-    {
-        QWidget *f = QApplication::focusWidget();
-        focusAtBox << (f ? f->objectName() : QStringLiteral("<none>"));
-        return ScriptedPlatform::messageBox(text, title, buttons, icon);
-    }
-};
-
-using PaintCall = QPair<int, CellFill>;
-
-class RecordingPainter : public CellPainter {
-public:
-    QList<PaintCall> calls;
-    void paintCell(int index, CellFill fill) override { calls.append({index, fill}); }
-};
-
-// Key presses carrying the text, one character (code point) at a time;
-// QTest::keyClicks only knows Latin-1.
-void typeText(QWidget *w, const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype len = text[i].isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text.mid(i, len), Qt::NoModifier);
-        i += len - 1;
-    }
-}
-
-// The i-th message box shown, compared whole: text, title, buttons, icon.
-QString boxAt(const ScriptedPlatform &p, int i)
-{
-    if (i >= p.boxes.size())
-        return QStringLiteral("<no box>");
-    const RecordedBox &b = p.boxes[i];
-    return QStringLiteral("%1|%2|%3|%4").arg(b.text, b.title).arg(int(b.buttons)).arg(int(b.icon));
-}
-QString expectedBox(const QString &text, MsgButtons buttons, MsgIcon icon)
-{
-    return QStringLiteral("%1|%2|%3|%4").arg(text, AppState().messageTitle).arg(int(buttons)).arg(int(icon));
-}
-
-QString joined(const DayRecord &r)
-{
-    return QStringList{r.date, r.week, r.start, r.end, r.worked, r.kintai, r.note}.join(u'|');
-}
-
-// One day of January 2024 in an empty table, a main window to hide and show
-// again, and the dialog on top of it.
-struct Rig {
-    QTemporaryDir dir;
-    FocusPlatform platform;
-    AppState state;
-    RecordStore store{state, platform};
-    RecordingPainter painter;
-    QWidget mainWindow;
-    QPointer<DayEntryDialog> dlg;
-
-    explicit Rig(const QString &date = QStringLiteral("2024/01/15"),
-                 const QString &week = QStringLiteral("月"))
-    {
-        platform.folder = dir.path();
-        state.editDay = {date, week};
-        state.cursor = {yearSlot(date.left(4).toInt()), date.mid(5, 2).toInt(), date.mid(8, 2).toInt()};
-        state.editLabelIndex = 17;
-        state.settings.T6Sw = true; // the usual 60-minute lunch break
-        mainWindow.show();
-    }
-    ~Rig() { delete dlg.data(); }
-
-    void setRecord(const QStringList &fields) // date, week, start, end, worked, kintai, note
-    {
-        for (int f = 0; f < kFieldCount; ++f)
-            state.table.setField(state.cursor, static_cast<Field>(f), fields.value(f));
-    }
-    DayRecord record() const
-    {
-        return state.table.record(state.cursor.slot, state.cursor.month, state.cursor.day);
-    }
-    [[nodiscard]] bool open()
-    {
-        dlg = new DayEntryDialog(state, platform, store, painter, &mainWindow);
-        dlg->formLoad();
-        if (mainWindow.isVisible())
-            return false; // the load step hides the main window
-        dlg->show();
-        QApplication::setActiveWindow(dlg);
-        return QTest::qWaitForWindowActive(dlg);
-    }
-    // True once the dialog has gone and the main window is back.
-    [[nodiscard]] bool closed()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return dlg.isNull() && mainWindow.isVisible();
-    }
-    bool stillOpen() const { return dlg && dlg->isVisible() && !mainWindow.isVisible(); }
-    void type(QLineEdit *box, const QString &text)
-    {
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
-    void click(const QString &name)
-    {
-        auto *b = dlg->findChild<QPushButton *>(name);
-        QVERIFY2(b, qPrintable(name));
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    QString dataFile() const
-    {
-        QFile f(QDir(dir.path()).filePath(QStringLiteral("Zentak.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            return QStringLiteral("<missing>");
-        QStringDecoder decoder("windows-31j");
-        const QString text = decoder.decode(f.readAll());
-        return decoder.hasError() ? QStringLiteral("<bad bytes>") : text;
-    }
-    QString storedYukyu() const
-    {
-        return platform.store.value(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
-                                    QStringLiteral("<unwritten>"));
-    }
-};
-
-} // namespace
+using namespace zentak::story;
 
 class TestDayEntry : public QObject {
     Q_OBJECT
@@ -203,21 +45,19 @@ private slots:
         Rig rig;
         QFETCH(QString, iniTM);
         QFETCH(QString, sagyo);
-        rig.state.settings.IniTM = iniTM;
-        rig.state.settings.Sagyo = sagyo;
+        rig.setting("IniTM", iniTM);
+        rig.setting("Sagyo", sagyo);
         if (!record.isEmpty())
             rig.setRecord(record);
-        const QString before = joined(rig.record());
         QVERIFY(rig.open());
         DayEntryDialog *d = rig.dlg;
-        QCOMPARE(QStringList({d->tstim()->text(), d->tetim()->text(), d->tptim()->text(), d->tktim()->text(),
-                              d->tmsg()->toPlainText()}),
+        QCOMPARE(QStringList({d->startTimeBox()->text(), d->endTimeBox()->text(), d->workedTimeBox()->text(),
+                              d->attendanceBox()->text(), d->noteBox()->toPlainText()}),
                  boxes);
-        QCOMPARE(d->tday()->text(), QStringLiteral("24年01月15日(月)"));
-        QCOMPARE(QApplication::focusWidget(), d->tmsg()); // the focus starts in the note
-        QCOMPARE(joined(rig.record()), before);              // opening changes nothing
+        QCOMPARE(d->dateLabel()->text(), QStringLiteral("24年01月15日(月)"));
+        QCOMPARE(QApplication::focusWidget(), d->noteBox()); // the focus starts in the note
+        QCOMPARE(joined(rig.record()), rig.before);          // opening changes nothing
         QVERIFY(rig.platform.boxes.isEmpty());
-        QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
     }
 
     void saveRefused_data()
@@ -245,22 +85,22 @@ private slots:
         QFETCH(QString, message);
         Rig rig;
         rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", "元のメモ"});
-        const QString before = joined(rig.record());
         QVERIFY(rig.open());
-        QLineEdit *boxes[] = {rig.dlg->tstim(), rig.dlg->tetim(), rig.dlg->tptim(), rig.dlg->tktim()};
+        FocusAtBoxes focus(rig.platform);
+        DayEntryDialog *d = rig.dlg;
+        QLineEdit *boxes[] = {d->startTimeBox(), d->endTimeBox(), d->workedTimeBox(), d->attendanceBox()};
         for (int i = 0; i < 4; ++i)
-            rig.type(boxes[i], typed[i]);
-        rig.dlg->tmsg()->setFocus(); // the focus is elsewhere when "保存" is pressed
-        rig.click(QStringLiteral("Command1"));
+            typeOver(boxes[i], typed[i]);
+        rig.dlg->noteBox()->setFocus(); // the focus is elsewhere when "保存" is pressed
+        press(rig.dlg, "Command1");
 
         QCOMPARE(rig.platform.boxes.size(), 1);
         QCOMPARE(boxAt(rig.platform, 0), expectedBox(message, MsgButtons::Ok, MsgIcon::Stop));
-        QCOMPARE(rig.platform.focusAtBox, QStringList{box}); // moved before the message
+        QCOMPARE(focus.names(), QStringList{box}); // moved before the message
         QCOMPARE(QApplication::focusWidget()->objectName(), box);
-        QCOMPARE(joined(rig.record()), before);
-        QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-        QVERIFY(rig.painter.calls.isEmpty());
-        QCOMPARE(rig.dataFile(), QStringLiteral("<missing>"));
+        QCOMPARE(joined(rig.record()), rig.before);
+        QCOMPARE(rig.fill(), kCyan); // as drawn for the worked day
+        QVERIFY(rig.fileUntouched());
         QVERIFY(rig.stillOpen());
         for (int i = 0; i < 4; ++i)
             QCOMPARE(boxes[i]->text(), typed[i]); // the typing is kept for correcting
@@ -273,16 +113,16 @@ private slots:
         rig.setRecord({"2021/01/15", "金", "07:00", "16:00", "08:00", "08.00", QString(150, u'旧')});
         QVERIFY(rig.open());
         DayEntryDialog *d = rig.dlg;
-        rig.type(d->tstim(), QStringLiteral("08:300")); // at most five characters go in
-        QCOMPARE(d->tstim()->text(), QStringLiteral("08:30"));
-        rig.type(d->tetim(), QStringLiteral("17:45"));
-        rig.type(d->tptim(), QStringLiteral("09:59")); // not what start and end give: kept
-        rig.type(d->tktim(), QStringLiteral(" 7.75")); // passes the shape check, kept untrimmed
-        d->tmsg()->selectAll();
-        typeText(d->tmsg(), QStringLiteral("作業A"));
-        QTest::keyClick(d->tmsg(), Qt::Key_Return);
-        typeText(d->tmsg(), QStringLiteral("作業B "));
-        rig.click(QStringLiteral("Command1"));
+        typeOver(d->startTimeBox(), QStringLiteral("08:300")); // at most five characters go in
+        QCOMPARE(d->startTimeBox()->text(), QStringLiteral("08:30"));
+        typeOver(d->endTimeBox(), QStringLiteral("17:45"));
+        typeOver(d->workedTimeBox(), QStringLiteral("09:59")); // not what start and end give: kept
+        typeOver(d->attendanceBox(), QStringLiteral(" 7.75")); // passes the shape check, kept untrimmed
+        d->noteBox()->selectAll();
+        typeText(d->noteBox(), QStringLiteral("作業A"));
+        QTest::keyClick(d->noteBox(), Qt::Key_Return);
+        typeText(d->noteBox(), QStringLiteral("作業B "));
+        press(rig.dlg, "Command1");
 
         QVERIFY(rig.platform.boxes.isEmpty());
         const DayRecord r = rig.record();
@@ -291,11 +131,10 @@ private slots:
         QCOMPARE(r.start, QStringLiteral("08:30"));
         QCOMPARE(r.end, QStringLiteral("17:45"));
         QCOMPARE(r.worked, QStringLiteral("09:59"));
-        QCOMPARE(r.kintai, QStringLiteral(" 7.75"));
+        QCOMPARE(r.attendance, QStringLiteral(" 7.75"));
         QCOMPARE(r.note, QStringLiteral("作業A\r\n作業B ") + QString(191, u' '));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(17, CellFill::Worked)});
-        QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
-        QCOMPARE(rig.state.settings.Yukyu, QStringLiteral("00.0"));
+        QCOMPARE(rig.fill(), kCyan);
+        QCOMPARE(rig.book->settings().leaveBalance, QStringLiteral("00.0"));
         QVERIFY(rig.closed());
         QCOMPARE(rig.dataFile(), QStringLiteral("\"2024/01/15\",\"月\",\"08:30\",\"17:45\",\"09:59\",\" 7.75\","
                                                 "\"作業A\r\n作業B\"\r\n"));
@@ -306,10 +145,10 @@ private slots:
         // The cell takes the worked-day fill whatever the note says.
         Rig rig;
         rig.setRecord({"2024/01/15", "月", "00:00", "00:00", "00:00", "00.00", QStringLiteral("休日")});
-        rig.state.editLabelIndex = 3;
         QVERIFY(rig.open());
-        rig.click(QStringLiteral("Command1"));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(3, CellFill::Worked)});
+        QCOMPARE(rig.fill(), QColor(0xFF, 0x00, 0x00));
+        press(rig.dlg, "Command1");
+        QCOMPARE(rig.fill(), kCyan);
         QCOMPARE(rig.record().note, fixedWidth(u"休日", 200));
         QCOMPARE(rig.record().start, QStringLiteral("00:00"));
         QVERIFY(rig.closed());
@@ -329,31 +168,31 @@ private slots:
         QFETCH(QString, way);
         Rig rig;
         rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", "元のメモ"});
-        const QString before = joined(rig.record());
         if (way == QLatin1String("unshown")) {
-            rig.dlg = new DayEntryDialog(rig.state, rig.platform, rig.store, rig.painter, &rig.mainWindow);
-            rig.dlg->formLoad();
-            QVERIFY(!rig.mainWindow.isVisible());
+            rig.begin();
+            rig.dlg = new DayEntryDialog(*rig.book, rig.platform, rig.day, DayEntryDialog::Opening::Day,
+                                         rig.window.get());
+            rig.dlg->load();
+            QVERIFY(!rig.window->isVisible());
             rig.dlg->close();
         } else {
             QVERIFY(rig.open());
-            rig.type(rig.dlg->tstim(), QStringLiteral("10:00"));
-            rig.type(rig.dlg->tetim(), QStringLiteral("11:00"));
-            rig.dlg->tmsg()->selectAll();
-            typeText(rig.dlg->tmsg(), QStringLiteral("変更"));
+            typeOver(rig.dlg->startTimeBox(), QStringLiteral("10:00"));
+            typeOver(rig.dlg->endTimeBox(), QStringLiteral("11:00"));
+            rig.dlg->noteBox()->selectAll();
+            typeText(rig.dlg->noteBox(), QStringLiteral("変更"));
             if (way == QLatin1String("button"))
-                rig.click(QStringLiteral("Command2"));
+                press(rig.dlg, "Command2");
             else if (way == QLatin1String("close"))
                 rig.dlg->close();
             else
-                QTest::keyClick(rig.dlg->tstim(), Qt::Key_Escape);
+                QTest::keyClick(rig.dlg->startTimeBox(), Qt::Key_Escape);
         }
         QVERIFY(rig.closed());
-        QCOMPARE(joined(rig.record()), before);
-        QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-        QVERIFY(rig.painter.calls.isEmpty());
+        QCOMPARE(joined(rig.record()), rig.before);
+        QCOMPARE(rig.fill(), kCyan); // as drawn for the worked day
         QVERIFY(rig.platform.boxes.isEmpty());
-        QCOMPARE(rig.dataFile(), QStringLiteral("<missing>"));
+        QVERIFY(rig.fileUntouched());
     }
 
     void calculation_data()
@@ -393,323 +232,32 @@ private slots:
         QFETCH(QString, refusedAt);
         Rig rig;
         QVERIFY(rig.open());
+        FocusAtBoxes focus(rig.platform);
         // The settings are read at the click, not when the dialog opened.
-        rig.state.settings.T6Sw = rules.contains(QLatin1String("60"));
-        rig.state.settings.T4Sw = rules.contains(QLatin1String("45"));
-        rig.state.settings.Sift = rules.contains(QLatin1String("shift")) ? 1 : 0;
-        rig.type(rig.dlg->tstim(), start);
-        rig.type(rig.dlg->tetim(), end);
-        rig.type(rig.dlg->tptim(), QStringLiteral("01:23"));
-        rig.type(rig.dlg->tktim(), QStringLiteral("01.25"));
-        rig.dlg->tmsg()->setFocus();
-        rig.click(QStringLiteral("Command3"));
-        QTEST(rig.dlg->tptim()->text(), "worked");
-        QTEST(rig.dlg->tktim()->text(), "kintai");
-        QCOMPARE(rig.dlg->tstim()->text(), start);
+        Settings settings = rig.book->settings();
+        settings.lunchBreak60 = rules.contains(QLatin1String("60"));
+        settings.lunchBreak45 = rules.contains(QLatin1String("45"));
+        settings.shiftWork = rules.contains(QLatin1String("shift")) ? 1 : 0;
+        rig.book->saveSettings(settings);
+        typeOver(rig.dlg->startTimeBox(), start);
+        typeOver(rig.dlg->endTimeBox(), end);
+        typeOver(rig.dlg->workedTimeBox(), QStringLiteral("01:23"));
+        typeOver(rig.dlg->attendanceBox(), QStringLiteral("01.25"));
+        rig.dlg->noteBox()->setFocus();
+        press(rig.dlg, "Command3");
+        QTEST(rig.dlg->workedTimeBox()->text(), "worked");
+        QTEST(rig.dlg->attendanceBox()->text(), "kintai");
+        QCOMPARE(rig.dlg->startTimeBox()->text(), start);
         if (refusedAt.isEmpty()) {
             QVERIFY(rig.platform.boxes.isEmpty());
         } else {
             QCOMPARE(rig.platform.boxes.size(), 1);
             QCOMPARE(boxAt(rig.platform, 0), expectedBox(kHHMM, MsgButtons::Ok, MsgIcon::Stop));
-            QCOMPARE(rig.platform.focusAtBox, QStringList{refusedAt});
+            QCOMPARE(focus.names(), QStringList{refusedAt});
         }
         QVERIFY(!rig.record().inUse()); // only the boxes change
-        QVERIFY(!rig.state.dataChanged);
+        QVERIFY(rig.fileUntouched());
         QVERIFY(rig.stillOpen());
-    }
-
-    void clockOut_data()
-    {
-        QTest::addColumn<QString>("iniTM");
-        QTest::addColumn<bool>("hasRecord");
-        QTest::addColumn<QStringList>("boxes"); // tstim, tptim, tktim, tmsg
-        // 09:00 to 18:12 is 552 minutes, less the lunch hour 492: under
-        // 08:00 + 15 minutes, so 08:12 stays, 08.00 in quarter hours.
-        QTest::newRow("day with a record") << "09:00" << true << QStringList{"09:00", "08:12", "08.00", "メモ"};
-        QTest::newRow("day without a record") << "09:00" << false << QStringList{"09:00", "08:12", "08.00", "○○○作業"};
-        QTest::newRow("IniTM not a time") << "ab:cd" << true << QStringList{"ab:cd", "", "", "メモ"};
-    }
-
-    void clockOut()
-    {
-        QFETCH(QString, iniTM);
-        QFETCH(bool, hasRecord);
-        QFETCH(QStringList, boxes);
-        Rig rig(QStringLiteral("2007/03/05"), QStringLiteral("月"));
-        rig.platform.clock = QDateTime(QDate(2007, 3, 5), QTime(18, 12, 40));
-        rig.state.settings.IniTM = iniTM;
-        if (hasRecord)
-            rig.setRecord({"2007/03/05", "月", "10:00", "19:00", "08:00", "08.00", "メモ"});
-        const QString before = joined(rig.record());
-        rig.state.clockOutMode = true;
-        QVERIFY(rig.open());
-        DayEntryDialog *d = rig.dlg;
-        QVERIFY(!rig.state.clockOutMode);
-        QCOMPARE(d->tday()->text(), QStringLiteral("07年03月05日(月)"));
-        QCOMPARE(d->tetim()->text(), QStringLiteral("18:12"));
-        QCOMPARE(QStringList({d->tstim()->text(), d->tptim()->text(), d->tktim()->text(), d->tmsg()->toPlainText()}),
-                 boxes);
-        QVERIFY(rig.platform.boxes.isEmpty()); // not even for a usual start that is not a time
-        QCOMPARE(joined(rig.record()), before); // nothing stored until "保存"
-        QVERIFY(!rig.state.dataChanged);
-        if (boxes[1].isEmpty())
-            return;
-        rig.click(QStringLiteral("Command1"));
-        QVERIFY(rig.closed());
-        QCOMPARE(joined(rig.record()),
-                 QStringList({"2007/03/05", "月", "09:00", "18:12", "08:12", "08.00", fixedWidth(boxes[3], 200)}).join(u'|'));
-    }
-
-    void leaveButtons_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("yukyu");
-        QTest::addColumn<QString>("refusal"); // empty: the day is marked
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<int>("fill");
-        const int none = int(CellFill::None);
-        const int paid = int(CellFill::PaidLeave);
-        QTest::newRow("有給 at 00.0") << "Command4_0" << "00.0" << kNoLeave << "00.0" << "" << none;
-        QTest::newRow("半給 at 00.0") << "Command4_1" << "00.0" << kNoLeave << "00.0" << "" << none;
-        QTest::newRow("有給 at 00.5") << "Command4_0" << "00.5" << kHalfLeft << "00.5" << "" << none;
-        QTest::newRow("半給 at 00.5") << "Command4_1" << "00.5" << "" << "00.0" << kHalf << paid;
-        QTest::newRow("有給 at 10.0") << "Command4_0" << "10.0" << "" << "09.0" << kWhole << paid;
-        QTest::newRow("半給 at 10.0") << "Command4_1" << "10.0" << "" << "09.5" << kHalf << paid;
-        QTest::newRow("有給 at 01.0") << "Command4_0" << "01.0" << "" << "00.0" << kWhole << paid;
-        QTest::newRow("半給 at 09.5") << "Command4_1" << "09.5" << "" << "09.0" << kHalf << paid;
-        // A balance out of its form (edited by hand into the store) is
-        // judged by its value and never driven below zero.
-        QTest::newRow("有給 at -1.5") << "Command4_0" << "-1.5" << kNoLeave << "-1.5" << "" << none;
-        QTest::newRow("半給 at -1.5") << "Command4_1" << "-1.5" << kNoLeave << "-1.5" << "" << none;
-        QTest::newRow("有給 at blanks") << "Command4_0" << "    " << kNoLeave << "    " << "" << none;
-        QTest::newRow("半給 at blanks") << "Command4_1" << "    " << kNoLeave << "    " << "" << none;
-        QTest::newRow("有給 at \" 0.5\"") << "Command4_0" << " 0.5" << kHalfLeft << " 0.5" << "" << none;
-        QTest::newRow("半給 at \" 0.5\"") << "Command4_1" << " 0.5" << "" << "00.0" << kHalf << paid;
-        QTest::newRow("有給 at \"0.5 \"") << "Command4_0" << "0.5 " << kHalfLeft << "0.5 " << "" << none;
-        QTest::newRow("有給 at \" 1.0\"") << "Command4_0" << " 1.0" << "" << "00.0" << kWhole << paid;
-        // The day was paid leave already: 休日 gives nothing back.
-        QTest::newRow("休日") << "Command5" << "05.5" << "" << "05.5" << "休日" << int(CellFill::Holiday);
-        QTest::newRow("代休") << "Command7" << "05.5" << "" << "05.5" << "代休" << int(CellFill::Compensatory);
-    }
-
-    void leaveButtons()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, yukyu);
-        QFETCH(QString, refusal);
-        QFETCH(QString, after);
-        QFETCH(QString, marker);
-        QFETCH(int, fill);
-        Rig rig;
-        rig.state.settings.Yukyu = yukyu;
-        // A record of three years before in the same cell, itself paid leave.
-        rig.setRecord({"2021/01/15", "金", "08:00", "17:00", "08:00", "08.00", kWhole});
-        const QString before = joined(rig.record());
-        QVERIFY(rig.open());
-        rig.click(button);
-        QCOMPARE(rig.state.settings.Yukyu, after);
-        if (!refusal.isEmpty()) {
-            QCOMPARE(rig.platform.boxes.size(), 1);
-            QCOMPARE(boxAt(rig.platform, 0), expectedBox(refusal, MsgButtons::Ok, MsgIcon::Information));
-            QCOMPARE(joined(rig.record()), before);
-            QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-            QVERIFY(rig.painter.calls.isEmpty());
-            QCOMPARE(rig.storedYukyu(), QStringLiteral("<unwritten>"));
-            QVERIFY(rig.stillOpen());
-            return;
-        }
-        QVERIFY(rig.platform.boxes.isEmpty());
-        QCOMPARE(joined(rig.record()),
-                 QStringList({"2024/01/15", "月", "00:00", "00:00", "00:00", "00.00", fixedWidth(marker, 200)}).join(u'|'));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(17, CellFill(fill))});
-        QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
-        QCOMPARE(rig.storedYukyu(), after);
-        QCOMPARE(rig.dataFile(), QStringLiteral("\"2024/01/15\",\"月\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"")
-                                     + marker + QStringLiteral("\"\r\n"));
-        QVERIFY(rig.closed());
-    }
-
-    void cancel_data()
-    {
-        QTest::addColumn<QString>("note");   // of the record
-        QTest::addColumn<QString>("edited"); // typed over the note box when not empty
-        QTest::addColumn<QString>("yukyu");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("whole day back") << kWhole << "" << "09.0" << true << "10.0";
-        QTest::newRow("half day back") << kHalf << "" << "09.5" << true << "10.0";
-        QTest::newRow("half day back from 00.0") << kHalf << "" << "00.0" << true << "00.5";
-        QTest::newRow("worked day, nothing back") << "打合せ" << "" << "09.5" << true << "09.5";
-        QTest::newRow("holiday, nothing back") << "休日" << "" << "09.5" << true << "09.5";
-        QTest::newRow("marker after blanks") << "  " + kWhole << "" << "00.0" << true << "01.0";
-        QTest::newRow("marker with more after it") << kHalf + "午後" << "" << "01.0" << true << "01.5";
-        QTest::newRow("edited box decides, given back") << "打合せ" << kHalf << "01.0" << true << "01.5";
-        QTest::newRow("edited box decides, nothing back") << kWhole << "打合せ" << "01.0" << true << "01.0";
-        QTest::newRow("answered No") << kWhole << "" << "09.0" << false << "09.0";
-    }
-
-    void cancel()
-    {
-        QFETCH(QString, note);
-        QFETCH(QString, edited);
-        QFETCH(QString, yukyu);
-        QFETCH(bool, yes);
-        QFETCH(QString, after);
-        Rig rig;
-        rig.state.settings.Yukyu = yukyu;
-        rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", note});
-        const QString before = joined(rig.record());
-        if (yes)
-            rig.platform.answers.enqueue(MsgAnswer::Yes);
-        QVERIFY(rig.open());
-        if (!edited.isEmpty()) {
-            rig.dlg->tmsg()->selectAll();
-            typeText(rig.dlg->tmsg(), edited);
-        }
-        rig.click(QStringLiteral("Command6"));
-        QCOMPARE(rig.platform.boxes.size(), 1);
-        QCOMPARE(boxAt(rig.platform, 0), expectedBox(kAskCancel, MsgButtons::YesNo, MsgIcon::Question));
-        QCOMPARE(rig.state.settings.Yukyu, after);
-        if (!yes) {
-            QCOMPARE(joined(rig.record()), before);
-            QVERIFY(!rig.state.dataChanged && !rig.state.summaryStale);
-            QVERIFY(rig.painter.calls.isEmpty());
-            QCOMPARE(rig.dataFile(), QStringLiteral("<missing>"));
-            QVERIFY(rig.stillOpen());
-            return;
-        }
-        QCOMPARE(joined(rig.record()),
-                 QStringList({"2024/01/15", "月", "00:00", "00:00", "00:00", "00.00", fixedWidth(u"取消", 200)}).join(u'|'));
-        QCOMPARE(rig.painter.calls, QList<PaintCall>{PaintCall(17, CellFill::None)});
-        QVERIFY(rig.state.dataChanged && rig.state.summaryStale);
-        QCOMPARE(rig.storedYukyu(), after);
-        QVERIFY(rig.closed());
-    }
-
-    void defaultNoteEntersTheDayStorable()
-    {
-        // A default note edited by hand into the store, with characters a
-        // record cannot hold.
-        Rig rig;
-        rig.state.settings.Sagyo = QStringLiteral("\"定例\"作業\U0001F600");
-        QVERIFY(rig.open());
-        QCOMPARE(rig.dlg->tmsg()->toPlainText(), QStringLiteral("定例作業"));
-        QCOMPARE(rig.platform.boxes.size(), 1);
-        QVERIFY(rig.platform.boxes[0].text.contains(QStringLiteral("\"\U0001F600")));
-        QCOMPARE(rig.platform.boxes[0].icon, MsgIcon::Information);
-        rig.type(rig.dlg->tetim(), QStringLiteral("18:00"));
-        rig.click(QStringLiteral("Command3"));
-        rig.click(QStringLiteral("Command1"));
-        QVERIFY(rig.closed());
-        QCOMPARE(rig.record().note, fixedWidth(u"定例作業", 200));
-        QVERIFY(!rig.store.lastWriteFailed());
-        QVERIFY(rig.dataFile().endsWith(QStringLiteral(",\"定例作業\"\r\n")));
-
-        // The next new day shows the same, without telling again.
-        rig.state.cursor.day = 16;
-        rig.state.editDay.date = QStringLiteral("2024/01/16");
-        QVERIFY(rig.open());
-        QCOMPARE(rig.dlg->tmsg()->toPlainText(), QStringLiteral("定例作業"));
-        QCOMPARE(rig.platform.boxes.size(), 1);
-    }
-
-    void noteRefusesTyped_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("refused");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("double quote") << "ab\"cd" << "\"" << "abcd";
-        QTest::newRow("e acute") << "caf\u00e9s" << "\u00e9" << "cafs";
-        QTest::newRow("emoji") << "笑\U0001F600顔" << "\U0001F600" << "笑顔";
-    }
-
-    void noteRefusesTyped()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, refused);
-        QFETCH(QString, kept);
-        Rig rig;
-        QVERIFY(rig.open());
-        NoteEdit *note = rig.dlg->tmsg();
-        note->selectAll();
-        typeText(note, typed);
-        QCOMPARE(note->toPlainText(), kept);
-        QCOMPARE(rig.platform.boxes.size(), 1);
-        const RecordedBox &shown = rig.platform.boxes[0];
-        QVERIFY2(shown.text.contains(refused), qPrintable(shown.text)); // names what was kept out
-        QCOMPARE(boxAt(rig.platform, 0), expectedBox(shown.text, MsgButtons::Ok, MsgIcon::Information));
-        QVERIFY(rig.stillOpen());
-    }
-
-    void noteRefusesPastedAndCommitted()
-    {
-        Rig rig;
-        QVERIFY(rig.open());
-        NoteEdit *note = rig.dlg->tmsg();
-        note->selectAll();
-        QApplication::clipboard()->setText(QStringLiteral("前\"後\u00e9\U0001F600末\""));
-        note->paste();
-        QCOMPARE(note->toPlainText(), QStringLiteral("前後末"));
-        QCOMPARE(rig.platform.boxes.size(), 1); // one message for the whole paste
-        for (const QString &c : {QStringLiteral("\""), QStringLiteral("\u00e9"), QStringLiteral("\U0001F600")})
-            QVERIFY2(rig.platform.boxes[0].text.contains(c), qPrintable(c));
-        QCOMPARE(rig.platform.boxes[0].icon, MsgIcon::Information);
-
-        QInputMethodEvent commit;
-        commit.setCommitString(QStringLiteral("漢\"字"));
-        QApplication::sendEvent(note, &commit);
-        QCOMPARE(note->toPlainText(), QStringLiteral("前後末漢字"));
-        QCOMPARE(rig.platform.boxes.size(), 2);
-        QVERIFY(rig.platform.boxes[1].text.contains(u'"'));
-        QCOMPARE(rig.platform.boxes[1].icon, MsgIcon::Information);
-    }
-
-    void noteLimit_data()
-    {
-        QTest::addColumn<QString>("before"); // in the box beforehand
-        QTest::addColumn<bool>("replaceAll");
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("added");
-        const auto a = [](int n) { return QString(n, u'a'); };
-        QTest::newRow("typed up to the limit") << a(198) << false << "type" << "bcd" << "bc";
-        QTest::newRow("typed into a full box") << a(200) << false << "type" << "b" << "";
-        QTest::newRow("breaks in the box count two") << a(97) + "\n" + a(97) + "\n" << false << "type" << "bcd" << "bc";
-        QTest::newRow("line break needs two, one left") << a(199) << false << "return" << "" << "";
-        QTest::newRow("line break in the last two") << a(198) << false << "return" << "" << "\n";
-        QTest::newRow("paste cut to the room") << a(195) << false << "paste" << "0123456789" << "01234";
-        QTest::newRow("paste with a break counting two") << a(197) << false << "paste" << "b\r\nc" << "b\n";
-        QTest::newRow("paste break that does not fit") << a(198) << false << "paste" << "b\nc" << "b";
-        QTest::newRow("paste over a full selection") << a(200) << true << "paste" << "xyz" << "xyz";
-        QTest::newRow("typed over a full selection") << a(99) + "\n" + a(99) << true << "type" << "q" << "q";
-    }
-
-    void noteLimit()
-    {
-        QFETCH(QString, before);
-        QFETCH(bool, replaceAll);
-        QFETCH(QString, how);
-        QFETCH(QString, input);
-        QFETCH(QString, added);
-        Rig rig;
-        QVERIFY(rig.open());
-        NoteEdit *note = rig.dlg->tmsg();
-        note->setStoredText(QString(before).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
-        if (replaceAll)
-            note->selectAll();
-        if (how == QLatin1String("type")) {
-            QTest::keyClicks(note, input);
-        } else if (how == QLatin1String("paste")) {
-            QApplication::clipboard()->setText(input);
-            note->paste();
-        } else {
-            QTest::keyClick(note, Qt::Key_Return);
-        }
-        const QString expected = replaceAll ? added : before + added;
-        QCOMPARE(note->toPlainText(), expected);
-        QCOMPARE(note->storedText(), QString(expected).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
-        QVERIFY(rig.platform.boxes.isEmpty()); // too long is not a refused character
     }
 };
 

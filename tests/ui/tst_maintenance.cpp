@@ -3,13 +3,10 @@
 // kept beside it.
 
 #include "maintenancedialog.h"
-#include "menucommands.h"
-#include "program.h"
+#include "programtest.h"
 
 #include <QComboBox>
 #include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
 
 using namespace zentak;
 using namespace zentak::story;
@@ -32,11 +29,9 @@ QString monthOf(int year, int month, int days, const QString &kintai)
 
 } // namespace
 
-class TestMaintenance : public QObject {
+class TestMaintenance : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void opensOnTheCurrentYearByAltE();
     void monthTotals_data();
     void monthTotals();
@@ -49,66 +44,45 @@ private slots:
 private:
     void start(const QString &data = QString());
     MaintenanceDialog *open();
-    void choose(int year) { dlg_->Tyear()->setCurrentText(QString::number(year)); }
-    QString path(const char *name) const { return program_->path(QLatin1String(name)); }
+    void choose(int year) { dlg_->yearList()->setCurrentText(QString::number(year)); }
 
-    std::unique_ptr<Program> program_;
-    ScriptedPlatform *p_ = nullptr;
-    AppState *s_ = nullptr;
-    MainWindow *w_ = nullptr;
+    const AttendanceBook *book_ = nullptr;
     QPointer<MaintenanceDialog> dlg_;
 };
-
-void TestMaintenance::init()
-{
-    program_ = std::make_unique<Program>();
-    p_ = &program_->platform;
-}
-
-void TestMaintenance::cleanup()
-{
-    program_.reset();
-}
 
 void TestMaintenance::start(const QString &data)
 {
     if (!data.isEmpty())
-        QVERIFY(writeFile(path("Zentak.txt"), sjis(data)));
-    w_ = &program_->start();
-    s_ = program_->state.get();
+        writeData(data);
+    startWindow();
+    book_ = program_->book.get();
 }
 
 MaintenanceDialog *TestMaintenance::open()
 {
-    QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
-    w_->findChild<QAction *>(QStringLiteral("MNUFILEDIT"))->trigger();
-    if (opened.count() != 1)
-        return nullptr;
-    dlg_ = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    dlg_ = program_->choose<MaintenanceDialog>("MNUFILEDIT");
     return dlg_;
 }
 
 void TestMaintenance::opensOnTheCurrentYearByAltE()
 {
     start(monthOf(2026, 5, 3, QStringLiteral("08.00")));
-    QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
     QTest::keyClick(w_, Qt::Key_E, Qt::AltModifier);
-    QCOMPARE(opened.count(), 1);
-    dlg_ = qobject_cast<MaintenanceDialog *>(opened.at(0).at(0).value<QWidget *>());
+    dlg_ = Program::openDialog<MaintenanceDialog>();
     QVERIFY(dlg_);
     QCOMPARE(dlg_->windowTitle(), QStringLiteral("Zentakの整備"));
     QVERIFY(!w_->isVisible());
     QStringList years;
-    for (int i = 0; i < dlg_->Tyear()->count(); ++i)
-        years << dlg_->Tyear()->itemText(i);
+    for (int i = 0; i < dlg_->yearList()->count(); ++i)
+        years << dlg_->yearList()->itemText(i);
     QCOMPARE(years, QStringList({"2023", "2024", "2025", "2026", "2027", "2028", "2029"}));
-    QCOMPARE(dlg_->Tyear()->currentText(), QStringLiteral("2026"));
-    QVERIFY(!dlg_->Tyear()->isEditable());
-    QCOMPARE(dlg_->tmonth(5)->text(), QStringLiteral("24.00"));
-    QCOMPARE(dlg_->tmonth(4)->text(), QStringLiteral("0.00"));
-    QVERIFY(dlg_->prtcmd(5)->isEnabled());
-    QVERIFY(!dlg_->prtcmd(4)->isEnabled());
-    QCOMPARE(dlg_->prtcmd(12)->text(), QStringLiteral("12月出力"));
+    QCOMPARE(dlg_->yearList()->currentText(), QStringLiteral("2026"));
+    QVERIFY(!dlg_->yearList()->isEditable());
+    QCOMPARE(dlg_->monthTotalLabel(5)->text(), QStringLiteral("24.00"));
+    QCOMPARE(dlg_->monthTotalLabel(4)->text(), QStringLiteral("0.00"));
+    QVERIFY(dlg_->monthReportButton(5)->isEnabled());
+    QVERIFY(!dlg_->monthReportButton(4)->isEnabled());
+    QCOMPARE(dlg_->monthReportButton(12)->text(), QStringLiteral("12月出力"));
 
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -137,8 +111,8 @@ void TestMaintenance::monthTotals()
     QFETCH(bool, enabled);
     start(data);
     QVERIFY(open());
-    QCOMPARE(dlg_->tmonth(3)->text(), shown);
-    QCOMPARE(dlg_->prtcmd(3)->isEnabled(), enabled);
+    QCOMPARE(dlg_->monthTotalLabel(3)->text(), shown);
+    QCOMPARE(dlg_->monthReportButton(3)->isEnabled(), enabled);
 }
 
 void TestMaintenance::yearsThatShareASlotShowTheSameTotals()
@@ -147,10 +121,10 @@ void TestMaintenance::yearsThatShareASlotShowTheSameTotals()
     QVERIFY(open());
     for (int year : {2023, 2029, 2026}) {
         choose(year);
-        QCOMPARE(dlg_->tmonth(7)->text(), QStringLiteral("16.00"));
+        QCOMPARE(dlg_->monthTotalLabel(7)->text(), QStringLiteral("16.00"));
     }
     choose(2025);
-    QCOMPARE(dlg_->tmonth(7)->text(), QStringLiteral("8.00"));
+    QCOMPARE(dlg_->monthTotalLabel(7)->text(), QStringLiteral("8.00"));
 }
 
 void TestMaintenance::outputButtonWritesItsMonth()
@@ -159,7 +133,7 @@ void TestMaintenance::outputButtonWritesItsMonth()
     p_->associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
     QVERIFY(open());
     choose(2023);
-    QTest::mouseClick(dlg_->prtcmd(7), Qt::LeftButton);
+    QTest::mouseClick(dlg_->monthReportButton(7), Qt::LeftButton);
     // The chosen year's name, the slot's real dates.
     const QByteArray report = readFile(path("202307.txt"));
     QVERIFY(report.contains("\"2026/07/01\""));
@@ -180,9 +154,8 @@ void TestMaintenance::deletionAnsweredNoChangesNothing()
     QCOMPARE(p_->boxes[0].text, QStringLiteral("勤怠を削除しますか？"));
     QCOMPARE(p_->boxes[0].icon, MsgIcon::Question);
     QCOMPARE(p_->boxes[0].buttons, MsgButtons::YesNo);
-    QVERIFY(!s_->dataChanged && !s_->calendarStale && !s_->summaryStale);
-    QCOMPARE(dlg_->tmonth(12)->text(), QStringLiteral("24.00"));
-    QVERIFY(s_->table.inUse(yearSlot(2026), 12, 1));
+    QCOMPARE(dlg_->monthTotalLabel(12)->text(), QStringLiteral("24.00"));
+    QVERIFY(book_->record(QDate(2026, 12, 1)).inUse());
     QCOMPARE(readFile(path("Zentak.txt")), sjis(data));
     QVERIFY(!QFile::exists(path("Zentak.txt.bak")));
 }
@@ -191,10 +164,9 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
 {
     const QString other = monthOf(2025, 12, 2, "07.00") + monthOf(2024, 12, 1, "06.00");
     const QString data = monthOf(2026, 12, 3, "08.00") + record("2026/12/05", "00.00", "有給休暇（１日）") + other;
-    p_->store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
-                     QStringLiteral("10.0"));
+    p_->store.insert(setKey("Yukyu"), QStringLiteral("10.0"));
     start(data);
-    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("msum"))->text(), QStringLiteral("24.00"));
+    QCOMPARE(strip("msum"), QStringLiteral("24.00"));
     QVERIFY(open());
     choose(2023);
     p_->answers.enqueue(MsgAnswer::Yes);
@@ -205,13 +177,12 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
     QVERIFY(p_->boxes[1].text.contains(QStringLiteral("Zentak.txt.bak")));
     QCOMPARE(p_->boxes[1].icon, MsgIcon::Information);
     for (int m = 1; m <= 12; ++m) {
-        QCOMPARE(dlg_->tmonth(m)->text(), QStringLiteral("0.00"));
-        QVERIFY(!dlg_->prtcmd(m)->isEnabled());
+        QCOMPARE(dlg_->monthTotalLabel(m)->text(), QStringLiteral("0.00"));
+        QVERIFY(!dlg_->monthReportButton(m)->isEnabled());
     }
-    QVERIFY(s_->dataChanged && s_->calendarStale && s_->summaryStale);
-    QCOMPARE(s_->settings.Yukyu, QStringLiteral("10.0"));
-    QVERIFY(s_->table.inUse(yearSlot(2025), 12, 1));
-    QVERIFY(s_->table.inUse(yearSlot(2024), 12, 1));
+    QCOMPARE(book_->settings().leaveBalance, QStringLiteral("10.0"));
+    QVERIFY(book_->record(QDate(2025, 12, 1)).inUse());
+    QVERIFY(book_->record(QDate(2024, 12, 1)).inUse());
 
     // The file as it was is kept beside it, and the change is in the file.
     QCOMPARE(readFile(path("Zentak.txt.bak")), sjis(data));
@@ -222,11 +193,10 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
     // Back in the main window: the month of the erased slot is empty.
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QVERIFY(w_->isVisible());
-    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("msum"))->text(), QStringLiteral("0.00"));
-    QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("kensu"))->text(), QStringLiteral("0.0"));
+    QCOMPARE(strip("msum"), QStringLiteral("0.00"));
+    QCOMPARE(strip("kensu"), QStringLiteral("0.0"));
     for (int i = 0; i < 42; ++i)
-        QVERIFY(!w_->calendar()->dayLabel(i)->opaque());
-    QVERIFY(!s_->calendarStale && !s_->summaryStale);
+        QVERIFY(!w_->calendar()->dayCell(i)->opaque());
 
     w_->close();
     const QByteArray atExit = readFile(path("Zentak.txt"));
@@ -243,8 +213,8 @@ void TestMaintenance::deletingAYearWithoutRecordsStillAsksAndWrites()
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
     QCOMPARE(p_->boxes.size(), 2);
     QVERIFY(p_->boxes[1].text.startsWith(QStringLiteral("削除完了！")));
-    QVERIFY(s_->dataChanged);
-    QVERIFY(s_->table.inUse(yearSlot(2026), 12, 1));
+    QVERIFY(p_->writes.contains(setKey("Yukyu")));
+    QVERIFY(book_->record(QDate(2026, 12, 1)).inUse());
 }
 
 QTEST_MAIN(TestMaintenance)

@@ -1,28 +1,18 @@
 // The menu bar of the main window: its tree, its access keys, the desk
 // accessories, the version message and the fortune of the day.
 
-#include "appstate.h"
-#include "fortune.h"
-#include "formdialog.h"
-#include "mainwindow.h"
-#include "menucommands.h"
-#include "recordstore.h"
-#include "scriptedplatform.h"
-#include "windows.h"
+#include "programtest.h"
 #include "versionmessage.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 
 using namespace zentak;
+using namespace zentak::story;
 
 namespace {
 
@@ -59,11 +49,9 @@ public:
 
 } // namespace
 
-class TestMenu : public QObject {
+class TestMenu : public ProgramTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void menuTree();
     void accessKeys();
     void accessories_data();
@@ -75,40 +63,8 @@ private slots:
     void fortune();
 
 private:
-    void startWindow();
     QAction *action(const char *name) const { return w_->findChild<QAction *>(QLatin1String(name)); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<AccessoryPlatform> p_;
-    std::unique_ptr<AppState> s_;
-    std::unique_ptr<RecordStore> store_;
-    std::unique_ptr<MainWindow> w_;
 };
-
-void TestMenu::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    p_ = std::make_unique<AccessoryPlatform>();
-    p_->folder = dir_->path();
-    p_->systemDir = dir_->filePath(QStringLiteral("bin"));
-    s_ = std::make_unique<AppState>();
-    store_ = std::make_unique<RecordStore>(*s_, *p_);
-}
-
-void TestMenu::cleanup()
-{
-    w_.reset();
-    test::deleteWindows();
-}
-
-void TestMenu::startWindow()
-{
-    w_ = std::make_unique<MainWindow>(*s_, *p_, *store_);
-    w_->Form_Load();
-    w_->show();
-    QApplication::setActiveWindow(w_.get());
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-}
 
 void TestMenu::menuTree()
 {
@@ -132,7 +88,7 @@ void TestMenu::accessKeys()
 {
     startWindow();
     QSignalSpy edit(action("MNUFILEDIT"), &QAction::triggered);
-    QTest::keyClick(w_.get(), Qt::Key_E, Qt::AltModifier);
+    QTest::keyClick(w_, Qt::Key_E, Qt::AltModifier);
     QCOMPARE(edit.count(), 1);
     QVERIFY(!QApplication::activePopupWidget()); // acted at once, nothing opened
     // It opened the maintenance dialog; back to the main window.
@@ -141,13 +97,13 @@ void TestMenu::accessKeys()
     QVERIFY(w_->isVisible());
 
     QMenu *file = w_->findChild<QMenu *>(QStringLiteral("MNUFILE"));
-    QTest::keyClick(w_.get(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(w_, Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(file->isVisible());
     QCOMPARE(QApplication::activePopupWidget(), file);
     file->close();
 
     QMenu *tools = w_->findChild<QMenu *>(QStringLiteral("MNUFILBUN"));
-    QTest::keyClick(w_.get(), Qt::Key_B, Qt::AltModifier);
+    QTest::keyClick(w_, Qt::Key_B, Qt::AltModifier);
     QTRY_VERIFY(tools->isVisible());
     tools->close();
     QCOMPARE(edit.count(), 1);
@@ -187,26 +143,27 @@ void TestMenu::accessories()
     QFETCH(QStringList, refusing);
     QFETCH(QStringList, tried);
     QFETCH(QString, message);
-    QVERIFY(QDir().mkpath(p_->systemDir));
-    for (const QString &name : present) {
-        QFile f(p_->systemDir + u'/' + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    AccessoryPlatform p;
+    p.systemDir = path(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(p.systemDir));
+    for (const QString &name : present)
+        QVERIFY(writeFile(p.systemDir + u'/' + name, {}));
     for (const QString &name : refusing)
-        p_->refusing << p_->systemDir + u'/' + name;
-    startWindow();
-    action(qPrintable(item))->trigger();
+        p.refusing << p.systemDir + u'/' + name;
+    AttendanceBook book(p);
+    MainWindow window(book, p); // the menu of a main window on that platform
+    window.findChild<QAction *>(item)->trigger();
     QStringList started;
-    for (const StartedProgram &s : p_->started) {
+    for (const StartedProgram &s : p.started) {
         QVERIFY(s.arguments.isEmpty());
-        started << s.program.mid(p_->systemDir.size() + 1);
+        started << s.program.mid(p.systemDir.size() + 1);
     }
     QCOMPARE(started, tried);
     if (message.isEmpty()) {
-        QVERIFY(p_->boxes.isEmpty());
+        QVERIFY(p.boxes.isEmpty());
     } else {
-        QCOMPARE(p_->boxes.size(), 1);
-        QCOMPARE(boxOf(p_->boxes[0]), informed(p_->systemDir + message));
+        QCOMPARE(p.boxes.size(), 1);
+        QCOMPARE(boxOf(p.boxes[0]), informed(p.systemDir + message));
     }
 }
 
@@ -253,10 +210,6 @@ void TestMenu::versionMessage()
     QCOMPARE(boxOf(p_->boxes[0]),
              informed(QStringLiteral("Zentak  Ver1.3.0\nカレンダー付きZentak\n\r\n"
                                      "Copyright (C) Zentak の開発者\nWindows Version : 6.1 Platform : Linux")));
-    // Only the mode "1" shows anything.
-    w_->menu()->showver(QStringLiteral("0"));
-    w_->menu()->showver(QString());
-    QCOMPARE(p_->boxes.size(), 1);
 }
 
 void TestMenu::fortune_data()

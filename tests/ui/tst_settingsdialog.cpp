@@ -1,34 +1,12 @@
 // The settings dialog opened from the real main window: what it shows, its
 // three checks, the save into memory and the store, leaving it without
-// saving, its default-note box, its placement and its coming forward.
+// saving, a store that cannot be written.
 
-#include "appstate.h"
-#include "calendarpanel.h"
-#include "dayentrydialog.h"
-#include "daylabel.h"
-#include "mainwindow.h"
-#include "menucommands.h"
-#include "noteedit.h"
-#include "placementmath.h"
-#include "recordstore.h"
-#include "scriptedplatform.h"
-#include "windows.h"
-#include "settingsdialog.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <cmath>
+#include "messages.h"
+#include "settingstest.h"
 
 using namespace zentak;
+using namespace zentak::story;
 
 namespace {
 
@@ -37,66 +15,11 @@ const QString kStartMsg = QStringLiteral("出社時間はHH:MMで入力して下
 const QString kHoursMsg = QStringLiteral("就業時間はHH:MMで入力して下さい！");
 const QString kLeaveMsg = QStringLiteral("有給残は00.0で入力して下さい！");
 
-QString key(const char *k)
-{
-    return ScriptedPlatform::storeKey(QStringLiteral("ZENTAK"), QStringLiteral("set"), QLatin1String(k));
-}
-
-// Notes which widget held the focus when each message box came up.
-class FocusPlatform : public ScriptedPlatform {
-public:
-    QStringList focusAtBox;
-    MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
-                         MsgIcon icon) override
-    {
-        QWidget *f = QApplication::focusWidget();
-        focusAtBox << (f ? f->objectName() : QStringLiteral("<none>"));
-        return ScriptedPlatform::messageBox(text, title, buttons, icon);
-    }
-};
-
-// Key presses carrying the text, one character at a time.
-void typeText(QWidget *w, const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype len = text[i].isHighSurrogate() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, text.mid(i, len), Qt::NoModifier);
-        i += len - 1;
-    }
-}
-
-void retype(QLineEdit *box, const QString &text)
-{
-    box->selectAll();
-    box->del();
-    QTest::keyClicks(box, text);
-}
-
-// Every setting in one text, to compare whole.
-QString joined(const Settings &s)
-{
-    return QStringList{s.IniTM, s.DayTM, s.Yukyu, s.T6Sw ? "T6" : "-", s.T4Sw ? "T4" : "-", s.Sagyo,
-                       QString::number(s.Sift), QString::number(s.Ktsw)}
-        .join(u'|');
-}
-
-// What the controls show, in one text.
-QString shown(SettingsDialog *d)
-{
-    return QStringList{d->initim()->text(), d->daytim()->text(), d->yukyuz()->text(),
-                       d->option1()->isChecked() ? "60" : "-", d->option2()->isChecked() ? "45" : "-",
-                       d->text1()->storedText(), d->check1()->isChecked() ? "shift" : "-",
-                       d->check2()->isChecked() ? "ten" : "-"}
-        .join(u'|');
-}
-
 } // namespace
 
-class TestSettingsDialog : public QObject {
+class TestSettingsDialog : public SettingsTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void firstRunBySKey();
     void opening_data();
     void opening();
@@ -106,84 +29,14 @@ private slots:
     void saveStoresAndGovernsTheNextCalculation();
     void leavingChangesNothing_data();
     void leavingChangesNothing();
-    void defaultNoteBoxRefusesAsTheDayNoteDoes();
-    void handEditedDefaultNoteIsCleanedAndTold();
-    void placedByItsOuterSize_data();
-    void placedByItsOuterSize();
-    void secondStartBringsTheDialogForward();
     void storeThatCannotBeWrittenIsTold();
-
-private:
-    void startWindow();
-    SettingsDialog *openSettings();
-    QPushButton *button(const char *name) const
-    {
-        return dlg_ ? dlg_->findChild<QPushButton *>(QLatin1String(name)) : nullptr;
-    }
-    bool dialogGone();
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<FocusPlatform> p_;
-    std::unique_ptr<AppState> s_;
-    std::unique_ptr<RecordStore> store_;
-    std::unique_ptr<MainWindow> w_;
-    QPointer<SettingsDialog> dlg_;
 };
-
-void TestSettingsDialog::init()
-{
-    dir_ = std::make_unique<QTemporaryDir>();
-    p_ = std::make_unique<FocusPlatform>();
-    p_->folder = dir_->path();
-    p_->clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
-    p_->screen = QSize(1280, 1024);
-    s_ = std::make_unique<AppState>();
-    store_ = std::make_unique<RecordStore>(*s_, *p_);
-}
-
-void TestSettingsDialog::cleanup()
-{
-    w_.reset();
-    test::deleteWindows();
-}
-
-void TestSettingsDialog::startWindow()
-{
-    w_ = std::make_unique<MainWindow>(*s_, *p_, *store_);
-    w_->Form_Load();
-    w_->show();
-    QApplication::setActiveWindow(w_.get());
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-}
-
-SettingsDialog *TestSettingsDialog::openSettings()
-{
-    QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
-    w_->findChild<QAction *>(QStringLiteral("MNUFILESET"))->trigger();
-    if (opened.count() != 1)
-        return nullptr;
-    dlg_ = qobject_cast<SettingsDialog *>(opened.at(0).at(0).value<QWidget *>());
-    if (dlg_) {
-        QApplication::setActiveWindow(dlg_);
-        if (!QTest::qWaitForWindowActive(dlg_))
-            return nullptr;
-    }
-    return dlg_;
-}
-
-bool TestSettingsDialog::dialogGone()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return dlg_.isNull() && w_->isVisible();
-}
 
 void TestSettingsDialog::firstRunBySKey()
 {
     startWindow();
-    QSignalSpy opened(w_->menu(), &MenuCommands::dialogOpened);
-    QTest::keyClick(w_->command2(), Qt::Key_S);
-    QCOMPARE(opened.count(), 1);
-    dlg_ = qobject_cast<SettingsDialog *>(opened.at(0).at(0).value<QWidget *>());
+    QTest::keyClick(w_->clockOutButton(), Qt::Key_S);
+    dlg_ = Program::openDialog<SettingsDialog>();
     QVERIFY(dlg_);
     QVERIFY(dlg_->isVisible());
     QVERIFY(!w_->isVisible());
@@ -191,13 +44,13 @@ void TestSettingsDialog::firstRunBySKey()
     QCOMPARE(dlg_->windowTitle(), QStringLiteral("Zentakの設定"));
     QCOMPARE(dlg_->size(), QSize(296, 177)); // 4440 × 2655 twips
     QCOMPARE(shown(dlg_), QStringLiteral("09:00|08:00|00.0|-|-|○○○作業|-|-"));
-    QCOMPARE(dlg_->initim()->maxLength(), 5);
-    QCOMPARE(dlg_->daytim()->maxLength(), 5);
-    QCOMPARE(dlg_->yukyuz()->maxLength(), 4);
+    QCOMPARE(dlg_->usualStartBox()->maxLength(), 5);
+    QCOMPARE(dlg_->regularHoursBox()->maxLength(), 5);
+    QCOMPARE(dlg_->leaveBalanceBox()->maxLength(), 4);
 
     // The tab order, from the start-time box round to it again.
     QStringList order;
-    QWidget *at = dlg_->initim();
+    QWidget *at = dlg_->usualStartBox();
     for (int i = 0; i < 10; ++i) {
         order << at->objectName();
         at = at->nextInFocusChain();
@@ -233,7 +86,7 @@ void TestSettingsDialog::opening()
     QFETCH(QStringList, stored);
     QFETCH(QString, shown);
     for (const QString &kv : stored)
-        p_->store.insert(key(qPrintable(kv.section(u'=', 0, 0))), kv.section(u'=', 1));
+        p_->store.insert(setKey(qPrintable(kv.section(u'=', 0, 0))), kv.section(u'=', 1));
     startWindow();
     // Filled from memory, never from the store.
     p_->store.clear();
@@ -271,18 +124,19 @@ void TestSettingsDialog::checks()
     QFETCH(QString, yukyuz);
     QFETCH(QString, box);
     startWindow();
-    const QString before = joined(s_->settings);
+    const QString before = joined(program_->book->settings());
     QVERIFY(openSettings());
-    retype(dlg_->initim(), initim);
-    retype(dlg_->daytim(), daytim);
-    retype(dlg_->yukyuz(), yukyuz);
-    dlg_->text1()->setFocus(); // the focus is elsewhere when "保存" is pressed
+    FocusAtBoxes focus(*p_);
+    typeOver(dlg_->usualStartBox(), initim);
+    typeOver(dlg_->regularHoursBox(), daytim);
+    typeOver(dlg_->leaveBalanceBox(), yukyuz);
+    dlg_->defaultNoteBox()->setFocus(); // the focus is elsewhere when "保存" is pressed
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     if (box.isEmpty()) {
         QVERIFY(p_->boxes.isEmpty());
         QVERIFY(dialogGone());
-        QCOMPARE(s_->settings.Yukyu, yukyuz);
-        QCOMPARE(p_->store.value(key("Yukyu")), yukyuz);
+        QCOMPARE(program_->book->settings().leaveBalance, yukyuz);
+        QCOMPARE(p_->store.value(setKey("Yukyu")), yukyuz);
         return;
     }
     const QString message = box == QLatin1String("initim") ? kStartMsg
@@ -293,14 +147,13 @@ void TestSettingsDialog::checks()
     QCOMPARE(p_->boxes[0].title, kTitle);
     QCOMPARE(p_->boxes[0].icon, MsgIcon::Stop);
     QCOMPARE(p_->boxes[0].buttons, MsgButtons::Ok);
-    QCOMPARE(p_->focusAtBox, QStringList{box}); // moved before the message
+    QCOMPARE(focus.names(), QStringList{box}); // moved before the message
     QVERIFY(dlg_ && dlg_->isVisible());
     QVERIFY(!w_->isVisible());
-    QCOMPARE(dlg_->initim()->text(), initim); // entries kept as they were
-    QCOMPARE(dlg_->yukyuz()->text(), yukyuz);
-    QCOMPARE(joined(s_->settings), before);
+    QCOMPARE(dlg_->usualStartBox()->text(), initim); // entries kept as they were
+    QCOMPARE(dlg_->leaveBalanceBox()->text(), yukyuz);
+    QCOMPARE(joined(program_->book->settings()), before);
     QVERIFY(p_->writes.isEmpty());
-    QVERIFY(!s_->summaryStale);
 }
 
 void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation_data()
@@ -326,40 +179,33 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
     QVERIFY(openSettings());
     if (!option.isEmpty())
         QTest::mouseClick(dlg_->findChild<QRadioButton *>(option), Qt::LeftButton, {}, QPoint(4, 4));
-    retype(dlg_->initim(), QStringLiteral("08:45"));
-    retype(dlg_->daytim(), QStringLiteral("07:30"));
-    retype(dlg_->yukyuz(), QStringLiteral("10.5"));
-    dlg_->text1()->selectAll();
-    typeText(dlg_->text1(), QStringLiteral("定例"));
-    QTest::keyClick(dlg_->text1(), Qt::Key_Return);
-    typeText(dlg_->text1(), QStringLiteral("会議"));
-    dlg_->check1()->setChecked(true);
+    typeOver(dlg_->usualStartBox(), QStringLiteral("08:45"));
+    typeOver(dlg_->regularHoursBox(), QStringLiteral("07:30"));
+    typeOver(dlg_->leaveBalanceBox(), QStringLiteral("10.5"));
+    dlg_->defaultNoteBox()->selectAll();
+    typeText(dlg_->defaultNoteBox(), QStringLiteral("定例"));
+    QTest::keyClick(dlg_->defaultNoteBox(), Qt::Key_Return);
+    typeText(dlg_->defaultNoteBox(), QStringLiteral("会議"));
+    dlg_->shiftWorkBox()->setChecked(true);
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
 
     QVERIFY(p_->boxes.isEmpty());
     QVERIFY(dialogGone());
-    QCOMPARE(p_->writes, QStringList({key("IniTM"), key("DayTM"), key("Yukyu"), key("T6Sw"), key("T4Sw"),
-                                      key("Sagyo"), key("Sift"), key("Ktsw")}));
-    const QStringList expected{"08:45", "07:30", "10.5", t6, t4, "定例\r\n会議", "1", "0"};
-    QStringList stored;
-    for (const QString &k : p_->writes)
-        stored << p_->store.value(k);
-    QCOMPARE(stored, expected);
+    QCOMPARE(storeSection(*p_, kSectionSet), QStringList({"DayTM=07:30", "IniTM=08:45", "Ktsw=0", "Sagyo=定例\r\n会議",
+                                                         "Sift=1", "T4Sw=" + t4, "T6Sw=" + t6, "Yukyu=10.5"}));
     // The main window came back and recomputed its summary.
-    QVERIFY(!s_->summaryStale);
     QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("zan"))->text(), QStringLiteral("10.5"));
 
     // The next day entered takes the new settings.
-    w_->lblDay_Click(10);
-    auto *day = qobject_cast<DayEntryDialog *>(FormDialog::openDialog());
+    DayEntryDialog *day = program_->openDay(9);
     QVERIFY(day);
-    QCOMPARE(day->tstim()->text(), QStringLiteral("08:45"));
-    QCOMPARE(day->tmsg()->toPlainText(), QStringLiteral("定例\n会議"));
-    retype(day->tstim(), QStringLiteral("09:00"));
-    retype(day->tetim(), QStringLiteral("18:00"));
+    QCOMPARE(day->startTimeBox()->text(), QStringLiteral("08:45"));
+    QCOMPARE(day->noteBox()->toPlainText(), QStringLiteral("定例\n会議"));
+    typeOver(day->startTimeBox(), QStringLiteral("09:00"));
+    typeOver(day->endTimeBox(), QStringLiteral("18:00"));
     QTest::mouseClick(day->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
-    QCOMPARE(day->tptim()->text(), worked);
-    QCOMPARE(day->tktim()->text(), kintai);
+    QCOMPARE(day->workedTimeBox()->text(), worked);
+    QCOMPARE(day->attendanceBox()->text(), kintai);
 }
 
 void TestSettingsDialog::leavingChangesNothing_data()
@@ -373,21 +219,21 @@ void TestSettingsDialog::leavingChangesNothing_data()
 void TestSettingsDialog::leavingChangesNothing()
 {
     QFETCH(QString, way);
-    p_->store.insert(key("T6Sw"), QStringLiteral("True"));
-    p_->store.insert(key("Yukyu"), QStringLiteral("05.5"));
+    p_->store.insert(setKey("T6Sw"), QStringLiteral("True"));
+    p_->store.insert(setKey("Yukyu"), QStringLiteral("05.5"));
     startWindow();
-    const QString before = joined(s_->settings);
+    const QString before = joined(program_->book->settings());
     const auto storeBefore = p_->store;
     QVERIFY(openSettings());
-    retype(dlg_->initim(), QStringLiteral("07:00"));
-    retype(dlg_->daytim(), QStringLiteral("07:00"));
-    retype(dlg_->yukyuz(), QStringLiteral("20.0"));
-    QTest::mouseClick(dlg_->option2(), Qt::LeftButton, {}, QPoint(4, 4));
-    QVERIFY(!dlg_->option1()->isChecked()); // one group
-    dlg_->text1()->selectAll();
-    typeText(dlg_->text1(), QStringLiteral("別の作業"));
-    dlg_->check1()->setChecked(true);
-    dlg_->check2()->setChecked(true);
+    typeOver(dlg_->usualStartBox(), QStringLiteral("07:00"));
+    typeOver(dlg_->regularHoursBox(), QStringLiteral("07:00"));
+    typeOver(dlg_->leaveBalanceBox(), QStringLiteral("20.0"));
+    QTest::mouseClick(dlg_->lunchBreak45Option(), Qt::LeftButton, {}, QPoint(4, 4));
+    QVERIFY(!dlg_->lunchBreak60Option()->isChecked()); // one group
+    dlg_->defaultNoteBox()->selectAll();
+    typeText(dlg_->defaultNoteBox(), QStringLiteral("別の作業"));
+    dlg_->shiftWorkBox()->setChecked(true);
+    dlg_->tenDayTallyBox()->setChecked(true);
     if (way == QLatin1String("button"))
         QTest::mouseClick(button("Command2"), Qt::LeftButton);
     else if (way == QLatin1String("escape"))
@@ -395,105 +241,10 @@ void TestSettingsDialog::leavingChangesNothing()
     else
         dlg_->close();
     QVERIFY(dialogGone());
-    QCOMPARE(joined(s_->settings), before);
+    QCOMPARE(joined(program_->book->settings()), before);
     QCOMPARE(p_->store, storeBefore);
     QVERIFY(p_->writes.isEmpty());
-    QVERIFY(!s_->summaryStale);
     QVERIFY(p_->boxes.isEmpty());
-}
-
-void TestSettingsDialog::defaultNoteBoxRefusesAsTheDayNoteDoes()
-{
-    startWindow();
-    QVERIFY(openSettings());
-    NoteEdit *text1 = dlg_->text1();
-    text1->selectAll();
-    typeText(text1, QStringLiteral("設\"計\u00e9"));
-    QCOMPARE(text1->toPlainText(), QStringLiteral("設計"));
-    QCOMPARE(p_->boxes.size(), 2);
-    QTest::keyClicks(text1, QString(300, u'x'));
-    QCOMPARE(NoteEdit::storedLength(text1->toPlainText()), 200);
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    QVERIFY(dialogGone());
-    QCOMPARE(s_->settings.Sagyo, QStringLiteral("設計") + QString(198, u'x'));
-
-    // The day's note box tells the same refusal in the same words.
-    w_->lblDay_Click(10);
-    auto *day = qobject_cast<DayEntryDialog *>(FormDialog::openDialog());
-    QVERIFY(day);
-    day->tmsg()->selectAll();
-    typeText(day->tmsg(), QStringLiteral("\"\u00e9"));
-    QCOMPARE(p_->boxes.size(), 4);
-    for (int i : {0, 1})
-        QCOMPARE(p_->boxes[i + 2].text, p_->boxes[i].text);
-    QVERIFY(p_->boxes[0].text.contains(u'"'));
-    QCOMPARE(p_->boxes[0].icon, MsgIcon::Information);
-}
-
-void TestSettingsDialog::handEditedDefaultNoteIsCleanedAndTold()
-{
-    p_->store.insert(key("Sagyo"), QStringLiteral("\"試験\"\U0001F600作業"));
-    startWindow();
-    QVERIFY(openSettings());
-    QCOMPARE(dlg_->text1()->toPlainText(), QStringLiteral("試験作業"));
-    QCOMPARE(p_->boxes.size(), 1);
-    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("\"\U0001F600")));
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    QVERIFY(dialogGone());
-    QCOMPARE(p_->store.value(key("Sagyo")), QStringLiteral("試験作業"));
-}
-
-void TestSettingsDialog::placedByItsOuterSize_data()
-{
-    QTest::addColumn<QString>("ppos");
-    QTest::newRow("centred over the main window") << "6105 1935";
-    QTest::newRow("main window at the screen's right edge") << "17000 1935";
-    QTest::newRow("main window at the screen's bottom edge") << "6105 14000";
-}
-
-void TestSettingsDialog::placedByItsOuterSize()
-{
-    QFETCH(QString, ppos);
-    p_->store.insert(ScriptedPlatform::storeKey(QStringLiteral("ZENTAK"), QStringLiteral("pform"),
-                                                QStringLiteral("ppos")),
-                     ppos);
-    startWindow();
-    const QRect main = w_->frameGeometry();
-    QVERIFY(main.size() != w_->size()); // the window system gave it a frame
-    QVERIFY(openSettings());
-    const QRect frame = dlg_->frameGeometry();
-    QCOMPARE(frame.size(), dlg_->size() + (main.size() - w_->size()));
-    PlacementInput in;
-    in.parentLeft = main.x() * 15.0;
-    in.parentTop = main.y() * 15.0;
-    in.parentWidth = main.width() * 15.0;
-    in.parentHeight = main.height() * 15.0;
-    in.dialogWidth = frame.width() * 15.0;
-    in.dialogHeight = frame.height() * 15.0;
-    in.screenWidth = 1280 * 15.0;
-    in.screenHeight = 1024 * 15.0;
-    const PlacementResult at = centerPosition(in);
-    QCOMPARE(frame.topLeft(), QPoint(int(std::lround(at.left / 15.0)), int(std::lround(at.top / 15.0))));
-    // Never past the screen's right or bottom edge.
-    QVERIFY(frame.right() < 1280);
-    QVERIFY(frame.bottom() < 1024);
-    if (ppos.startsWith(QLatin1String("17000")))
-        QCOMPARE(frame.right(), 1279);
-    if (ppos.endsWith(QLatin1String("14000")))
-        QCOMPARE(frame.bottom(), 1023);
-}
-
-void TestSettingsDialog::secondStartBringsTheDialogForward()
-{
-    startWindow();
-    QVERIFY(openSettings());
-    dlg_->showMinimized();
-    QTRY_VERIFY(dlg_->isMinimized());
-    w_->bringForward();
-    QTRY_VERIFY(!dlg_->isMinimized());
-    QVERIFY(dlg_->isVisible());
-    QTRY_COMPARE(QApplication::activeWindow(), dlg_.data());
-    QVERIFY(!w_->isVisible()); // the main window stays hidden behind it
 }
 
 void TestSettingsDialog::storeThatCannotBeWrittenIsTold()
@@ -501,13 +252,13 @@ void TestSettingsDialog::storeThatCannotBeWrittenIsTold()
     startWindow();
     p_->storeWritable = false;
     QVERIFY(openSettings());
-    retype(dlg_->daytim(), QStringLiteral("07:30"));
+    typeOver(dlg_->regularHoursBox(), QStringLiteral("07:30"));
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     QVERIFY(dialogGone());
     QCOMPARE(p_->boxes.size(), 1);
     QCOMPARE(p_->boxes[0].text, kSettingsNotSaved);
     // The run goes on with what the user chose.
-    QCOMPARE(s_->settings.DayTM, QStringLiteral("07:30"));
+    QCOMPARE(program_->book->settings().regularHours, QStringLiteral("07:30"));
 }
 
 QTEST_MAIN(TestSettingsDialog)
