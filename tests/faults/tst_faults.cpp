@@ -161,7 +161,10 @@ void TestFaults::dataFile()
     QCOMPARE(p.boxes.size(), 1);
     QVERIFY(p.boxes[0].text.contains(QStringLiteral("記録を書き込めませんでした")));
     QCOMPARE(readFile(dataFilePath(folder_)), previous);
-    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("Zentak.txt")});
+    // No temporary file is left (the journal of changes may hold a torn line).
+    QStringList files = QDir(folder_).entryList(QDir::Files);
+    files.removeAll(QStringLiteral("Zentak.journal"));
+    QCOMPARE(files, QStringList{QStringLiteral("Zentak.txt")});
 
     // Once the fault is gone the change reaches the file.
     QVERIFY(book.saveAtExit().written);

@@ -83,14 +83,17 @@ void tellWrite(Platform &platform, const WriteReport &report)
         tell(platform, kSettingsNotSaved, MsgIcon::Exclamation);
     if (report.outside)
         tell(platform, outsideChangesText(*report.outside, report.outsideCopy), MsgIcon::Exclamation);
-    if (!report.journalError.isEmpty())
-        tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(report.journalError),
-             MsgIcon::Exclamation);
     if (report.failureToTell) {
         QString text = QStringLiteral("記録を書き込めませんでした。\n%1").arg(native(report.path));
         if (!report.error.isEmpty())
             text += QStringLiteral("\n(%1)").arg(report.error);
+        // The same fault stops the journal: one message for both.
+        if (!report.journalError.isEmpty())
+            text += QStringLiteral("\n変更の履歴も書き込めませんでした。");
         tell(platform, text, MsgIcon::Exclamation);
+    } else if (!report.journalError.isEmpty()) {
+        tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(report.journalError),
+             MsgIcon::Exclamation);
     }
 }
 
