@@ -1,140 +1,28 @@
-// The month totals, the report lines and file, and opening the report.
+// The month totals and the report's lines.
 
-#include "messages.h"
-#include "monthreport.h"
-#include "reportfile.h"
-#include "scriptedplatform.h"
+#include "monthfixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zentak;
+using namespace zentak::test;
 
-namespace {
-
-// "date|week|start|end|worked|kintai|note" into the cell of its date.
-void put(AttendanceTable &t, const QString &row)
-{
-    const QStringList f = row.split(QLatin1Char('|'));
-    Q_ASSERT(f.size() == 7);
-    const int slot = yearSlot(f[0].left(4).toInt());
-    const int month = f[0].mid(5, 2).toInt();
-    const int day = f[0].mid(8, 2).toInt();
-    for (int i = 0; i < kFieldCount; ++i)
-        t.setField(slot, month, day, Field(i), f[i]);
-}
-
-QString worked(int day, const QString &kintai = QStringLiteral("08.00"),
-               const QString &workedTime = QStringLiteral("08:00"))
-{
-    return QStringLiteral("2024/05/%1|水|09:00|18:00|%2|%3|作業")
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(workedTime, kintai);
-}
-
-QByteArray sjis(const QString &s)
-{
-    QStringEncoder e("windows-31j");
-    return e.encode(s);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-const QString kHeader = QStringLiteral(
-    "\"   日付   \",\"曜\",\" 出社\",\" 退社\",\" 稼動\",\" 勤怠\",\" 集計 \",\"残業\",\" 残計\",\"作業内容\"");
-
-} // namespace
-
-class TestMonthReport : public QObject {
+class TestMonthReport : public QObject, MonthFixture {
     Q_OBJECT
 private slots:
     void init();
 
-    void mayExampleIsByteExact();
-    void emptyMonthHasTheHeaderAlone();
-    void fileNames_data();
-    void fileNames();
     void reportColumns_data();
     void reportColumns();
     void totals_data();
     void totals();
     void slotOfAnotherYearIsReportedWithItsDates();
-    void secondWriteReplacesTheFirst();
-    void failedWriteIsToldAndNothingIsLeft();
-    void textTheFileCannotHoldIsRefused_data();
-    void textTheFileCannotHoldIsRefused();
 
-    void openingTheReport_data();
-    void openingTheReport();
-
-private:
-    ReportWrite write(int year = 2024, int month = 5)
-    {
-        return writeMonthReport(p_.folder, t_, year, month, s_);
-    }
-    QStringList lines() const { return monthReportLines(t_, 2024, 5, s_); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    ScriptedPlatform p_;
-    AttendanceTable t_;
-    Settings s_;
 };
 
 void TestMonthReport::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    p_ = ScriptedPlatform();
-    p_.folder = dir_->path();
-    t_.clear();
-    s_ = Settings();
-}
-
-void TestMonthReport::mayExampleIsByteExact()
-{
-    put(t_, QStringLiteral("2024/05/01|水|09:00|18:00|08:00|08.00|○○○作業"));
-    put(t_, QStringLiteral("2024/05/02|木|09:00|19:30|09:30|09.50|○○○作業"));
-    QCOMPARE(write().name, QStringLiteral("202405.txt"));
-    const QByteArray expected = sjis(
-        kHeader + QStringLiteral("\r\n")
-        + QStringLiteral("\"2024/05/01\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"008.00\",\"0.00\",\"00.00\",\"○○○作業\"\r\n"
-                         "\"2024/05/02\",\"木\",\"09:00\",\"19:30\",\"09:30\",\"09.50\",\"017.50\",\"1.50\",\"01.50\",\"○○○作業\"\r\n"));
-    QCOMPARE(readFile(dir_->filePath(QStringLiteral("202405.txt"))), expected);
-    QVERIFY(p_.boxes.isEmpty());
-}
-
-void TestMonthReport::emptyMonthHasTheHeaderAlone()
-{
-    put(t_, worked(3).replace(QStringLiteral("2024/05"), QStringLiteral("2024/06")));
-    QCOMPARE(monthTotals(t_, 2024, 5).hours, 0.0f);
-    QVERIFY(write().written);
-    QCOMPARE(readFile(dir_->filePath(QStringLiteral("202405.txt"))), sjis(kHeader + QStringLiteral("\r\n")));
-}
-
-void TestMonthReport::fileNames_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("May 2024") << 2024 << 5 << "202405.txt";
-    QTest::newRow("December 2024") << 2024 << 12 << "202412.txt";
-    QTest::newRow("January 1990") << 1990 << 1 << "199001.txt";
-}
-
-void TestMonthReport::fileNames()
-{
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(QString, name);
-    QCOMPARE(reportFileName(year, month), name);
-    QCOMPARE(write(year, month).name, name);
-    QVERIFY(QFile::exists(dir_->filePath(name)));
+    reset();
 }
 
 // Columns 7 to 10 of each day line: running hours, overtime, running
@@ -271,100 +159,6 @@ void TestMonthReport::slotOfAnotherYearIsReportedWithItsDates()
     const QByteArray file = readFile(dir_->filePath(QStringLiteral("202405.txt")));
     QVERIFY(file.contains("\"2021/05/03\""));
     QCOMPARE(monthTotals(t_, 2024, 5).hours, 8.0f);
-}
-
-void TestMonthReport::secondWriteReplacesTheFirst()
-{
-    put(t_, worked(1));
-    put(t_, worked(2));
-    QVERIFY(write().written);
-    t_.setField(yearSlot(2024), 5, 2, Field::Date, QString());
-    QVERIFY(write().written);
-    const QByteArray file = readFile(dir_->filePath(QStringLiteral("202405.txt")));
-    QCOMPARE(file.count("\r\n"), 2);
-    QVERIFY(!file.contains("2024/05/02"));
-}
-
-void TestMonthReport::failedWriteIsToldAndNothingIsLeft()
-{
-    // The report's name is taken by a folder.
-    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("202405.txt")));
-    put(t_, worked(1));
-    const ReportWrite written = write();
-    QVERIFY(!written.written);
-    tellReportWrite(p_, written);
-    QCOMPARE(p_.boxes.size(), 1);
-    QVERIFY(p_.boxes[0].text.startsWith(QStringLiteral("月報を書き込めませんでした。")));
-    QVERIFY(p_.boxes[0].text.contains(QStringLiteral("202405.txt")));
-    QCOMPARE(p_.boxes[0].title, kMessageTitle);
-    QCOMPARE(p_.boxes[0].icon, MsgIcon::Exclamation);
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
-}
-
-void TestMonthReport::textTheFileCannotHoldIsRefused_data()
-{
-    QTest::addColumn<QString>("note");
-    QTest::newRow("double quote") << QStringLiteral("say \"hi\"");
-    QTest::newRow("character outside the code page") << QStringLiteral("caf\u00e9");
-}
-
-void TestMonthReport::textTheFileCannotHoldIsRefused()
-{
-    QFETCH(QString, note);
-    put(t_, worked(1));
-    t_.setField(yearSlot(2024), 5, 1, Field::Note, note);
-    const ReportWrite written = write();
-    QVERIFY(!written.written);
-    QVERIFY(!written.error.isEmpty());
-    QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("202405.txt"))));
-}
-
-void TestMonthReport::openingTheReport_data()
-{
-    QTest::addColumn<bool>("written");
-    QTest::addColumn<QString>("program"); // the associated program, or none
-    QTest::addColumn<bool>("starts");
-    QTest::addColumn<QString>("told");    // the message, or none
-    QTest::addColumn<int>("icon");
-    const QString editor = QStringLiteral("/usr/bin/editor");
-    QTest::newRow("no such file") << false << editor << true
-                                  << "ｶﾚﾝﾄﾌｫﾙﾀﾞｰにﾃｷｽﾄ(202405.txt)が存在しません。" << int(MsgIcon::Exclamation);
-    QTest::newRow("no program for it") << true << "" << true
-                                       << "指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"
-                                       << int(MsgIcon::Stop);
-    QTest::newRow("the program does not start") << true << editor << false
-                                                 << "関連付けられているプログラムを起動できませんでした。\n/usr/bin/editor"
-                                                 << int(MsgIcon::Exclamation);
-    QTest::newRow("opened") << true << editor << true << "" << 0;
-}
-
-void TestMonthReport::openingTheReport()
-{
-    QFETCH(bool, written);
-    QFETCH(QString, program);
-    QFETCH(bool, starts);
-    QFETCH(QString, told);
-    QFETCH(int, icon);
-    // A folder name a shell would take apart.
-    const QString folder = dir_->filePath(QStringLiteral("my \"records\" $HOME; x"));
-    QVERIFY(QDir().mkpath(folder));
-    p_.folder = folder;
-    if (!program.isEmpty())
-        p_.associations.insert(QStringLiteral("txt"), program);
-    p_.startSucceeds = starts;
-    if (written)
-        QVERIFY(write().written);
-    tellReportOpening(p_, QStringLiteral("202405.txt"), openReport(p_, folder, QStringLiteral("202405.txt")));
-    QCOMPARE(p_.boxes.size(), told.isEmpty() ? 0 : 1);
-    if (!told.isEmpty()) {
-        QCOMPARE(p_.boxes[0].text, told);
-        QCOMPARE(int(p_.boxes[0].icon), icon);
-        QCOMPARE(p_.boxes[0].title, kMessageTitle);
-    }
-    QCOMPARE(p_.started.size(), written && !program.isEmpty() ? 1 : 0);
-    if (!p_.started.isEmpty())
-        QCOMPARE(p_.started[0].arguments, QStringList{folder + QStringLiteral("/202405.txt")});
-    QCOMPARE(QFile::exists(folder + QStringLiteral("/202405.txt")), written);
 }
 
 QTEST_GUILESS_MAIN(TestMonthReport)

@@ -1,0 +1,74 @@
+#pragma once
+// A month of records for the month report's tests: rows put into a table,
+// a program folder with a scripted desktop, and the report's texts.
+
+#include "monthreport.h"
+#include "reportfile.h"
+#include "scriptedplatform.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zentak::test {
+
+// "date|week|start|end|worked|kintai|note" into the cell of its date.
+inline void put(AttendanceTable &t, const QString &row)
+{
+    const QStringList f = row.split(QLatin1Char('|'));
+    Q_ASSERT(f.size() == 7);
+    const int slot = yearSlot(f[0].left(4).toInt());
+    const int month = f[0].mid(5, 2).toInt();
+    const int day = f[0].mid(8, 2).toInt();
+    for (int i = 0; i < kFieldCount; ++i)
+        t.setField(slot, month, day, Field(i), f[i]);
+}
+
+inline QString worked(int day, const QString &kintai = QStringLiteral("08.00"),
+               const QString &workedTime = QStringLiteral("08:00"))
+{
+    return QStringLiteral("2024/05/%1|水|09:00|18:00|%2|%3|作業")
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(workedTime, kintai);
+}
+
+inline QByteArray sjis(const QString &s)
+{
+    QStringEncoder e("windows-31j");
+    return e.encode(s);
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+inline const QString kHeader = QStringLiteral(
+    "\"   日付   \",\"曜\",\" 出社\",\" 退社\",\" 稼動\",\" 勤怠\",\" 集計 \",\"残業\",\" 残計\",\"作業内容\"");
+
+
+struct MonthFixture {
+    void reset()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        p_ = ScriptedPlatform();
+        p_.folder = dir_->path();
+        t_.clear();
+        s_ = Settings();
+    }
+    ReportWrite write(int year = 2024, int month = 5)
+    {
+        return writeMonthReport(p_.folder, t_, year, month, s_);
+    }
+    QStringList lines() const { return monthReportLines(t_, 2024, 5, s_); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    ScriptedPlatform p_;
+    AttendanceTable t_;
+    Settings s_;
+};
+
+} // namespace zentak::test
