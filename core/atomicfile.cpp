@@ -26,6 +26,12 @@ bool replaceFile(const QString &path, const QByteArray &bytes, QString *error,
     return ok;
 }
 
+QFileDevice::Permissions permissionsOf(const QString &path)
+{
+    const QFileDevice::Permissions own = QFile::permissions(path);
+    return own ? own : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+}
+
 bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
 {
     QFile file(path);

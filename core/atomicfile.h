@@ -16,6 +16,10 @@ namespace zentak {
 bool replaceFile(const QString &path, const QByteArray &bytes, QString *error = nullptr,
                  std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
+// The permission bits of the file, for its copies and companions to be as
+// private as it is; the owner's alone when there is no such file.
+QFileDevice::Permissions permissionsOf(const QString &path);
+
 // The whole content of the file; false (with `error`) when it cannot be
 // opened or read to its end.
 bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr);

@@ -12,7 +12,7 @@ namespace zentak {
 AttendanceBook::AttendanceBook(Platform &platform, QObject *parent)
     : QObject(parent), platform_(platform),
       store_(std::make_unique<RecordStore>(zentak::dataFilePath(platform.programFolder()))),
-      history_(QDir(platform.programFolder()).filePath(QStringLiteral("Zentak.journal")))
+      history_(QDir(platform.programFolder()).filePath(QStringLiteral("Zentak.journal")), store_->path())
 {
 }
 

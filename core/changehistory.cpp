@@ -26,7 +26,10 @@ bool sameCells(const Change &a, const Change &b)
 
 } // namespace
 
-ChangeHistory::ChangeHistory(const QString &journalPath) : path_(journalPath) {}
+ChangeHistory::ChangeHistory(const QString &journalPath, const QString &dataFilePath)
+    : path_(journalPath), dataFilePath_(dataFilePath)
+{
+}
 
 void ChangeHistory::replay(const Change &line)
 {
@@ -86,7 +89,7 @@ JournalLoad ChangeHistory::load()
     const bool torn = begin < bytes.size();
     if (report.unreadable > 0) {
         const QString copy = path_ + QStringLiteral(".broken");
-        if (!replaceFile(copy, bytes, &report.error))
+        if (!replaceFile(copy, bytes, &report.error, permissionsOf(dataFilePath_)))
             return report;
         report.keptCopy = copy;
     }
@@ -103,7 +106,9 @@ bool ChangeHistory::append(const Change &change, QString *error)
     QFile file(path_);
     // Appended and synced at once, like the data file; a failure leaves at
     // most a torn last line.
+    const bool created = !file.exists();
     const bool ok = line && file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
+                    && (!created || file.setPermissions(permissionsOf(dataFilePath_)))
                     && file.write(*line) == line->size() && ::fsync(file.handle()) == 0;
     if (!ok) {
         if (error)
@@ -133,7 +138,7 @@ bool ChangeHistory::rewrite(QString *error)
         back.kind = ChangeKind::TakenBack;
         add(back);
     }
-    if (!replaceFile(path_, bytes, error))
+    if (!replaceFile(path_, bytes, error, permissionsOf(dataFilePath_)))
         return false;
     lines_ = count;
     return true;

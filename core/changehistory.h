@@ -25,7 +25,8 @@ class ChangeHistory {
 public:
     static constexpr int kKept = 1000;
 
-    explicit ChangeHistory(const QString &journalPath);
+    // The journal holds records: it is as private as the data file.
+    ChangeHistory(const QString &journalPath, const QString &dataFilePath);
 
     const QString &path() const { return path_; }
     JournalLoad load();
@@ -54,6 +55,7 @@ private:
     void replay(const Change &line);
 
     QString path_;
+    QString dataFilePath_;
     QList<Change> undo_; // the last is taken back first
     QList<Change> redo_; // the last is done again first
     int lines_ = 0;      // lines in the file

@@ -2,6 +2,7 @@
 
 #include "datafile.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace zentak {
@@ -13,11 +14,13 @@ OutsideChanges takeOverOutsideChanges(AttendanceTable &table, const QByteArray &
     // changed outside.
     auto before = std::make_unique<AttendanceTable>();
     auto theirs = std::make_unique<AttendanceTable>();
-    parseRecords(base, *before);
+    const ParseResult known = parseRecords(base, *before);
     const ParseResult read = parseRecords(outside, *theirs);
 
     OutsideChanges changes;
-    changes.unreadable = read.skipped + read.replaced;
+    // Records the file held unreadable when this run read it are kept
+    // aside already (Zentak.txt.orig): only new ones count.
+    changes.unreadable = std::max(0, read.skipped + read.replaced - known.skipped - known.replaced);
     for (int s = 1; s <= 3; ++s) {
         for (int m = 1; m <= 12; ++m) {
             for (int d = 1; d <= 31; ++d) {

@@ -42,12 +42,6 @@ LoadReport RecordStore::load(AttendanceTable &table)
     return report;
 }
 
-QFileDevice::Permissions RecordStore::permissions() const
-{
-    const QFileDevice::Permissions own = QFile::permissions(path_);
-    return own ? own : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-}
-
 QString RecordStore::keepAside(const QString &name, const QByteArray &bytes, QString *error)
 {
     // name, or name.2, name.3 ... when an earlier copy differs; an identical
@@ -61,7 +55,7 @@ QString RecordStore::keepAside(const QString &name, const QByteArray &bytes, QSt
             continue;
         }
         // As private as the data file.
-        return replaceFile(candidate, bytes, error, permissions()) ? candidate : QString();
+        return replaceFile(candidate, bytes, error, permissionsOf(path_)) ? candidate : QString();
     }
     return {};
 }
@@ -128,7 +122,7 @@ std::optional<QString> RecordStore::keepBeforeErase(QString *error)
         return QString();
     const QString copy = path_ + QStringLiteral(".bak");
     QByteArray bytes;
-    if (!readWholeFile(path_, &bytes, error) || !replaceFile(copy, bytes, error, permissions()))
+    if (!readWholeFile(path_, &bytes, error) || !replaceFile(copy, bytes, error, permissionsOf(path_)))
         return std::nullopt;
     return copy;
 }

@@ -79,7 +79,6 @@ public:
 private:
     bool keepOriginal(QString *error);
     QString keepAside(const QString &name, const QByteArray &bytes, QString *error);
-    QFileDevice::Permissions permissions() const;
 
     QString path_;
     bool unreadable_ = false;
