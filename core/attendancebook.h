@@ -62,6 +62,9 @@ public:
     // The record a day's cell holds (at full width), which may be of a year
     // three years away: such years share their cells.
     DayRecord record(QDate day) const;
+    // One field of that record as stored, without its blank fill: for
+    // readers of many days, with no copy.
+    QStringView storedField(QDate day, Field field) const { return table_.stored(cellOf(day), field); }
     // The kind of the day the cell holds; none when nothing is recorded.
     std::optional<DayKind> kindOf(QDate day) const;
     MonthTotals monthTotals(int year, int month) const;

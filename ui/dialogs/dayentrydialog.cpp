@@ -31,19 +31,20 @@ DayEntryDialog::DayEntryDialog(AttendanceBook &book, Platform &platform, QDate d
     setWindowTitle(QStringLiteral("Zentakの作業内容"));
     setClientTwips(4455, 2790);
     using K = ControlKind;
-    // In the order of the Tab key: the note first.
+    // In the order of the Tab key: the note first. Each label names the box
+    // after it.
     buildForm({
-        {"Label1", K::Label, "日付", 135, 150},
+        labelOf({"tday"}, {"Label1", K::Label, "日付", 135, 150}),
         {"tday", K::Label, "", 570, 135, 2145, 255},
-        {"Label10", K::Label, "作業内容（連続200文字まで）", 135, 870},
+        labelOf({"tmsg"}, {"Label10", K::Label, "作業内容（連続200文字まで）", 135, 870}),
         {"tmsg", K::NoteEdit, "", 120, 1155, 4245, 1065},
-        {"Label2", K::Label, "出社", 135, 525},
+        labelOf({"tstim"}, {"Label2", K::Label, "出社", 135, 525}),
         {"tstim", K::LineEdit, "", 570, 510, 550, 270, 5},
-        {"Label4", K::Label, "退社", 1185, 525},
+        labelOf({"tetim"}, {"Label4", K::Label, "退社", 1185, 525}),
         {"tetim", K::LineEdit, "", 1650, 510, 550, 270, 5},
-        {"Label6", K::Label, "稼動", 2295, 525},
+        labelOf({"tptim"}, {"Label6", K::Label, "稼動", 2295, 525}),
         {"tptim", K::LineEdit, "", 2730, 510, 550, 270, 5},
-        {"Label8", K::Label, "勤怠", 3345, 525},
+        labelOf({"tktim"}, {"Label8", K::Label, "勤怠", 3345, 525}),
         {"tktim", K::LineEdit, "", 3810, 510, 550, 270, 5},
         {"Command1", K::Button, "保存", 2985, 75, 600, 375},
         {"Command2", K::Button, "戻る", 3705, 75, 600, 375},
@@ -93,7 +94,7 @@ void DayEntryDialog::fillControls()
     const DayProposal proposal = opening_ == Opening::ClockOut
                                      ? book_.proposeClockOut(day_, platform_.now().time())
                                      : book_.proposeDay(day_);
-    dateLabel()->setText(dayTitle(day_));
+    showFigure(dateLabel(), dayTitle(day_));
     startTimeBox()->setText(proposal.boxes.start);
     endTimeBox()->setText(proposal.boxes.end);
     workedTimeBox()->setText(proposal.boxes.worked);

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,17 +14,36 @@ namespace zentak {
 
 namespace {
 
+// A button that Enter presses when it has the focus, as Space does. It is
+// never a default button: Enter in a box presses no button behind the
+// user's back.
+class FormButton : public QPushButton {
+public:
+    FormButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent)
+    {
+        setAutoDefault(false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 QWidget *create(const ControlSpec &spec, QWidget *parent)
 {
     const QString &caption = spec.caption;
     switch (spec.kind) {
     case ControlKind::Label: return new QLabel(caption, parent);
-    case ControlKind::Button: {
-        auto *button = new QPushButton(caption, parent);
-        // Enter in a box does not press a button behind the user's back.
-        button->setAutoDefault(false);
-        return button;
-    }
+    case ControlKind::Button: return new FormButton(caption, parent);
     case ControlKind::LineEdit: {
         auto *box = new QLineEdit(parent);
         if (spec.maxLength > 0)
@@ -62,7 +82,51 @@ void applyLook(QWidget *w, unsigned look)
         setBackground(w, lightYellow());
 }
 
+// The labels' names given to the controls they name, once all are built.
+void nameLabelled(QWidget *parent, const std::vector<ControlSpec> &controls)
+{
+    for (const ControlSpec &spec : controls) {
+        if (spec.labels.isEmpty())
+            continue;
+        auto *label = parent->findChild<QLabel *>(spec.name, Qt::FindDirectChildrenOnly);
+        for (const QString &name : spec.labels) {
+            QWidget *named = parent->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+            if (!label || !named) {
+                qWarning("zentak: %s names %s, which the window does not have", qPrintable(spec.name),
+                         qPrintable(name));
+                continue;
+            }
+            if (!label->buddy())
+                label->setBuddy(named);
+            // A figure's name follows what it shows (showFigure).
+            if (qobject_cast<QLabel *>(named))
+                continue;
+            const QString before = named->accessibleName();
+            named->setAccessibleName(before.isEmpty() ? label->text() : before + u' ' + label->text());
+        }
+    }
+}
+
 } // namespace
+
+ControlSpec labelOf(const QStringList &controls, ControlSpec label)
+{
+    label.labels = controls;
+    return label;
+}
+
+void showFigure(QLabel *figure, const QString &text)
+{
+    figure->setText(text);
+    QStringList name;
+    const QList<QLabel *> labels =
+        figure->parentWidget()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QLabel *label : labels)
+        if (label->buddy() == figure)
+            name << label->text();
+    name << text;
+    figure->setAccessibleName(name.join(u' '));
+}
 
 QColor lightYellow()
 {
@@ -90,6 +154,7 @@ void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, co
             w->move(scale.px(spec.left), scale.py(spec.top));
         }
     }
+    nameLabelled(parent, controls);
 }
 
 } // namespace zentak

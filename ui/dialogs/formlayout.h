@@ -7,9 +7,11 @@
 #include "twips.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
+class QLabel;
 class QWidget;
 
 namespace zentak {
@@ -37,11 +39,25 @@ struct ControlSpec {
     double height = 0;
     int maxLength = 0; // for text boxes
     unsigned look = Plain;
+    // For a label: the controls it names (see labelOf).
+    QStringList labels = {};
 };
 
+// A label that names the controls beside it for assistive technology. A
+// box is named by the texts of its labels, in the order of the table
+// (so "お昼休み" and "６０分" name one option); a figure (a label) is named
+// by its caption when it is shown (showFigure). The label's buddy is the
+// first of the controls.
+ControlSpec labelOf(const QStringList &controls, ControlSpec label);
+
 // Creates the controls on `parent`, placed by `scale`, in the order given,
-// which is also their order for the Tab key.
+// which is also their order for the Tab key. A focused button is pressed by
+// Enter as by Space; Enter in a box presses none.
 void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale);
+
+// Shows the figure's text, and names it for assistive technology by its
+// caption (the label whose buddy it is) and the text: "稼動時間 56.00".
+void showFigure(QLabel *figure, const QString &text);
 
 // The light yellow of the calendar and the summary's captions.
 QColor lightYellow();

@@ -15,7 +15,7 @@ namespace zentak {
 namespace {
 
 // The twelve month rows, 300 twips apart from the first at 480: the month's
-// name, its total, its output button.
+// name (which names its total), its total, its output button.
 std::vector<ControlSpec> controlTable()
 {
     static const char *const monthLabels[13] = {nullptr,  "Label1",  "Label11", "Label10", "Label9",
@@ -24,13 +24,14 @@ std::vector<ControlSpec> controlTable()
     using K = ControlKind;
     std::vector<ControlSpec> table = {
         {"Tyear", K::ComboBox, "", 75, 45, 705, 330},
-        {"Label2", K::Label, "年", 795, 105},
+        labelOf({"Tyear"}, {"Label2", K::Label, "年", 795, 105}),
         {"Command2", K::Button, "戻る", 1005, 45, 510, 330},
         {"delcmd", K::Button, "削除", 1590, 45, 510, 330},
     };
     for (int m = 1; m <= 12; ++m) {
         const double top = 480 + 300 * (m - 1);
-        table.push_back({monthLabels[m], K::Label, QStringLiteral("%1月").arg(m), 90, top, 420, 255});
+        table.push_back(labelOf({QStringLiteral("tmonth_%1").arg(m)},
+                                {monthLabels[m], K::Label, QStringLiteral("%1月").arg(m), 90, top, 420, 255}));
         table.push_back({QStringLiteral("tmonth_%1").arg(m), K::Label, "", m == 1 ? 585.0 : 570.0, top,
                          540, 255, 0, RightAligned});
         table.push_back({QStringLiteral("prtcmd_%1").arg(m), K::Button, QStringLiteral("%1月出力").arg(m),
@@ -94,7 +95,7 @@ void MaintenanceDialog::showYearTotals()
     BusyPointer busy;
     const int year = chosenYear();
     for (int m = 1; m <= 12; ++m) {
-        monthTotalLabel(m)->setText(monthTotalText(book_.monthTotals(year, m).hours));
+        showFigure(monthTotalLabel(m), monthTotalText(book_.monthTotals(year, m).hours));
         monthReportButton(m)->setEnabled(outputEnabled(monthTotalLabel(m)->text()));
     }
 }

@@ -21,27 +21,29 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
     setClientTwips(4440, 2655);
     using K = ControlKind;
     // In the order of the Tab key. Option1 and Option2 share the dialog as
-    // their parent: one group, choosing one clears the other.
+    // their parent: one group, choosing one clears the other. The labels
+    // name the controls beside them (the options and check boxes have no
+    // caption of their own).
     buildForm({
-        {"Label3", K::Label, "出社時間", 120, 165},
+        labelOf({"initim"}, {"Label3", K::Label, "出社時間", 120, 165}),
         {"initim", K::LineEdit, "", 900, 135, 550, 270, 5},
-        {"Label5", K::Label, "就業時間", 1605, 165},
+        labelOf({"daytim"}, {"Label5", K::Label, "就業時間", 1605, 165}),
         {"daytim", K::LineEdit, "", 2400, 135, 550, 270, 5},
-        {"Label4", K::Label, "お昼休み", 120, 495},
+        labelOf({"Option1", "Option2"}, {"Label4", K::Label, "お昼休み", 120, 495}),
         {"Option1", K::RadioButton, "", 960, 420},
-        {"Label9", K::Label, "６０分", 1200, 495},
+        labelOf({"Option1"}, {"Label9", K::Label, "６０分", 1200, 495}),
         {"Option2", K::RadioButton, "", 1815, 420},
-        {"Label10", K::Label, "４５分", 2085, 495},
-        {"Label6", K::Label, "有給休暇残", 2730, 495},
+        labelOf({"Option2"}, {"Label10", K::Label, "４５分", 2085, 495}),
+        labelOf({"yukyuz"}, {"Label6", K::Label, "有給休暇残", 2730, 495}),
         {"yukyuz", K::LineEdit, "", 3735, 450, 495, 270, 4},
-        {"Label1", K::Label, "作業内容の初期値", 120, 810},
+        labelOf({"Text1"}, {"Label1", K::Label, "作業内容の初期値", 120, 810}),
         {"Text1", K::NoteEdit, "", 120, 1065, 4245, 1065},
         {"Command1", K::Button, "保存", 120, 2220, 750, 375},
         {"Command2", K::Button, "戻る", 1080, 2220, 750, 375},
         {"Check1", K::CheckBox, "", 3165, 180},
-        {"Label7", K::Label, "シフト勤務", 3420, 195},
+        labelOf({"Check1"}, {"Label7", K::Label, "シフト勤務", 3420, 195}),
         {"Check2", K::CheckBox, "", 2175, 2310},
-        {"Label8", K::Label, "勤怠を１０日毎に集計", 2430, 2325},
+        labelOf({"Check2"}, {"Label8", K::Label, "勤怠を１０日毎に集計", 2430, 2325}),
     });
     defaultNoteBox()->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);

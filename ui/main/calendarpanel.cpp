@@ -5,6 +5,8 @@
 #include "formlayout.h"
 #include "platform.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,8 +35,12 @@ CalendarPanel::CalendarPanel(const AttendanceBook &book, Platform &platform, con
                              QWidget *parent)
     : QFrame(parent), book_(book), platform_(platform), scale_(scale)
 {
+    installCalendarAccessibility();
     setObjectName(QStringLiteral("Picture1"));
     setBackground(this, lightYellow());
+    // The keys act on the calendar when it has the focus: by Tab, or by a
+    // click on a day.
+    setFocusPolicy(Qt::StrongFocus);
     using K = ControlKind;
     buildControls(this,
                   {
@@ -92,8 +98,11 @@ void CalendarPanel::buildGrid()
             d->setTextColor(kSaturday);
         connect(d, &DayLabel::clicked, this, [this](int index) {
             const int day = dayCells_[index]->text().toInt();
-            if (day > 0)
-                emit dayChosen(QDate(shown_.year, shown_.month, day));
+            if (day <= 0)
+                return;
+            const QDate chosen(shown_.year, shown_.month, day);
+            frameDay(chosen);
+            emit dayChosen(chosen);
         });
         dayCells_.append(d);
     }
@@ -101,36 +110,144 @@ void CalendarPanel::buildGrid()
 
 void CalendarPanel::showMonth(YearMonth month)
 {
+    const QDate today = platform_.today();
+    showFramed(month, month.holds(today) ? today : month.first());
+}
+
+void CalendarPanel::showFramed(YearMonth month, QDate framed)
+{
     shown_ = month;
+    framed_ = framed;
     yearLabel_->setText(QString::number(month.year));
     monthLabel_->setText(QString::number(month.month));
+    setAccessibleName(QStringLiteral("%1年%2月").arg(month.year).arg(month.month));
     drawMonth();
+    announceFrame();
     emit monthShown(month.year, month.month);
+}
+
+void CalendarPanel::stepTo(YearMonth month)
+{
+    const int days = month.first().daysInMonth();
+    const int day = framed_.isValid() ? qMin(framed_.day(), days) : 1;
+    showFramed(month, QDate(month.year, month.month, day));
+}
+
+void CalendarPanel::frameDay(QDate day)
+{
+    if (!day.isValid())
+        return;
+    if (!shown_.holds(day)) {
+        showFramed(yearMonthOf(day), day);
+        return;
+    }
+    framed_ = day;
+    placeFrame();
+    announceFrame();
 }
 
 void CalendarPanel::drawMonth()
 {
     const MonthLayout layout = monthLayout(shown_.year, shown_.month);
-    for (DayLabel *cell : dayCells_) {
-        cell->setText(QString());
-        cell->setFill(QColor());
-        cell->setBorder(false);
-    }
     const QDate today = platform_.today();
-    for (int c = layout.firstCell, day = 1; c <= layout.lastCell && c < dayCells_.size(); ++c, ++day) {
+    for (int c = 0; c < dayCells_.size(); ++c) {
         DayLabel *cell = dayCells_[c];
-        const QDate date(shown_.year, shown_.month, day);
-        cell->setText(QString::number(day));
+        if (c < layout.firstCell || c > layout.lastCell) {
+            cell->setText(QString());
+            cell->setFill(QColor());
+            cell->setBorder(false);
+            cell->setSpoken(QString(), QString());
+            continue;
+        }
+        const QDate date(shown_.year, shown_.month, c - layout.firstCell + 1);
+        const std::optional<DayKind> kind = book_.kindOf(date);
+        cell->setText(QString::number(date.day()));
+        cell->setFill(kind ? fillOf(*kind) : QColor());
         cell->setBorder(date == today);
-        if (const std::optional<DayKind> kind = book_.kindOf(date))
-            cell->setFill(fillOf(*kind));
+        speakCell(cell, date, kind);
     }
+    placeFrame();
+}
+
+void CalendarPanel::speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownAs)
+{
+    // The record the cell holds, which may be of a year three years away.
+    cell->setSpoken(spokenDayName(day),
+                    spokenDayDescription(shownAs, book_.storedField(day, Field::Attendance),
+                                         book_.storedField(day, Field::Note), day == platform_.today()));
 }
 
 void CalendarPanel::paintDay(QDate day, DayKind shownAs)
 {
-    if (DayLabel *cell = cellShowing(day))
+    if (DayLabel *cell = cellShowing(day)) {
         cell->setFill(fillOf(shownAs));
+        speakCell(cell, day, shownAs);
+    }
+}
+
+void CalendarPanel::placeFrame()
+{
+    DayLabel *framed = hasFocus() ? cellShowing(framed_) : nullptr;
+    for (DayLabel *cell : std::as_const(dayCells_))
+        cell->setFocusFrame(cell == framed);
+}
+
+void CalendarPanel::announceFrame()
+{
+    DayLabel *cell = hasFocus() ? cellShowing(framed_) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent event(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CalendarPanel::keyPressEvent(QKeyEvent *event)
+{
+    // The keypad's keys act as the others.
+    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+    auto is = [pressed](QKeyCombination key) { return pressed == key; };
+    if (is(Qt::Key_Left))
+        frameDay(framed_.addDays(-1));
+    else if (is(Qt::Key_Right))
+        frameDay(framed_.addDays(1));
+    else if (is(Qt::Key_Up))
+        frameDay(framed_.addDays(-7));
+    else if (is(Qt::Key_Down))
+        frameDay(framed_.addDays(7));
+    else if (is(Qt::Key_Home))
+        frameDay(platform_.today());
+    else if (is(Qt::Key_Return) || is(Qt::Key_Enter) || is(Qt::Key_Space)) {
+        // A held key opens the day once.
+        if (!event->isAutoRepeat() && cellShowing(framed_))
+            emit dayChosen(framed_);
+    } else if (is(Qt::Key_PageUp))
+        showPreviousMonth();
+    else if (is(Qt::Key_PageDown))
+        showNextMonth();
+    else if (is(Qt::CTRL | Qt::Key_PageUp))
+        showPreviousYear();
+    else if (is(Qt::CTRL | Qt::Key_PageDown))
+        showNextYear();
+    else {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CalendarPanel::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    placeFrame();
+    // Qt tells assistive technology that the panel has the focus once this
+    // returns; the framed day is told after it.
+    QMetaObject::invokeMethod(this, [this] { announceFrame(); }, Qt::QueuedConnection);
+}
+
+void CalendarPanel::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    placeFrame();
 }
 
 DayLabel *CalendarPanel::dayCell(int index) const
@@ -152,22 +269,22 @@ QLabel *CalendarPanel::weekLabel(int index) const
 
 void CalendarPanel::showPreviousYear()
 {
-    showMonth(previousYear(shown_));
+    stepTo(previousYear(shown_));
 }
 
 void CalendarPanel::showNextYear()
 {
-    showMonth(nextYear(shown_));
+    stepTo(nextYear(shown_));
 }
 
 void CalendarPanel::showPreviousMonth()
 {
-    showMonth(previousMonth(shown_));
+    stepTo(previousMonth(shown_));
 }
 
 void CalendarPanel::showNextMonth()
 {
-    showMonth(nextMonth(shown_));
+    stepTo(nextMonth(shown_));
 }
 
 } // namespace zentak

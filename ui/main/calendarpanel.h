@@ -3,6 +3,12 @@
 // header, 42 day cells in six weeks (Sunday first) and the buttons that step
 // by month and year. Every recorded day is filled by its kind and today is
 // framed. It draws from the attendance book and follows its signals.
+//
+// With the keyboard focus it frames one day of the shown month, the one
+// the keys act on: the arrow keys move the frame by a day or a week (into
+// the month before or after, which is then shown), Home goes to today,
+// Enter or Space opens the framed day as a click does, Page Up and Page Down
+// step by month, Ctrl with them by year, as the buttons do.
 
 #include "calendarmath.h"
 #include "daykind.h"
@@ -27,8 +33,13 @@ public:
                   QWidget *parent = nullptr);
 
     YearMonth shownMonth() const { return shown_; }
-    // Shows the month, drawn anew.
+    // Shows the month, drawn anew, with the frame on today when the month
+    // holds it, else on the 1st.
     void showMonth(YearMonth month);
+    // The day the keys act on, and moving the frame to a day (its month
+    // shown when it is not).
+    QDate framedDay() const { return framed_; }
+    void frameDay(QDate day);
 
     DayLabel *dayCell(int index) const;
     // The cell that shows the day, or null when its month is not shown.
@@ -39,6 +50,8 @@ public:
     QPushButton *reportButton() const { return reportButton_; }
 
 public slots:
+    // The steps keep the framed day's number (the month's last day when
+    // the month is shorter).
     void showPreviousYear();
     void showNextYear();
     void showPreviousMonth();
@@ -50,15 +63,29 @@ signals:
     // Another month is shown (or the same one drawn anew after a step).
     void monthShown(int year, int month);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     void buildGrid();
+    void showFramed(YearMonth month, QDate framed);
+    void stepTo(YearMonth month);
     void drawMonth();
     void paintDay(QDate day, DayKind shownAs);
+    void speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownAs);
+    // The frame drawn on the framed day's cell while the panel has the
+    // keyboard focus, and nowhere else.
+    void placeFrame();
+    // The framed cell announced to assistive technology as the focus.
+    void announceFrame();
 
     const AttendanceBook &book_;
     Platform &platform_;
     TwipScale scale_;
     YearMonth shown_;
+    QDate framed_;
     QLabel *yearLabel_ = nullptr;
     QLabel *monthLabel_ = nullptr;
     QPushButton *reportButton_ = nullptr;

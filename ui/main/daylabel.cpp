@@ -1,9 +1,59 @@
 #include "daylabel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringBuilder>
 
 namespace zentak {
+
+namespace {
+
+const QColor kFocusFrame(0x00, 0x00, 0xFF);
+
+// A day's cell to assistive technology: a button that can be pressed, with
+// the focus while it is framed. The keyboard focus itself stays with the
+// calendar panel, which moves the frame.
+class DayCellAccessible : public QAccessibleWidget {
+public:
+    explicit DayCellAccessible(DayLabel *cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = showsDay();
+        s.focused = cell()->focusFrame();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return showsDay() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && showsDay())
+            cell()->press();
+    }
+
+private:
+    DayLabel *cell() const { return static_cast<DayLabel *>(widget()); }
+    // An empty cell outside the month is nothing to act on.
+    bool showsDay() const { return !cell()->text().isEmpty(); }
+};
+
+QAccessibleInterface *calendarInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("zentak::DayLabel"))
+        if (auto *cell = qobject_cast<DayLabel *>(object))
+            return new DayCellAccessible(cell);
+    // The panel is a group of days named by its month (as a frame it would
+    // be taken for a window).
+    if (className == QLatin1String("zentak::CalendarPanel") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
+} // namespace
 
 QColor fillOf(DayKind kind)
 {
@@ -15,6 +65,46 @@ QColor fillOf(DayKind kind)
     case DayKind::Cancelled: break;
     }
     return {};
+}
+
+QString spokenDayName(QDate day)
+{
+    // Built in one go: every cell of a month is named anew at each step.
+    return QString::number(day.month()) % u"月" % QString::number(day.day()) % u"日 " % weekdayKanji(day)
+           % u"曜日";
+}
+
+QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
+                             bool today)
+{
+    QString said;
+    if (!shownAs) {
+        said = QStringLiteral("記録なし");
+    } else if (*shownAs == DayKind::Worked) {
+        // The attendance value as the day dialog shows it, without the
+        // zeros that pad it ("08.00" is said "8.00").
+        QStringView hours = attendance.trimmed();
+        while (hours.size() > 1 && hours[0] == u'0' && hours[1].isDigit())
+            hours = hours.mid(1);
+        said = QStringLiteral("勤務");
+        if (!hours.isEmpty())
+            said += u' ' % hours % u"時間";
+        if (!note.trimmed().isEmpty())
+            said += u' ' % note.trimmed();
+    } else {
+        // The other kinds are told by their note, which begins with the kind.
+        said = note.trimmed().toString();
+    }
+    return today ? QStringLiteral("今日 ") + said : said;
+}
+
+void installCalendarAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(calendarInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 DayLabel::DayLabel(int index, QWidget *parent) : QLabel(parent), index_(index)
@@ -36,10 +126,26 @@ void DayLabel::setBorder(bool on)
     update();
 }
 
+void DayLabel::setFocusFrame(bool on)
+{
+    if (focusFrame_ == on)
+        return;
+    focusFrame_ = on;
+    update();
+}
+
 void DayLabel::setTextColor(const QColor &color)
 {
     textColor_ = color;
     update();
+}
+
+void DayLabel::setSpoken(const QString &name, const QString &description)
+{
+    if (accessibleName() != name)
+        setAccessibleName(name);
+    if (accessibleDescription() != description)
+        setAccessibleDescription(description);
 }
 
 void DayLabel::paintEvent(QPaintEvent *)
@@ -52,6 +158,13 @@ void DayLabel::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
+    if (focusFrame_) {
+        // Pixels 1 and 2 from each edge: today's border (pixel 0) stays
+        // visible around it.
+        p.setPen(QPen(kFocusFrame, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(2, 2, -2, -2));
+    }
     p.setPen(textColor_);
     p.setFont(font());
     p.drawText(r, Qt::AlignCenter, text());
@@ -60,7 +173,7 @@ void DayLabel::paintEvent(QPaintEvent *)
 void DayLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked(index_);
+        press();
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -1,11 +1,15 @@
 #pragma once
-// One cell of the calendar: a day number with an optional opaque fill and a
-// thin border; a click reports the cell's index.
+// One cell of the calendar: a day number with an optional opaque fill, a
+// thin border (today) and a focus frame (the day the keys act on); a click
+// reports the cell's index. For assistive technology a cell that shows a
+// day is a button named by its date and described by its record.
 
 #include "daykind.h"
 
 #include <QColor>
 #include <QLabel>
+
+#include <optional>
 
 namespace zentak {
 
@@ -13,6 +17,20 @@ namespace zentak {
 // magenta, holiday red, compensatory day off green; a cancelled day none
 // (an invalid colour).
 QColor fillOf(DayKind kind);
+
+// What a day's cell says to a screen reader: its name, "12月8日 火曜日",
+// and its description, the record (its attendance value and note) as the
+// cell shows its kind: "勤務 8.00時間 設計レビュー" for a worked day, the note
+// of any other kind ("有給休暇（１日）"), "記録なし" without a record.
+// Today's begins "今日".
+QString spokenDayName(QDate day);
+QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
+                             bool today);
+
+// Assistive technology's view of the calendar: the day cells as above,
+// the panel a group named by its month. Installed by the panel, before any
+// of it is asked for.
+void installCalendarAccessibility();
 
 class DayLabel : public QLabel {
     Q_OBJECT
@@ -28,8 +46,20 @@ public:
     void setBorder(bool on);
     bool border() const { return border_; }
 
+    // The focus frame: two pixels of blue inside the cell, within today's
+    // border. The cell so framed has the accessible focus.
+    void setFocusFrame(bool on);
+    bool focusFrame() const { return focusFrame_; }
+
     void setTextColor(const QColor &color);
     QColor textColor() const { return textColor_; }
+
+    // The accessible name and description, set only when they change (each
+    // change is an event to the screen reader).
+    void setSpoken(const QString &name, const QString &description);
+
+    // What a click does, for assistive technology's press action.
+    void press() { emit clicked(index_); }
 
 signals:
     void clicked(int index);
@@ -43,6 +73,7 @@ private:
     QColor fill_;
     QColor textColor_;
     bool border_ = false;
+    bool focusFrame_ = false;
 };
 
 } // namespace zentak

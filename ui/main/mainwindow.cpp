@@ -47,6 +47,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     connect(calendar_, &CalendarPanel::dayChosen, this, &MainWindow::openDay);
     connect(calendar_, &CalendarPanel::monthShown, summary_, &MonthSummary::showMonth);
     connect(calendar_->reportButton(), &QPushButton::clicked, this, &MainWindow::writeShownMonthReport);
+    // The calendar's keys work from the start.
+    calendar_->setFocus();
 
     menu_ = new MenuCommands(book_, platform_, this);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::close);
@@ -96,9 +98,9 @@ void MainWindow::doAgain()
 
 void MainWindow::showChangedMonth(const UndoReport &report)
 {
-    // The user sees what came back (or went again).
+    // The user sees what came back (or went again), framed.
     if (report.outcome == UndoReport::Outcome::Done && report.day.isValid())
-        calendar_->showMonth(yearMonthOf(report.day));
+        calendar_->frameDay(report.day);
     tellUndo(platform_, report);
 }
 

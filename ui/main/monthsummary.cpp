@@ -15,13 +15,13 @@ MonthSummary::MonthSummary(const AttendanceBook &book, const TwipScale &scale, Q
 {
     setObjectName(QStringLiteral("monthSummary"));
     using K = ControlKind;
-    // Each caption stands above its figure.
+    // Each caption stands above its figure and names it.
     buildControls(client,
                   {
                       {"Line1", K::Frame, "", 0, 0, 690, scale.y},
-                      {"Label3", K::Label, "稼動時間", 150, 75, 720, 195},
-                      {"Label4", K::Label, "日数", 1080, 75, 360, 195, 0, Tinted},
-                      {"Label6", K::Label, "有給", 1635, 75, 360, 195, 0, Tinted},
+                      labelOf({"msum"}, {"Label3", K::Label, "稼動時間", 150, 75, 720, 195}),
+                      labelOf({"kensu"}, {"Label4", K::Label, "日数", 1080, 75, 360, 195, 0, Tinted}),
+                      labelOf({"zan"}, {"Label6", K::Label, "有給", 1635, 75, 360, 195, 0, Tinted}),
                       {"msum", K::Label, "", 165, 300, 720, 240, 0, Boxed | RightAligned | Larger},
                       {"kensu", K::Label, "", 960, 300, 495, 240, 0, Boxed | RightAligned | Larger},
                       {"zan", K::Label, "", 1530, 300, 495, 240, 0, Boxed | RightAligned | Larger},
@@ -50,13 +50,13 @@ void MonthSummary::refresh()
         BusyPointer busy;
         totals = book_.monthTotals(shown_.year, shown_.month);
     }
-    hours_->setText(formatNumber(totals.hours, u"##0.00"));
+    showFigure(hours_, formatNumber(totals.hours, u"##0.00"));
     // The balance as stored, not reformatted; a blank one leaves the strip
     // as it was.
     const QString &balance = book_.settings().leaveBalance;
     if (!isBlank(balance))
-        balance_->setText(balance);
-    days_->setText(formatNumber(totals.days, u"0.0"));
+        showFigure(balance_, balance);
+    showFigure(days_, formatNumber(totals.days, u"0.0"));
 }
 
 } // namespace zentak
