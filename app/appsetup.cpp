@@ -4,13 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 namespace zentak {
-
-namespace {
 
 QFont windowFont()
 {
@@ -23,13 +19,8 @@ QFont windowFont()
     return font;
 }
 
-} // namespace
-
-void setUpApplication(QApplication &app, QTranslator &qtTranslator)
+void setUpApplication(QApplication &app)
 {
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     app.setFont(windowFont());
     app.setStyle(new DeferredIconStyle);

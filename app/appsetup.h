@@ -1,15 +1,17 @@
 #pragma once
-// What the program sets up in the application before any window: the Qt
-// translations and the locale for Japan, the window font with Japanese
-// Mincho faces to fall back on, and the style. The start-up benchmark's bare window uses
-// the same, so the two are compared like for like.
+// What the program sets up in the application before any window: the locale
+// for Japan, the window font with Japanese Mincho faces to fall back on, and
+// the style. Qt's own Japanese texts are not among them: the platform reads
+// them before the first message box or dialog.
 
 class QApplication;
-class QTranslator;
+class QFont;
 
 namespace zentak {
 
-// The translator must outlive the application's use of it.
-void setUpApplication(QApplication &app, QTranslator &qtTranslator);
+// The window font: Japanese Mincho faces, 9 points.
+QFont windowFont();
+
+void setUpApplication(QApplication &app);
 
 } // namespace zentak

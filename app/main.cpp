@@ -1,5 +1,6 @@
 // Zentak: a personal attendance recorder.
 
+#include "afterfirstframe.h"
 #include "appsetup.h"
 #include "attendancebook.h"
 #include "interruptedwrites.h"
@@ -9,9 +10,24 @@
 #include "singleinstance.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 using namespace zentak;
+
+namespace {
+
+// Files left by writes a kill cut short, never read again. Only this
+// instance writes them, and it writes none while this runs, so none of these
+// is in use. One that cannot be removed costs only its space and is tried
+// again at the next start: it is logged, not put before the user.
+void removeLeftovers(RealPlatform &platform)
+{
+    const QStringList stay = removeInterruptedWrites(platform.programFolder()).failed
+                             + platform.removeInterruptedSettingsWrites(kStoreApp).failed;
+    for (const QString &file : stay)
+        qWarning("zentak: an interrupted write's file stays: %s", qUtf8Printable(file));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -21,8 +37,7 @@ int main(int argc, char *argv[])
     // last window happens to be hidden behind a dialog.
     app.setQuitOnLastWindowClosed(false);
 
-    QTranslator qtTranslator;
-    setUpApplication(app, qtTranslator);
+    setUpApplication(app);
 
     RealPlatform platform;
 
@@ -38,15 +53,6 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // Files left by writes a kill cut short, never read again. Only this
-    // instance writes them, so none of these is in use now. One that cannot
-    // be removed costs only its space and is tried again at the next start:
-    // it is logged, not put before the user.
-    const QStringList stay = removeInterruptedWrites(platform.programFolder()).failed
-                             + platform.removeInterruptedSettingsWrites(kStoreApp).failed;
-    for (const QString &file : stay)
-        qWarning("zentak: an interrupted write's file stays: %s", qUtf8Printable(file));
-
     AttendanceBook book(platform);
     MainWindow window(book, platform);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
@@ -55,5 +61,10 @@ int main(int argc, char *argv[])
                      Qt::QueuedConnection);
     window.startUp();
     window.show();
+    // What the first frame does not need.
+    afterFirstFrame(&window, [&platform] {
+        removeLeftovers(platform);
+        platform.useJapaneseQtTexts();
+    });
     return app.exec();
 }

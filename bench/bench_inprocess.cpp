@@ -21,7 +21,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
@@ -243,8 +242,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    QTranslator translator;
-    setUpApplication(app, translator);
+    setUpApplication(app);
 
     benchmark::Initialize(&argc, argv);
     Collector collector;

@@ -1,8 +1,8 @@
 // Start-up from outside: an X client that starts a program, waits for the
 // map of its top-level window and reads the program's peak resident memory
 // at that moment. The programs are started in turn (the order swapped every
-// round) after warm-up starts, each with a fresh runtime folder; the first
-// program is the yardstick of the others.
+// round) after warm-up starts, each with a fresh runtime folder; the last
+// program is measured against each of the others, its yardsticks.
 //
 //   bench_startup RUNS WARMUP NAME=PROGRAM NAME=PROGRAM ...
 //
@@ -259,47 +259,34 @@ int main(int argc, char **argv)
         }
     }
 
-    const Program &base = programs.front();
-    const double baseMs = median(base.ms);
-    const double baseKiB = median(base.hwmKiB);
+    // Every program's own figures, then the last one's beside each yardstick.
+    const Program &measured = programs.back();
     for (const Program &p : programs) {
-        const bool isBase = &p == &base;
-        const double ms = median(p.ms);
-        std::string measured = spread(p.ms, 1, "ms", 1);
-        if (!isBase) {
-            char times[32];
-            std::snprintf(times, sizeof times, ", %.2fx", ms / baseMs);
-            measured += times;
-        }
-        zentak::bench::printFigure("start-up to window mapped: " + p.name, measured,
-                                   isBase ? "" : "<= 1.10 x " + base.name,
-                                   isBase ? -1 : ms / (1.10 * baseMs), ms <= 1.10 * baseMs);
+        zentak::bench::printFigure("start-up to window mapped: " + p.name, spread(p.ms, 1, "ms", 1),
+                                   "", -1, true);
+        zentak::bench::printFigure("peak resident memory: " + p.name,
+                                   spread(p.hwmKiB, 1024, "MiB", 1), "", -1, true);
+        // Less disturbed by other work on the machine than the time on the clock.
+        zentak::bench::printFigure("processor time to window mapped: " + p.name,
+                                   spread(p.cpuMs, 1, "ms", 1), "", -1, true);
     }
-    for (const Program &p : programs) {
-        const bool isBase = &p == &base;
-        const double kib = median(p.hwmKiB);
-        std::string measured = spread(p.hwmKiB, 1024, "MiB", 1);
-        if (!isBase) {
-            char more[32];
-            std::snprintf(more, sizeof more, ", %+.1f MiB", (kib - baseKiB) / 1024);
-            measured += more;
-        }
-        zentak::bench::printFigure("peak resident memory: " + p.name, measured,
-                                   isBase ? "" : "<= " + base.name + " + 2 MiB",
-                                   isBase ? -1 : kib / (baseKiB + 2048), kib <= baseKiB + 2048);
-    }
-    // Less disturbed by other work on the machine than the time on the clock.
-    const double baseCpu = median(base.cpuMs);
-    for (const Program &p : programs) {
-        const bool isBase = &p == &base;
-        std::string measured = spread(p.cpuMs, 1, "ms", 1);
-        if (!isBase) {
-            char times[32];
-            std::snprintf(times, sizeof times, ", %.2fx", median(p.cpuMs) / baseCpu);
-            measured += times;
-        }
-        zentak::bench::printFigure("processor time to window mapped: " + p.name, measured, "", -1,
-                                   true);
+    const double ms = median(measured.ms);
+    const double kib = median(measured.hwmKiB);
+    for (const Program &base : programs) {
+        if (&base == &measured)
+            continue;
+        const double baseMs = median(base.ms);
+        const double baseKiB = median(base.hwmKiB);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.2fx (%.1f / %.1f ms)", ms / baseMs, ms, baseMs);
+        zentak::bench::printFigure("start-up: " + measured.name + " / " + base.name, text,
+                                   "<= 1.10 x", ms / (1.10 * baseMs), ms <= 1.10 * baseMs);
+        std::snprintf(text, sizeof text, "%+.2f MiB", (kib - baseKiB) / 1024);
+        zentak::bench::printFigure("peak memory: " + measured.name + " - " + base.name, text,
+                                   "<= +1 MiB", kib / (baseKiB + 1024), kib <= baseKiB + 1024);
+        std::snprintf(text, sizeof text, "%.2fx", median(measured.cpuMs) / median(base.cpuMs));
+        zentak::bench::printFigure("processor time: " + measured.name + " / " + base.name, text,
+                                   "", -1, true);
     }
     for (const Program &p : programs) {
         char n[32];

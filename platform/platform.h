@@ -43,6 +43,11 @@ public:
 
     virtual MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
                                  MsgIcon icon) = 0;
+    // Qt's own texts in Japanese from here on (the buttons of message boxes,
+    // the menus of text boxes): called before a dialog opens, and by
+    // messageBox itself. The desktop's are read when first needed, not at
+    // the start.
+    virtual void useJapaneseQtTexts() {}
 
     // Folder that holds the executable, without a trailing separator.
     virtual QString programFolder() = 0;

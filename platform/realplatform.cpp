@@ -5,8 +5,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -14,9 +15,8 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+#include <QTranslator>
 #include <QVersionNumber>
-
-
 
 namespace zentak {
 
@@ -38,6 +38,12 @@ QString storePath(const QString &app)
 } // namespace
 
 RealPlatform::RealPlatform() = default;
+
+RealPlatform::~RealPlatform()
+{
+    if (qtTexts_)
+        QCoreApplication::removeTranslator(qtTexts_.get());
+}
 
 QString RealPlatform::readSetting(const QString &app, const QString &section, const QString &key,
                                   const QString &defaultValue)
@@ -69,9 +75,24 @@ RemovedFiles RealPlatform::removeInterruptedSettingsWrites(const QString &app)
     return zentak::removeInterruptedSettingsWrites(storePath(app));
 }
 
+void RealPlatform::useJapaneseQtTexts()
+{
+    // Read once, and not at the start: the main window shows none of them.
+    if (qtTexts_)
+        return;
+    qtTexts_ = std::make_unique<QTranslator>();
+    if (qtTexts_->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_.get());
+    else
+        qWarning("zentak: Qt's Japanese translation (qtbase_ja) was not found; "
+                 "its buttons and menus read in English");
+}
+
 MsgAnswer RealPlatform::messageBox(const QString &text, const QString &title, MsgButtons buttons,
                                    MsgIcon icon)
 {
+    useJapaneseQtTexts();
     QMessageBox::Icon qicon = QMessageBox::Information;
     switch (icon) {
     case MsgIcon::Stop: qicon = QMessageBox::Critical; break;

@@ -4,13 +4,17 @@
 #include "interruptedwrites.h"
 #include "platform.h"
 
+#include <memory>
 #include <random>
+
+class QTranslator;
 
 namespace zentak {
 
 class RealPlatform : public Platform {
 public:
     RealPlatform();
+    ~RealPlatform() override;
 
     QString readSetting(const QString &app, const QString &section, const QString &key,
                         const QString &defaultValue) override;
@@ -19,6 +23,7 @@ public:
                       const QString &value) override;
     MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
                          MsgIcon icon) override;
+    void useJapaneseQtTexts() override;
     QString programFolder() override;
     bool fileExists(const QString &path) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
@@ -40,6 +45,7 @@ public:
 
 private:
     std::mt19937 generator_; // default seed: the same sequence at every start
+    std::unique_ptr<QTranslator> qtTexts_;
 };
 
 } // namespace zentak

@@ -1,11 +1,16 @@
 // The real settings store keeps texts exactly, in a store of its own per user (here a temporary
-// folder, never the user's). The files writes cut short leave, and only those, go at start.
+// folder, never the user's). The files writes cut short leave, and only those, go at start. Qt's
+// Japanese texts, read only when the first box opens, are on that box's buttons.
 
 #include "realplatform.h"
 #include "settingsfile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +32,8 @@ private slots:
     void versionIsTheKernelRelease();
     void interruptedWritesAreRemoved_data();
     void interruptedWritesAreRemoved();
+    void firstBoxHasJapaneseButtons_data();
+    void firstBoxHasJapaneseButtons();
 
 private:
     QTemporaryDir dir_;
@@ -140,6 +147,41 @@ void TestRealPlatform::interruptedWritesAreRemoved()
     QCOMPARE(program.failed + settings.failed, QStringList{});
     QCOMPARE(QFileInfo(path).isSymLink() || QFileInfo::exists(path), !goes);
     QCOMPARE(QFileInfo(target).size(), kind == 'f' ? 0 : 4); // a link's file elsewhere untouched
+}
+
+void TestRealPlatform::firstBoxHasJapaneseButtons_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<MsgAnswer>("answer");
+    QTest::newRow("yes") << QStringLiteral("はい(&Y)") << MsgAnswer::Yes;
+    QTest::newRow("no") << QStringLiteral("いいえ(&N)") << MsgAnswer::No;
+}
+
+void TestRealPlatform::firstBoxHasJapaneseButtons()
+{
+    QFETCH(QString, pressed);
+    QFETCH(MsgAnswer, answer);
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
+        QSKIP("Qt's Japanese translation (qt6-translations-l10n) is not installed");
+    RealPlatform p; // a new one: its first box
+    QStringList captions;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QAbstractButton *b : box->buttons()) {
+            captions << b->text();
+            if (b->text() == pressed)
+                b->click();
+        }
+        if (box->isVisible())
+            box->done(-1); // never left open: the test fails below
+    });
+    const MsgAnswer got = p.messageBox(QStringLiteral("保存しますか？"), QStringLiteral("Zentak"),
+                                       MsgButtons::YesNo, MsgIcon::Question);
+    captions.sort();
+    QCOMPARE(captions, QStringList({QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
+    QCOMPARE(got, answer);
 }
 
 QTEST_MAIN(TestRealPlatform)

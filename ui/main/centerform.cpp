@@ -48,6 +48,8 @@ void centerform(QWidget *parent, QWidget *dialog, Platform &platform)
 
 void openForm(FormDialog *dialog, QWidget *mainWindow, Platform &platform)
 {
+    // Its text boxes' menus read in Japanese.
+    platform.useJapaneseQtTexts();
     dialog->load();
     centerform(mainWindow, dialog, platform);
     dialog->show();

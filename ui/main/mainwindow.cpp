@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zentak {
 
@@ -35,7 +36,15 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     setWindowTitle(kMessageTitle);
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
+    client_ = client;
+    menuBar_ = new QMenuBar(this);
+    // The menu bar is laid out as a main window lays out its own: across
+    // the top, as tall as it needs at the window's width.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(client);
 
     summary_ = new MonthSummary(book_, scale_, client);
     buildControls(client, {{"Command2", ControlKind::Button, "退社", 2160, 120, 520, 350}}, scale_);
@@ -50,7 +59,7 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     // The calendar's keys work from the start.
     calendar_->setFocus();
 
-    menu_ = new MenuCommands(book_, platform_, this);
+    menu_ = new MenuCommands(book_, platform_, this, menuBar_);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::close);
     // X ends the program and S opens the settings, with any modifier held
     // (the menu advertises Ctrl+X and Ctrl+S), whichever control has the

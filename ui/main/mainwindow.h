@@ -1,15 +1,19 @@
 #pragma once
 // The main window (Form1): the calendar, the month summary above it, the
-// clock-out button and the menu; the start-up and the shutdown.
+// clock-out button and the menu; the start-up and the shutdown. A plain
+// window with its menu bar on top, not a QMainWindow: the docks and tool
+// bars that one lays out are not used, and its code costs the start-up
+// some 400 KiB.
 
 #include "dayentrydialog.h"
 #include "twips.h"
 #include "windowpos.h"
 
-#include <QMainWindow>
+#include <QWidget>
 
 #include <functional>
 
+class QMenuBar;
 class QPushButton;
 
 namespace zentak {
@@ -20,7 +24,7 @@ struct UndoReport;
 class MenuCommands;
 class MonthSummary;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow(AttendanceBook &book, Platform &platform);
@@ -32,6 +36,9 @@ public:
     // changed. Runs once, whichever way the program is left.
     void shutDown();
 
+    QMenuBar *menuBar() const { return menuBar_; }
+    // The client area, under the menu bar.
+    QWidget *centralWidget() const { return client_; }
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *clockOutButton() const { return clockOutButton_; }
     MenuCommands *menuCommands() const { return menu_; }
@@ -72,6 +79,8 @@ private:
     AttendanceBook &book_;
     Platform &platform_;
     TwipScale scale_;
+    QMenuBar *menuBar_ = nullptr;
+    QWidget *client_ = nullptr;
     CalendarPanel *calendar_ = nullptr;
     MonthSummary *summary_ = nullptr;
     MenuCommands *menu_ = nullptr;

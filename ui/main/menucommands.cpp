@@ -7,22 +7,21 @@
 #include "settingsdialog.h"
 #include "versionmessage.h"
 
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace zentak {
 
-MenuCommands::MenuCommands(AttendanceBook &book, Platform &platform, QMainWindow *mainWindow)
+MenuCommands::MenuCommands(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
+                           QMenuBar *bar)
     : QObject(mainWindow), book_(book), platform_(platform), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("menuCommands"));
-    buildMenu();
+    buildMenu(bar);
 }
 
-void MenuCommands::buildMenu()
+void MenuCommands::buildMenu(QMenuBar *bar)
 {
-    QMenuBar *bar = mainWindow_->menuBar();
     auto menu = [bar](const char *name, const QString &caption) {
         QMenu *m = bar->addMenu(caption);
         m->setObjectName(QLatin1String(name));

@@ -7,7 +7,8 @@
 
 #include <QObject>
 
-class QMainWindow;
+class QMenuBar;
+class QWidget;
 
 namespace zentak {
 
@@ -17,8 +18,8 @@ class Platform;
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
-    // Builds the menu tree on the window's menu bar.
-    MenuCommands(AttendanceBook &book, Platform &platform, QMainWindow *mainWindow);
+    // Builds the menu tree on the main window's menu bar.
+    MenuCommands(AttendanceBook &book, Platform &platform, QWidget *mainWindow, QMenuBar *bar);
 
 public slots:
     void openSettings();
@@ -33,12 +34,12 @@ signals:
     void exitChosen();
 
 private:
-    void buildMenu();
+    void buildMenu(QMenuBar *bar);
     void startAccessory(Accessory which);
 
     AttendanceBook &book_;
     Platform &platform_;
-    QMainWindow *mainWindow_;
+    QWidget *mainWindow_;
 };
 
 } // namespace zentak
