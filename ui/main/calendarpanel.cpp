@@ -101,6 +101,8 @@ void CalendarPanel::buildGrid()
             if (day <= 0)
                 return;
             const QDate chosen(shown_.year, shown_.month, day);
+            // The frame is the keyboard's: a mouse user does not see it.
+            keyboardUsed_ = false;
             frameDay(chosen);
             emit dayChosen(chosen);
         });
@@ -189,7 +191,7 @@ void CalendarPanel::placeFrame()
 {
     DayLabel *framed = hasFocus() ? cellShowing(framed_) : nullptr;
     for (DayLabel *cell : std::as_const(dayCells_))
-        cell->setFocusFrame(cell == framed);
+        cell->setFocusFrame(cell == framed, keyboardUsed_);
 }
 
 void CalendarPanel::announceFrame()
@@ -232,12 +234,18 @@ void CalendarPanel::keyPressEvent(QKeyEvent *event)
         QFrame::keyPressEvent(event);
         return;
     }
+    if (!keyboardUsed_) {
+        keyboardUsed_ = true;
+        placeFrame();
+    }
     event->accept();
 }
 
 void CalendarPanel::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardUsed_ = true;
     placeFrame();
     // Qt tells assistive technology that the panel has the focus once this
     // returns; the framed day is told after it.

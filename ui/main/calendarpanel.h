@@ -86,6 +86,9 @@ private:
     TwipScale scale_;
     YearMonth shown_;
     QDate framed_;
+    // The frame shows once the calendar is worked by the keyboard, and
+    // goes again at a click: the mouse user sees the calendar as it was.
+    bool keyboardUsed_ = false;
     QLabel *yearLabel_ = nullptr;
     QLabel *monthLabel_ = nullptr;
     QPushButton *reportButton_ = nullptr;

@@ -126,11 +126,13 @@ void DayLabel::setBorder(bool on)
     update();
 }
 
-void DayLabel::setFocusFrame(bool on)
+void DayLabel::setFocusFrame(bool on, bool visible)
 {
-    if (focusFrame_ == on)
+    visible = on && visible;
+    if (focusFrame_ == on && frameVisible_ == visible)
         return;
     focusFrame_ = on;
+    frameVisible_ = visible;
     update();
 }
 
@@ -158,7 +160,7 @@ void DayLabel::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    if (focusFrame_) {
+    if (frameVisible_) {
         // Pixels 1 and 2 from each edge: today's border (pixel 0) stays
         // visible around it.
         p.setPen(QPen(kFocusFrame, 2));

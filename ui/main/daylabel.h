@@ -48,7 +48,9 @@ public:
 
     // The focus frame: two pixels of blue inside the cell, within today's
     // border. The cell so framed has the accessible focus.
-    void setFocusFrame(bool on);
+    // The cell under the calendar's focus frame (it has the focus for
+    // assistive technology); `visible`: the frame is drawn.
+    void setFocusFrame(bool on, bool visible);
     bool focusFrame() const { return focusFrame_; }
 
     void setTextColor(const QColor &color);
@@ -74,6 +76,7 @@ private:
     QColor textColor_;
     bool border_ = false;
     bool focusFrame_ = false;
+    bool frameVisible_ = false;
 };
 
 } // namespace zentak
