@@ -38,16 +38,16 @@ protected:
     }
 };
 
-QWidget *create(const ControlSpec &spec, QWidget *parent)
+QWidget *create(const ControlSpec &entry, QWidget *parent)
 {
-    const QString &caption = spec.caption;
-    switch (spec.kind) {
+    const QString &caption = entry.caption;
+    switch (entry.kind) {
     case ControlKind::Label: return new QLabel(caption, parent);
     case ControlKind::Button: return new FormButton(caption, parent);
     case ControlKind::LineEdit: {
         auto *box = new QLineEdit(parent);
-        if (spec.maxLength > 0)
-            box->setMaxLength(spec.maxLength);
+        if (entry.maxLength > 0)
+            box->setMaxLength(entry.maxLength);
         return box;
     }
     case ControlKind::NoteEdit: return new NoteEdit(parent);
@@ -85,14 +85,14 @@ void applyLook(QWidget *w, unsigned look)
 // The labels' names given to the controls they name, once all are built.
 void nameLabelled(QWidget *parent, const std::vector<ControlSpec> &controls)
 {
-    for (const ControlSpec &spec : controls) {
-        if (spec.labels.isEmpty())
+    for (const ControlSpec &entry : controls) {
+        if (entry.labels.isEmpty())
             continue;
-        auto *label = parent->findChild<QLabel *>(spec.name, Qt::FindDirectChildrenOnly);
-        for (const QString &name : spec.labels) {
+        auto *label = parent->findChild<QLabel *>(entry.name, Qt::FindDirectChildrenOnly);
+        for (const QString &name : entry.labels) {
             QWidget *named = parent->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
             if (!label || !named) {
-                qWarning("zentak: %s names %s, which the window does not have", qPrintable(spec.name),
+                qWarning("zentak: %s names %s, which the window does not have", qPrintable(entry.name),
                          qPrintable(name));
                 continue;
             }
@@ -143,15 +143,15 @@ void setBackground(QWidget *w, const QColor &color)
 
 void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale)
 {
-    for (const ControlSpec &spec : controls) {
-        QWidget *w = create(spec, parent);
-        w->setObjectName(spec.name);
-        applyLook(w, spec.look);
-        if (spec.width > 0)
-            placeTwips(w, scale, spec.left, spec.top, spec.width, spec.height);
+    for (const ControlSpec &entry : controls) {
+        QWidget *w = create(entry, parent);
+        w->setObjectName(entry.name);
+        applyLook(w, entry.look);
+        if (entry.width > 0)
+            placeTwips(w, scale, entry.left, entry.top, entry.width, entry.height);
         else {
             w->adjustSize();
-            w->move(scale.px(spec.left), scale.py(spec.top));
+            w->move(scale.px(entry.left), scale.py(entry.top));
         }
     }
     nameLabelled(parent, controls);
