@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "menucommands.h"
 #include "scriptedplatform.h"
+#include "filetexts.h"
 #include "windows.h"
 #include "settingsdialog.h"
 
@@ -27,23 +28,9 @@
 
 namespace zentak::story {
 
-inline QByteArray sjis(const QString &s)
-{
-    QStringEncoder e("windows-31j");
-    return e.encode(s);
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using test::readFile;
+using test::sjis;
+using test::writeFile;
 
 // What the user does in a dialog: presses a button by its name, types over
 // what a box holds (as after selecting it all), types any text (QTest's

@@ -4,19 +4,11 @@
 
 #include "attendancetable.h"
 #include "datafile.h"
+#include "filetexts.h"
 
-#include <QStringEncoder>
 
 namespace zentak::test {
 
-
-inline QByteArray sjis(const QString &text)
-{
-    QStringEncoder e(kCodePageName);
-    QByteArray b = e.encode(text);
-    Q_ASSERT(!e.hasError());
-    return b;
-}
 
 inline QByteArray line(const QStringList &fields)
 {

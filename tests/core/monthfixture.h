@@ -2,12 +2,12 @@
 // A month of records for the month report's tests: rows put into a table,
 // a program folder with a scripted desktop, and the report's texts.
 
+#include "filetexts.h"
 #include "monthreport.h"
 #include "reportfile.h"
 #include "scriptedplatform.h"
 
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -32,18 +32,6 @@ inline QString worked(int day, const QString &kintai = QStringLiteral("08.00"),
     return QStringLiteral("2024/05/%1|水|09:00|18:00|%2|%3|作業")
         .arg(day, 2, 10, QLatin1Char('0'))
         .arg(workedTime, kintai);
-}
-
-inline QByteArray sjis(const QString &s)
-{
-    QStringEncoder e("windows-31j");
-    return e.encode(s);
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 inline const QString kHeader = QStringLiteral(
