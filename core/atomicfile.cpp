@@ -1,29 +1,72 @@
 #include "atomicfile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zentak {
 
+namespace {
+
+// What a file made anew gets, as any other file of the user's: 0666 less
+// the umask.
+QFileDevice::Permissions defaultPermissions()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QFileDevice::Permissions p;
+    const mode_t mode = 0666 & ~mask;
+    if (mode & S_IRUSR) p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    if (mode & S_IWUSR) p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    if (mode & S_IRGRP) p |= QFileDevice::ReadGroup;
+    if (mode & S_IWGRP) p |= QFileDevice::WriteGroup;
+    if (mode & S_IROTH) p |= QFileDevice::ReadOther;
+    if (mode & S_IWOTH) p |= QFileDevice::WriteOther;
+    return p;
+}
+
+} // namespace
+
+QString temporaryNameMark()
+{
+    return QStringLiteral(".zentak-new-");
+}
+
+// QSaveFile would do, but its temporary file is "<name>.XXXXXX", a name a
+// user may well give a copy of their own ("Zentak.txt.backup"): what a kill
+// leaves behind could then not be told from the user's files. Ours carry a
+// mark of the program's own, and are written, synced and renamed the same
+// way.
 bool replaceFile(const QString &path, const QByteArray &bytes, QString *error,
                  std::optional<QFileDevice::Permissions> permissions)
 {
-    QSaveFile file(path);
-    // Unbuffered: every write reports its own failure. A buffered write that
-    // fails only when the file is closed (a full disk) goes unnoticed by
-    // commit(), which would then replace the file with a cut one.
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QTemporaryFile file(path + temporaryNameMark() + QStringLiteral("XXXXXX"));
+    auto failed = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!file.open())
+        return failed(file.errorString());
     // Set on the new file while it is still empty, so a copy of a private
     // file is never readable by others, not even for a moment.
-    if (ok && permissions)
-        ok = file.setPermissions(*permissions);
-    ok = ok && file.write(bytes) == bytes.size() && file.commit();
-    if (!ok) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-    }
-    return ok;
+    const QFileDevice::Permissions wanted =
+        permissions ? *permissions : QFile::exists(path) ? QFile::permissions(path) : defaultPermissions();
+    // Every failure is seen before the rename: a write, the flush of what
+    // was buffered (a full disk), and the sync to the disk.
+    if (!file.setPermissions(wanted) || file.write(bytes) != bytes.size() || !file.flush()
+        || ::fsync(file.handle()) != 0)
+        return failed(file.errorString());
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return failed(QString::fromLocal8Bit(std::strerror(errno)));
+    file.setAutoRemove(false);
+    return true;
 }
 
 QFileDevice::Permissions permissionsOf(const QString &path)

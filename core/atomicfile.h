@@ -9,6 +9,10 @@
 
 namespace zentak {
 
+// The mark in the name of a file written before it replaces another:
+// "Zentak.txt" is written as "Zentak.txt.zentak-new-XXXXXX" first.
+QString temporaryNameMark();
+
 // Writes the bytes to a new file beside `path` and renames it over `path`;
 // on failure the previous file is left as it was and `error` (when given)
 // says why. With `permissions` the new file has those permission bits

@@ -1,5 +1,7 @@
 #include "interruptedwrites.h"
 
+#include "atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -58,17 +60,13 @@ RemovedFiles removeFilesNamed(const QString &folder, const QList<QRegularExpress
 
 RemovedFiles removeInterruptedWrites(const QString &programFolder)
 {
+    // The files the program replaces whole, each first written under its
+    // name with the program's own mark (atomicfile.h) and six characters.
     // \A and \z, not ^ and $: $ would also match before a final line break.
-    // A kept copy numbered with six digits would be taken for a temporary
-    // name: the .orig copies stop below 1000, and no copy may come near.
-    static const QList<QRegularExpression> names = {
-        QRegularExpression(QStringLiteral(R"(\AZentak\.txt\.[A-Za-z0-9]{6}\z)")),
-        QRegularExpression(QStringLiteral(R"(\A[0-9]{6}\.txt\.[A-Za-z0-9]{6}\z)")),
-        QRegularExpression(QStringLiteral(R"(\AZentak\.txt\.bak\.[A-Za-z0-9]{6}\z)")),
-        QRegularExpression(QStringLiteral(R"(\AZentak\.txt\.orig(\.[0-9]+)?\.[A-Za-z0-9]{6}\z)")),
-        QRegularExpression(QStringLiteral(R"(\AZentak\.txt\.other(\.[0-9]+)?\.[A-Za-z0-9]{6}\z)")),
-        QRegularExpression(QStringLiteral(R"(\AZentak\.journal\.[A-Za-z0-9]{6}\z)")),
-    };
+    static const QList<QRegularExpression> names = {QRegularExpression(
+        QStringLiteral(R"(\A(Zentak\.txt(\.bak|\.orig(\.[0-9]+)?|\.other(\.[0-9]+)?)?|[0-9]{6}\.txt)"
+                       R"(|Zentak\.journal(\.broken)?))")
+        + QRegularExpression::escape(temporaryNameMark()) + QStringLiteral(R"([A-Za-z0-9]{6}\z)"))};
     return removeFilesNamed(programFolder, names);
 }
 

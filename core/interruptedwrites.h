@@ -1,8 +1,8 @@
 #pragma once
 // Files that writes cut short by a kill leave behind: a file replaced whole
 // is written under a temporary name beside it and renamed over it at the
-// end (QSaveFile: "<name>.XXXXXX"). A kill in between leaves the temporary
-// file, which nothing reads and nothing else removes.
+// end ("<name>.zentak-new-XXXXXX", atomicfile.h). A kill in between leaves
+// the temporary file, which nothing reads and nothing else removes.
 
 #include <QList>
 #include <QRegularExpression>

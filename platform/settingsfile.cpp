@@ -83,9 +83,9 @@ RemovedFiles removeInterruptedSettingsWrites(const QString &iniPath)
     const QFileInfo ini(iniPath);
     const QRegularExpression name(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(ini.fileName()) + QStringLiteral(R"(\.[0-9]+\.[0-9]+\.new)")));
-    // The file's own replacement (QSaveFile: "<name>.XXXXXX").
+    // The file's own replacement ("<name>.zentak-new-XXXXXX").
     const QRegularExpression replacement(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(ini.fileName()) + QStringLiteral(R"(\.[A-Za-z0-9]{6})")));
+        QRegularExpression::escape(ini.fileName() + temporaryNameMark()) + QStringLiteral(R"([A-Za-z0-9]{6})")));
     return removeFilesNamed(ini.path(), {name, replacement});
 }
 

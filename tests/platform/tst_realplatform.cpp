@@ -120,14 +120,17 @@ void TestRealPlatform::interruptedWritesAreRemoved_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<char>("kind"); // f: a file; l: a link to a file elsewhere; d: a folder
     QTest::addColumn<bool>("goes");
-    for (const char *name : {"Zentak.txt.Ab3xY9", "202405.txt.abcdef", "Zentak.txt.bak.ZZZZZZ", "Zentak.txt.orig.a1b2c3",
-                             "Zentak.txt.other.12.q1w2e3", "Zentak.journal.AAAAAA", "ZENTAK.ini.4242.1.new"})
+    for (const char *name : {"Zentak.txt.zentak-new-Ab3xY9", "202405.txt.zentak-new-abcdef",
+                             "Zentak.txt.bak.zentak-new-ZZZZZZ", "Zentak.txt.orig.zentak-new-a1b2c3",
+                             "Zentak.txt.other.12.zentak-new-q1w2e3", "Zentak.journal.zentak-new-AAAAAA",
+                             "ZENTAK.ini.4242.1.new", "ZENTAK.ini.zentak-new-abcdef"})
         QTest::newRow(name) << QString::fromLatin1(name) << 'f' << true;
-    for (const char *name : {"Zentak.txt", "Zentak.txt.bak", "Zentak.txt.orig.2", "202405.txt", "Zentak.txt.abcde",
-                             "notes.txt.abcdef", "Zentak.txt.abcdef\n", "ZENTAK.ini.4242.new", "ZENTAKxini.4242.1.new"})
+    for (const char *name : {"Zentak.txt", "Zentak.txt.bak", "Zentak.txt.orig.2", "202405.txt", "Zentak.txt.backup",
+                             "Zentak.journal.broken", "notes.txt.zentak-new-abcdef", "Zentak.txt.zentak-new-abcdef\n",
+                             "ZENTAK.ini.4242.new", "ZENTAKxini.4242.1.new"})
         QTest::newRow(name) << QString::fromLatin1(name) << 'f' << false;
-    QTest::newRow("a link") << QStringLiteral("Zentak.txt.abcdef") << 'l' << false;
-    QTest::newRow("a folder") << QStringLiteral("Zentak.txt.abcdef") << 'd' << false;
+    QTest::newRow("a link") << QStringLiteral("Zentak.txt.zentak-new-abcdef") << 'l' << false;
+    QTest::newRow("a folder") << QStringLiteral("Zentak.txt.zentak-new-abcdef") << 'd' << false;
 }
 
 void TestRealPlatform::interruptedWritesAreRemoved()
