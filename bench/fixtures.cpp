@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace zentak::bench {
 
 namespace {
@@ -20,44 +22,42 @@ const QStringList kNotes = {
 
 const char *const kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
 
-void putDay(AttendanceTable &table, int slot, int month, int day, const QString &date,
-            const QString &week, int serial)
+// A day as a user would have it: weekends off, a paid day now and then,
+// the rest worked with a note (of noteLength characters when it is given).
+DayRecord dayOf(DayKey day, const QString &week, int serial, int noteLength = 0)
 {
-    auto put = [&](Field f, const QString &text) { table.setField(slot, month, day, f, text); };
-    put(Field::Date, date);
-    put(Field::Week, week);
-    if (week == QStringLiteral("日") || week == QStringLiteral("土")) {
-        put(Field::Start, QStringLiteral("00:00"));
-        put(Field::End, QStringLiteral("00:00"));
-        put(Field::Worked, QStringLiteral("00:00"));
-        put(Field::Attendance, QStringLiteral("00.00"));
-        put(Field::Note, QStringLiteral("休日"));
-        return;
+    DayRecord r = DayRecord::blank();
+    r.date = day.dateText();
+    r.week = week;
+    const bool weekend = week == QStringLiteral("日") || week == QStringLiteral("土");
+    if (weekend || serial % 23 == 0) {
+        r.start = r.end = r.worked = QStringLiteral("00:00");
+        r.attendance = QStringLiteral("00.00");
+        r.note = weekend ? QStringLiteral("休日") : QStringLiteral("有給休暇（１日）");
+    } else {
+        const int late = serial % 4; // 0 to 3 quarter hours after six
+        r.start = QStringLiteral("09:00");
+        r.end = QStringLiteral("18:%1").arg(late * 15, 2, 10, QLatin1Char('0'));
+        r.worked = QStringLiteral("08:%1").arg(late * 15, 2, 10, QLatin1Char('0'));
+        r.attendance = QStringLiteral("08.%1").arg(late * 25, 2, 10, QLatin1Char('0'));
+        r.note = kNotes[serial % kNotes.size()];
     }
-    if (serial % 23 == 0) {
-        put(Field::Start, QStringLiteral("00:00"));
-        put(Field::End, QStringLiteral("00:00"));
-        put(Field::Worked, QStringLiteral("00:00"));
-        put(Field::Attendance, QStringLiteral("00.00"));
-        put(Field::Note, QStringLiteral("有給休暇（１日）"));
-        return;
+    if (noteLength > 0) {
+        QString note = kNotes[serial % kNotes.size()];
+        while (note.size() < noteLength)
+            note += note;
+        r.note = note.left(noteLength);
     }
-    const int late = serial % 4; // 0 to 3 quarter hours after six
-    put(Field::Start, QStringLiteral("09:00"));
-    put(Field::End, QStringLiteral("18:%1").arg(late * 15, 2, 10, QLatin1Char('0')));
-    put(Field::Worked, QStringLiteral("08:%1").arg(late * 15, 2, 10, QLatin1Char('0')));
-    put(Field::Attendance, QStringLiteral("08.%1").arg(late * 25, 2, 10, QLatin1Char('0')));
-    put(Field::Note, kNotes[serial % kNotes.size()]);
+    return r;
 }
 
 } // namespace
 
-void fillYears(AttendanceTable &table, int lastYear)
+void fillYears(AttendanceTable &table, int lastYear, int years)
 {
     int serial = 0;
-    for (QDate d(lastYear - 2, 1, 1); d.year() <= lastYear; d = d.addDays(1), ++serial)
-        putDay(table, yearSlot(d.year()), d.month(), d.day(), d.toString(QStringLiteral("yyyy/MM/dd")),
-               QString::fromUtf8(kWeekdays[d.dayOfWeek() % 7]), serial);
+    for (QDate d(lastYear - years + 1, 1, 1); d.year() <= lastYear; d = d.addDays(1), ++serial)
+        table.setRecord(keyOf(d), dayOf(keyOf(d), QString::fromUtf8(kWeekdays[d.dayOfWeek() % 7]), serial));
 }
 
 void fillEveryCell(AttendanceTable &table, int noteLength)
@@ -66,18 +66,10 @@ void fillEveryCell(AttendanceTable &table, int noteLength)
     for (int year = 2024; year <= 2026; ++year)
         for (int m = 1; m <= 12; ++m)
             for (int d = 1; d <= 31; ++d, ++serial) {
-                const QString date = QStringLiteral("%1/%2/%3")
-                                         .arg(year)
-                                         .arg(m, 2, 10, QLatin1Char('0'))
-                                         .arg(d, 2, 10, QLatin1Char('0'));
                 const int weekday = serial % 7;
-                putDay(table, yearSlot(year), m, d, date, QString::fromUtf8(kWeekdays[weekday]),
-                       serial);
-                // A working note of the asked length on every day.
-                QString note = kNotes[serial % kNotes.size()];
-                while (note.size() < noteLength)
-                    note += note;
-                table.setField(yearSlot(year), m, d, Field::Note, note.left(noteLength));
+                table.setRecord(DayKey{year, m, d},
+                                dayOf({year, m, d}, QString::fromUtf8(kWeekdays[weekday]), serial,
+                                      std::max(noteLength, 1)));
             }
 }
 

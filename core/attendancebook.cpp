@@ -35,20 +35,31 @@ StartReport AttendanceBook::load()
 
 DayRecord AttendanceBook::record(QDate day) const
 {
-    return table_.record(cellOf(day));
+    return table_.record(keyOf(day));
 }
 
 std::optional<DayKind> AttendanceBook::kindOf(QDate day) const
 {
-    const TableCell cell = cellOf(day);
-    if (!table_.inUse(cell))
+    const DayKey key = keyOf(day);
+    if (!table_.inUse(key))
         return std::nullopt;
-    return kindOfNote(table_.stored(cell, Field::Note));
+    return kindOfNote(table_.stored(key, Field::Note));
 }
 
 MonthTotals AttendanceBook::monthTotals(int year, int month) const
 {
     return zentak::monthTotals(table_, year, month);
+}
+
+std::vector<int> AttendanceBook::recordedYears() const
+{
+    std::vector<int> years;
+    for (qsizetype i = 0; i < table_.size(); ++i) {
+        const int year = table_.keyAt(i).year;
+        if (years.empty() || years.back() != year)
+            years.push_back(year);
+    }
+    return years;
 }
 
 DayProposal AttendanceBook::toldOnce(DayProposal proposal)
@@ -72,16 +83,14 @@ DayProposal AttendanceBook::proposeClockOut(QDate day, QTime now)
     return toldOnce(clockOutProposal(record(day), settings_, now));
 }
 
-WriteReport AttendanceBook::commit(ChangeKind kind, const QList<QPair<TableCell, DayRecord>> &cells,
-                                   const QString &balance)
+WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance)
 {
     Change change{platform_.now(), kind, 0, settings_.leaveBalance, balance, {}};
-    for (const auto &[cell, after] : cells) {
-        const DayRecord before = table_.record(cell);
-        table_.setRecord(cell, after);
-        // Both at full width, as the table holds them.
-        change.cells.append({cell, before, table_.record(cell)});
-    }
+    const DayKey key = keyOf(day);
+    const DayRecord before = table_.record(key);
+    table_.setRecord(key, after);
+    // Both at full width, as the table holds them.
+    change.cells.append({key, before, table_.record(key)});
     settings_.leaveBalance = balance;
     WriteReport written = writeThrough();
     QString error;
@@ -107,7 +116,7 @@ WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
     r.worked = boxes.worked;
     r.attendance = boxes.attendance;
     r.note = boxes.note;
-    const WriteReport written = commit(ChangeKind::Stored, {{cellOf(day), r}}, settings_.leaveBalance);
+    const WriteReport written = commit(ChangeKind::Stored, day, r, settings_.leaveBalance);
     // A stored day shows as worked, whatever its note, until its month is
     // drawn again.
     emit dayChanged(day, DayKind::Worked);
@@ -121,7 +130,7 @@ std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind 
         return Refusal{*refusal};
     const QString balance = balanceAfter(settings_.leaveBalance, kind, noteShown);
     const bool balanceMoved = balance != settings_.leaveBalance;
-    const WriteReport written = commit(changeKindOf(kind), {{cellOf(day), markedDay(day, kind)}}, balance);
+    const WriteReport written = commit(changeKindOf(kind), day, markedDay(day, kind), balance);
     emit dayChanged(day, dayKindOf(kind));
     if (balanceMoved)
         emit settingsChanged();
@@ -148,12 +157,11 @@ ErasureReport AttendanceBook::eraseYear(int year)
     report.keptCopy = *kept;
     const AttendanceTable before = table_;
     Change change{platform_.now(), ChangeKind::YearErased, year, settings_.leaveBalance, settings_.leaveBalance, {}};
-    const int slot = yearSlot(year);
-    for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= 31; ++d)
-            if (table_.inUse(slot, m, d))
-                change.cells.append({{slot, m, d}, table_.record(slot, m, d), DayRecord::blank()});
-    zentak::eraseYear(table_, year);
+    const qsizetype first = table_.monthRange(year, 1).first;
+    const qsizetype last = table_.monthRange(year, 12).second;
+    for (qsizetype i = first; i < last; ++i)
+        change.cells.append({table_.keyAt(i), table_.record(table_.keyAt(i)), DayRecord::blank()});
+    table_.eraseYear(year);
     const std::optional<OutsideChanges> takenBefore = report.write.outside;
     const QString copiedBefore = report.write.outsideCopy;
     report.write = writeRecords();
@@ -195,7 +203,7 @@ UndoReport AttendanceBook::step(bool back)
     done.kind = back ? ChangeKind::TakenBack : ChangeKind::DoneAgain;
     done.when = platform_.now();
     for (const CellChange &c : done.cells) {
-        if (table_.record(c.cell) != c.before) {
+        if (table_.record(c.day) != c.before) {
             // Changed since (from outside, or before an unreadable part of
             // the journal): taking it back would lose what is there now.
             history_.forgetOlder();
@@ -204,7 +212,7 @@ UndoReport AttendanceBook::step(bool back)
         }
     }
     for (const CellChange &c : done.cells)
-        table_.setRecord(c.cell, c.after);
+        table_.setRecord(c.day, c.after);
     // The balance moves by what the change moved it, whatever the settings
     // have made of it since.
     const double moved = balanceValue(done.balanceAfter) - balanceValue(done.balanceBefore);

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace zentak {
 
@@ -59,15 +60,16 @@ public:
     StartReport load();
 
     const Settings &settings() const { return settings_; }
-    // The record a day's cell holds (at full width), which may be of a year
-    // three years away: such years share their cells.
+    // The day's record (at full width); blank when it has none.
     DayRecord record(QDate day) const;
     // One field of that record as stored, without its blank fill: for
     // readers of many days, with no copy.
-    QStringView storedField(QDate day, Field field) const { return table_.stored(cellOf(day), field); }
-    // The kind of the day the cell holds; none when nothing is recorded.
+    QStringView storedField(QDate day, Field field) const { return table_.stored(keyOf(day), field); }
+    // The kind of the day's record; none when nothing is recorded.
     std::optional<DayKind> kindOf(QDate day) const;
     MonthTotals monthTotals(int year, int month) const;
+    // The years that have records, ascending.
+    std::vector<int> recordedYears() const;
 
     // What the day dialog shows on opening, for a day or for clocking out
     // at `now` (the usual start, now as the end, the worked time computed).
@@ -117,10 +119,9 @@ signals:
 
 private:
     DayProposal toldOnce(DayProposal proposal);
-    // A new change of the cells (and the balance to `balance`), written
+    // A new change of the day (and the balance to `balance`), written
     // through and journaled.
-    WriteReport commit(ChangeKind kind, const QList<QPair<TableCell, DayRecord>> &cells,
-                       const QString &balance);
+    WriteReport commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance);
     // A journal that could not be written: told once a run.
     void noteJournalFailure(bool kept, const QString &error, WriteReport &report);
     UndoReport step(bool back);

@@ -2,6 +2,8 @@
 
 #include "fixedtext.h"
 
+#include <algorithm>
+
 namespace zentak {
 
 int fieldWidth(Field f)
@@ -50,6 +52,43 @@ bool DayRecord::inUse() const
     return !isBlank(date);
 }
 
+bool DayKey::valid() const
+{
+    return year >= 0 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
+QString DayKey::dateText() const
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'));
+}
+
+DayKey keyOf(QDate day)
+{
+    return {day.year(), day.month(), day.day()};
+}
+
+std::optional<DayKey> keyOfDateText(QStringView text)
+{
+    const QStringView date = trimmedTrailingBlanks(text);
+    if (date.size() != 10 || date[4] != QLatin1Char('/') || date[7] != QLatin1Char('/'))
+        return std::nullopt;
+    int digits[10] = {};
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        const char16_t c = date[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        digits[i] = c - u'0';
+    }
+    const DayKey key{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3], digits[5] * 10 + digits[6],
+                     digits[8] * 10 + digits[9]};
+    if (!key.valid())
+        return std::nullopt;
+    return key;
+}
+
 int yearSlot(int year)
 {
     // The remainder of a negative year would be negative; keep 1..3.
@@ -57,17 +96,17 @@ int yearSlot(int year)
     return r + 1;
 }
 
-TableCell cellOf(QDate day)
+bool comesFirstInFile(const DayKey &a, const DayKey &b)
 {
-    return {yearSlot(day.year()), day.month(), day.day()};
-}
-
-void eraseYear(AttendanceTable &table, int year)
-{
-    const int slot = yearSlot(year);
-    for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= 31; ++d)
-            table.setRecord(slot, m, d, {});
+    const int sa = yearSlot(a.year);
+    const int sb = yearSlot(b.year);
+    if (sa != sb)
+        return sa < sb;
+    if (a.month != b.month)
+        return a.month < b.month;
+    if (a.day != b.day)
+        return a.day < b.day;
+    return a.year < b.year;
 }
 
 namespace {
@@ -78,23 +117,18 @@ QStringView storedForm(QStringView text, Field f)
     return trimmedTrailingBlanks(leftCharsView(text, fieldWidth(f)));
 }
 
-// One blank text per field, shared by every read of a blank field.
-const QString &blankField(Field f)
+// The full-width text of a stored field.
+QString padded(QStringView stored, Field f)
 {
+    // One blank text per field, shared by every read of a blank field.
     static const std::array<QString, kFieldCount> blanks = [] {
         std::array<QString, kFieldCount> b;
         for (int i = 0; i < kFieldCount; ++i)
             b[i] = QString(fieldWidth(static_cast<Field>(i)), QLatin1Char(' '));
         return b;
     }();
-    return blanks[static_cast<int>(f)];
-}
-
-// The full-width text of a stored field.
-QString padded(QStringView stored, Field f)
-{
     if (stored.isEmpty())
-        return blankField(f);
+        return blanks[static_cast<int>(f)];
     return fixedWidth(stored, fieldWidth(f));
 }
 
@@ -102,108 +136,225 @@ QString padded(QStringView stored, Field f)
 
 void AttendanceTable::clear()
 {
-    for (Cell &c : cells_)
-        c = Cell();
+    days_ = {};
+    text_ = QString();
+    unused_ = 0;
 }
 
-bool AttendanceTable::validIndex(int slot, int month, int day)
+void AttendanceTable::reserve(qsizetype records, qsizetype characters)
 {
-    return slot >= 1 && slot < kSlots && month >= 1 && month < kMonths && day >= 1 && day < kDays;
+    days_.reserve(size_t(records));
+    text_.reserve(characters);
 }
 
-int AttendanceTable::indexOf(int slot, int month, int day)
+qsizetype AttendanceTable::find(DayKey day) const
 {
-    return validIndex(slot, month, day) ? (slot * kMonths + month) * kDays + day : -1;
+    if (!day.valid())
+        return -1;
+    const std::uint32_t key = pack(day);
+    const auto it = std::lower_bound(days_.begin(), days_.end(), key,
+                                     [](const Day &d, std::uint32_t k) { return d.key < k; });
+    return it != days_.end() && it->key == key ? it - days_.begin() : -1;
 }
 
-const AttendanceTable::Cell *AttendanceTable::cell(int slot, int month, int day) const
+QStringView AttendanceTable::part(const Day &d, Field f) const
 {
-    const int i = indexOf(slot, month, day);
-    return i < 0 ? nullptr : &cells_[i];
+    if (f == Field::Date)
+        return {};
+    qsizetype offset = d.offset;
+    const int index = static_cast<int>(f) - 1;
+    for (int i = 0; i < index; ++i)
+        offset += d.length[size_t(i)];
+    const qsizetype end = d.offset + d.size;
+    const qsizetype length = index < kLengths ? d.length[size_t(index)] : end - offset;
+    return QStringView(text_).sliced(offset, length);
 }
 
-QStringView AttendanceTable::storedPart(const Cell &cell, Field f)
+QStringView AttendanceTable::stored(DayKey day, Field f) const
 {
-    qsizetype offset = 0;
-    for (int i = 0; i < static_cast<int>(f); ++i)
-        offset += cell.length[i];
-    return QStringView(cell.text).mid(offset, cell.length[static_cast<int>(f)]);
+    const qsizetype i = find(day);
+    return i < 0 ? QStringView() : part(days_[size_t(i)], f);
 }
 
-QStringView AttendanceTable::stored(int slot, int month, int day, Field f) const
+QString AttendanceTable::field(DayKey day, Field f) const
 {
-    const Cell *c = cell(slot, month, day);
-    return c ? storedPart(*c, f) : QStringView();
+    if (f == Field::Date)
+        return inUse(day) ? day.dateText() : padded({}, f);
+    return padded(stored(day, f), f);
 }
 
-QString AttendanceTable::field(int slot, int month, int day, Field f) const
+DayRecord AttendanceTable::record(DayKey day) const
 {
-    return padded(stored(slot, month, day, f), f);
-}
-
-void AttendanceTable::setField(int slot, int month, int day, Field f, QStringView text)
-{
-    const Cell *c = cell(slot, month, day);
-    if (!c)
-        return;
-    std::array<QStringView, kFieldCount> fields;
-    for (int i = 0; i < kFieldCount; ++i)
-        fields[i] = storedPart(*c, static_cast<Field>(i));
-    fields[static_cast<int>(f)] = text;
-    setRecord(slot, month, day, fields);
-}
-
-void AttendanceTable::setRecord(int slot, int month, int day,
-                                const std::array<QStringView, kFieldCount> &fields)
-{
-    const int index = indexOf(slot, month, day);
-    if (index < 0)
-        return;
-    Cell next;
-    qsizetype total = 0;
-    std::array<QStringView, kFieldCount> parts;
-    for (int i = 0; i < kFieldCount; ++i) {
-        parts[i] = storedForm(fields[i], static_cast<Field>(i));
-        next.length[i] = static_cast<std::uint16_t>(parts[i].size());
-        total += parts[i].size();
-    }
-    if (total > 0) {
-        // The new text is built before the old one goes: the fields may be
-        // views into it.
-        next.text.reserve(total);
-        for (const QStringView &p : parts)
-            next.text.append(p);
-    }
-    cells_[index] = std::move(next);
-}
-
-void AttendanceTable::setRecord(const TableCell &c, const DayRecord &r)
-{
-    setRecord(c.slot, c.month, c.day, {r.date, r.week, r.start, r.end, r.worked, r.attendance, r.note});
-}
-
-DayRecord AttendanceTable::record(int slot, int month, int day) const
-{
+    const qsizetype i = find(day);
+    if (i < 0)
+        return DayRecord::blank();
     DayRecord r;
-    for (int f = 0; f < kFieldCount; ++f)
-        r.ref(static_cast<Field>(f)) = field(slot, month, day, static_cast<Field>(f));
+    r.date = day.dateText();
+    for (int f = 1; f < kFieldCount; ++f)
+        r.ref(static_cast<Field>(f)) = padded(part(days_[size_t(i)], static_cast<Field>(f)), static_cast<Field>(f));
     return r;
 }
 
-bool AttendanceTable::inUse(int slot, int month, int day) const
+bool AttendanceTable::append(DayKey day, const std::array<QStringView, kFieldCount> &fields, Day &out)
 {
-    // The stored date has no trailing blanks: blank is empty, or blanks only
-    // when it had leading ones.
-    return !isBlank(stored(slot, month, day, Field::Date));
+    if (isBlank(fields[0]))
+        return false;
+    std::array<QStringView, kFieldCount> parts;
+    qsizetype total = 0;
+    for (int i = 1; i < kFieldCount; ++i) {
+        parts[size_t(i)] = storedForm(fields[size_t(i)], static_cast<Field>(i));
+        total += parts[size_t(i)].size();
+    }
+    out.key = pack(day);
+    out.offset = std::uint32_t(text_.size());
+    out.size = std::uint16_t(total);
+    for (int i = 0; i < kLengths; ++i)
+        out.length[size_t(i)] = std::uint8_t(parts[size_t(i) + 1].size());
+    // The fields may be views into text_ itself: appending may move it, so
+    // the new text is built first.
+    QString joined;
+    joined.reserve(total);
+    for (int i = 1; i < kFieldCount; ++i)
+        joined.append(parts[size_t(i)]);
+    text_.append(joined);
+    return true;
 }
 
-bool AttendanceTable::sameCell(const AttendanceTable &other, int slot, int month, int day) const
+bool AttendanceTable::setRecord(DayKey day, const std::array<QStringView, kFieldCount> &fields)
 {
-    const Cell *a = cell(slot, month, day);
-    const Cell *b = other.cell(slot, month, day);
-    if (!a || !b)
+    if (!day.valid())
+        return false;
+    const bool blank = isBlank(fields[0]);
+    if (!blank) {
+        const std::optional<DayKey> named = keyOfDateText(leftCharsView(fields[0], fieldWidth(Field::Date)));
+        if (!named || *named != day)
+            return false;
+    }
+    const std::uint32_t key = pack(day);
+    auto it = std::lower_bound(days_.begin(), days_.end(), key,
+                               [](const Day &d, std::uint32_t k) { return d.key < k; });
+    const bool present = it != days_.end() && it->key == key;
+    if (present)
+        unused_ += it->size;
+    if (blank) {
+        if (present)
+            days_.erase(it);
+    } else {
+        const qsizetype at = it - days_.begin();
+        Day next;
+        append(day, fields, next);
+        if (present)
+            days_[size_t(at)] = next;
+        else
+            days_.insert(days_.begin() + at, next);
+    }
+    compactIfWasteful();
+    return true;
+}
+
+bool AttendanceTable::setRecord(DayKey day, const DayRecord &r)
+{
+    return setRecord(day, std::array<QStringView, kFieldCount>{r.date, r.week, r.start, r.end, r.worked, r.attendance, r.note});
+}
+
+bool AttendanceTable::addForLoad(DayKey day, const std::array<QStringView, kFieldCount> &fields)
+{
+    Day next;
+    if (!day.valid() || !append(day, fields, next))
+        return false;
+    days_.push_back(next);
+    return true;
+}
+
+int AttendanceTable::finishLoad()
+{
+    // The file's order is by year slot: one sort puts the days in date
+    // order, keeping the file's order among records of one day.
+    std::stable_sort(days_.begin(), days_.end(), [](const Day &a, const Day &b) { return a.key < b.key; });
+    int replaced = 0;
+    size_t kept = 0;
+    for (size_t i = 0; i < days_.size(); ++i) {
+        if (kept > 0 && days_[kept - 1].key == days_[i].key) {
+            unused_ += days_[kept - 1].size;
+            days_[kept - 1] = days_[i];
+            ++replaced;
+            continue;
+        }
+        days_[kept++] = days_[i];
+    }
+    days_.resize(kept);
+    compactIfWasteful();
+    return replaced;
+}
+
+std::vector<DayKey> AttendanceTable::eraseYear(int year)
+{
+    const auto [first, last] = std::pair(
+        std::lower_bound(days_.begin(), days_.end(), pack({year, 1, 1}),
+                         [](const Day &d, std::uint32_t k) { return d.key < k; }),
+        std::lower_bound(days_.begin(), days_.end(), pack({year + 1, 1, 1}),
+                         [](const Day &d, std::uint32_t k) { return d.key < k; }));
+    std::vector<DayKey> erased;
+    for (auto it = first; it != last; ++it) {
+        erased.push_back(unpack(it->key));
+        unused_ += it->size;
+    }
+    days_.erase(first, last);
+    compactIfWasteful();
+    return erased;
+}
+
+std::pair<qsizetype, qsizetype> AttendanceTable::monthRange(int year, int month) const
+{
+    if (year < 0 || year > 9999 || month < 1 || month > 12)
+        return {0, 0};
+    const auto below = [](const Day &d, std::uint32_t k) { return d.key < k; };
+    const auto first = std::lower_bound(days_.begin(), days_.end(), pack({year, month, 0}), below);
+    const auto last = std::lower_bound(first, days_.end(), pack({year, month + 1, 0}), below);
+    return {first - days_.begin(), last - days_.begin()};
+}
+
+bool AttendanceTable::sameDay(const AttendanceTable &other, DayKey day) const
+{
+    const qsizetype a = find(day);
+    const qsizetype b = other.find(day);
+    if (a < 0 || b < 0)
         return a == b;
-    return a->length == b->length && a->text == b->text;
+    return sameText(days_[size_t(a)], other, other.days_[size_t(b)]);
+}
+
+bool AttendanceTable::sameText(const Day &mine, const AttendanceTable &other, const Day &theirs) const
+{
+    return mine.length == theirs.length
+           && QStringView(text_).sliced(mine.offset, mine.size)
+                  == QStringView(other.text_).sliced(theirs.offset, theirs.size);
+}
+
+bool AttendanceTable::operator==(const AttendanceTable &other) const
+{
+    if (days_.size() != other.days_.size())
+        return false;
+    for (size_t i = 0; i < days_.size(); ++i)
+        if (days_[i].key != other.days_[i].key || !sameText(days_[i], other, other.days_[i]))
+            return false;
+    return true;
+}
+
+void AttendanceTable::compactIfWasteful()
+{
+    // Changes leave the texts they replaced behind; a few are no matter,
+    // but a year erased or a long run would keep them all.
+    if (unused_ < 4096 || unused_ * 2 < text_.size())
+        return;
+    QString kept;
+    kept.reserve(text_.size() - unused_);
+    for (Day &d : days_) {
+        const QStringView was = QStringView(text_).sliced(d.offset, d.size);
+        d.offset = std::uint32_t(kept.size());
+        kept.append(was);
+    }
+    text_ = std::move(kept);
+    unused_ = 0;
 }
 
 } // namespace zentak

@@ -1,19 +1,22 @@
 #pragma once
-// The in-memory store of every day record: seven fixed-width fields per
-// [year slot][month][day]. Years that differ by a multiple of three share a
-// slot; a cell holds whatever was written to it last.
+// The in-memory store of every day record, of any number of years: seven
+// fixed-width fields per day, found by the day's own date.
 //
-// A read always yields the field's full width. The blank fill is not stored:
-// each cell keeps its seven fields, cut to their widths and without trailing
-// blanks, one after another in one text, and the blanks are added on read.
-// A blank cell holds nothing at all.
+// A read always yields the field's full width. Only days with a record take
+// room, and the blank fill is not stored: the fields of every record, cut to
+// their widths and without trailing blanks, stand one after another in one
+// text, and each day keeps where its part begins and how long each field
+// is. The date is not kept in that text: it is the day's own, "YYYY/MM/DD".
 
 #include <QDate>
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <compare>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace zentak {
 
@@ -40,65 +43,99 @@ struct DayRecord {
     bool operator==(const DayRecord &) const = default;
 };
 
-// Where a day's record is kept: its year's slot, its month and its day.
-struct TableCell {
-    int slot = 0;
+// The date a record is kept under, as its date field "YYYY/MM/DD" gives it:
+// a year of 0-9999, a month of 1-12 and a day of 1-31. A day that no
+// calendar has (2024/02/30, from a hand-edited file) is kept all the same,
+// so that nothing of the file is lost.
+struct DayKey {
+    int year = 0;
     int month = 0;
     int day = 0;
+
+    bool valid() const;
+    // "YYYY/MM/DD".
+    QString dateText() const;
+    auto operator<=>(const DayKey &) const = default;
 };
 
-int yearSlot(int year);
-TableCell cellOf(QDate day);
+DayKey keyOf(QDate day);
+// The key a date field names (blank fill after it allowed); none when the
+// text is not "YYYY/MM/DD" with ASCII digits, a month of 1-12 and a day of
+// 1-31.
+std::optional<DayKey> keyOfDateText(QStringView text);
 
-class AttendanceTable;
-// Empties every field of every day of the year's slot (the records of the
-// years that share it go with it).
-void eraseYear(AttendanceTable &table, int year);
+// The order of the data file: the year's slot ((year mod 3) + 1), the
+// month, the day, and the older year first.
+int yearSlot(int year);
+bool comesFirstInFile(const DayKey &a, const DayKey &b);
 
 class AttendanceTable {
 public:
-    static constexpr int kSlots = 4;  // 0 unused
-    static constexpr int kMonths = 13; // 0 unused
-    static constexpr int kDays = 32;   // 0 unused
-
     AttendanceTable() = default;
 
-    // Blanks every usable cell (slots 1-3, months 1-12, days 1-31).
     void clear();
+    // Room for this many records and texts of this many characters, for a
+    // load that knows what is coming.
+    void reserve(qsizetype records, qsizetype characters);
 
-    static bool validIndex(int slot, int month, int day);
+    // Reads the full-width text of a field; blanks for a day with no record.
+    QString field(DayKey day, Field f) const;
+    // A field other than the date without its blank fill: the text as
+    // stored, cut to the width, trailing blanks removed (empty for a blank
+    // field or a day with no record). Valid until the table next changes.
+    QStringView stored(DayKey day, Field f) const;
+    DayRecord record(DayKey day) const;
+    bool inUse(DayKey day) const { return find(day) >= 0; }
 
-    // Reads the full-width text of a field; blanks for an index out of range.
-    QString field(int slot, int month, int day, Field f) const;
-    // The field without its blank fill: the text as stored, cut to the
-    // width, trailing blanks removed (empty for a blank field).
-    QStringView stored(int slot, int month, int day, Field f) const;
-    // Stores by the fixed-width rule; ignored for an index out of range.
-    void setField(int slot, int month, int day, Field f, QStringView text);
-    // Stores all seven fields at once, in the order of Field.
-    void setRecord(int slot, int month, int day, const std::array<QStringView, kFieldCount> &fields);
+    // Stores all seven fields at once, in the order of Field, by the
+    // fixed-width rule. A blank date takes the day's record away. A date
+    // other than the day's own is refused (false, nothing changes): the
+    // record would be written under another day.
+    bool setRecord(DayKey day, const std::array<QStringView, kFieldCount> &fields);
+    bool setRecord(DayKey day, const DayRecord &r);
 
-    DayRecord record(int slot, int month, int day) const;
-    bool inUse(int slot, int month, int day) const;
-    // True when the two tables hold the same record in this cell.
-    bool sameCell(const AttendanceTable &other, int slot, int month, int day) const;
+    // A load: records added in any order (false for a blank date), then
+    // put in date order, where of two records for one day the one added
+    // later stays. The records replaced so.
+    bool addForLoad(DayKey day, const std::array<QStringView, kFieldCount> &fields);
+    int finishLoad();
 
-    DayRecord record(const TableCell &c) const { return record(c.slot, c.month, c.day); }
-    // Stores every field of the record by the fixed-width rule.
-    void setRecord(const TableCell &c, const DayRecord &r);
-    bool inUse(const TableCell &c) const { return inUse(c.slot, c.month, c.day); }
-    QStringView stored(const TableCell &c, Field f) const { return stored(c.slot, c.month, c.day, f); }
+    // Takes every record of the year away; the days that had one.
+    std::vector<DayKey> eraseYear(int year);
+
+    // The days with a record, in date order.
+    qsizetype size() const { return qsizetype(days_.size()); }
+    DayKey keyAt(qsizetype i) const { return unpack(days_[size_t(i)].key); }
+    // The range of those indices [first, last) that holds the days of a
+    // month.
+    std::pair<qsizetype, qsizetype> monthRange(int year, int month) const;
+
+    // True when the two tables hold the same record for the day.
+    bool sameDay(const AttendanceTable &other, DayKey day) const;
+    bool operator==(const AttendanceTable &other) const;
 
 private:
-    struct Cell {
-        QString text;                               // the fields one after another
-        std::array<std::uint16_t, kFieldCount> length{}; // of each, in UTF-16 units
+    // The fields after the date; the note's length is what is left.
+    static constexpr int kLengths = kFieldCount - 2;
+    struct Day {
+        std::uint32_t key = 0;
+        std::uint32_t offset = 0; // into text_
+        std::uint16_t size = 0;   // of its part of text_
+        std::array<std::uint8_t, kLengths> length{}; // Week .. Attendance, in UTF-16 units
     };
-    static int indexOf(int slot, int month, int day);
-    static QStringView storedPart(const Cell &cell, Field f);
-    const Cell *cell(int slot, int month, int day) const;
+    static std::uint32_t pack(DayKey day) { return std::uint32_t(day.year) << 9 | day.month << 5 | day.day; }
+    static DayKey unpack(std::uint32_t key) { return {int(key >> 9), int(key >> 5 & 15), int(key & 31)}; }
+    qsizetype find(DayKey day) const;
+    QStringView part(const Day &d, Field f) const;
+    bool sameText(const Day &mine, const AttendanceTable &other, const Day &theirs) const;
+    // The record's text appended to text_; false for a blank date.
+    bool append(DayKey day, const std::array<QStringView, kFieldCount> &fields, Day &out);
+    // Drops the texts no day refers to any more, once they are many.
+    void compactIfWasteful();
 
-    std::array<Cell, kSlots * kMonths * kDays> cells_;
+    std::vector<Day> days_; // by key
+    QString text_;
+    qsizetype unused_ = 0;  // characters of text_ that no day refers to
 };
 
 } // namespace zentak

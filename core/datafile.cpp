@@ -10,39 +10,12 @@
 #include <QFileInfo>
 
 #include <array>
-#include <bitset>
+#include <algorithm>
 #include <optional>
 
 namespace zentak {
 
 namespace {
-
-struct DateCell {
-    int slot;
-    int month;
-    int day;
-};
-
-// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31, blank fill allowed.
-std::optional<DateCell> cellOfDate(QStringView field)
-{
-    const QStringView date = trimmedTrailingBlanks(field);
-    if (date.size() != 10 || date[4] != QLatin1Char('/') || date[7] != QLatin1Char('/'))
-        return std::nullopt;
-    int digits[10] = {};
-    for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        const char16_t c = date[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        digits[i] = c - u'0';
-    }
-    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
-    const int month = digits[5] * 10 + digits[6];
-    const int day = digits[8] * 10 + digits[9];
-    if (month < 1 || month > 12 || day < 1 || day > 31)
-        return std::nullopt;
-    return DateCell{yearSlot(year), month, day};
-}
 
 // Appends the text of one field to `out`. A field is read only when its
 // bytes decode completely and its text is one a record may hold; anything
@@ -69,13 +42,14 @@ constexpr std::array<Field, kFieldCount> kFileOrder = {
 
 // Appends one record as its line of the file (CR LF included); false when a
 // character has no code in the code page.
-bool appendRecord(QByteArray &out, const AttendanceTable &table, const TableCell &cell)
+bool appendRecord(QByteArray &out, const AttendanceTable &table, const DayKey &day)
 {
     for (int i = 0; i < kFieldCount; ++i) {
         const Field f = kFileOrder[i];
         // The stored text is the field without its blank fill: the note is
         // written so, the other fields at their full width.
-        const QStringView text = table.stored(cell.slot, cell.month, cell.day, f);
+        const QString date = f == Field::Date ? day.dateText() : QString();
+        const QStringView text = f == Field::Date ? QStringView(date) : table.stored(day, f);
         if (i > 0)
             out += ',';
         out += '"';
@@ -101,16 +75,16 @@ QString dataFilePath(const QString &programFolder)
     return QDir(programFolder).filePath(kDataFileName);
 }
 
-ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
-                         std::vector<TableCell> *touched)
+ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
 {
     ParseResult result;
+    table.clear();
+    // About one record in 60 bytes; the texts take at most a character a
+    // byte.
+    table.reserve(bytes.size() / 60 + 1, bytes.size() / 2);
     FieldReader reader(bytes);
     // The texts of one record's fields one after another, reused.
     QString text;
-    // The cells this file has filled: a record for one of them again
-    // replaces one read before.
-    std::bitset<AttendanceTable::kSlots * AttendanceTable::kMonths * AttendanceTable::kDays> filled;
     while (true) {
         reader.skipLineEnds();
         if (reader.atEnd())
@@ -161,51 +135,32 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
         std::array<QStringView, kFieldCount> fields;
         for (int i = 0; i < kFieldCount; ++i)
             fields[i] = QStringView(text).sliced(bounds[i], bounds[i + 1] - bounds[i]);
-        const std::optional<DateCell> cell = cellOfDate(fields[0]);
-        if (!cell) {
+        // The file's order is the order of Field.
+        const std::optional<DayKey> day = keyOfDateText(fields[0]);
+        if (!day || !table.addForLoad(*day, fields)) {
             ++result.skipped;
             continue;
         }
-        const size_t at = (size_t(cell->slot) * AttendanceTable::kMonths + size_t(cell->month))
-                              * AttendanceTable::kDays
-                          + size_t(cell->day);
-        if (filled.test(at))
-            ++result.replaced;
-        filled.set(at);
-        // The file's order is the order of Field.
-        table.setRecord(cell->slot, cell->month, cell->day, fields);
-        if (touched)
-            touched->push_back({cell->slot, cell->month, cell->day});
         ++result.records;
     }
+    result.replaced = table.finishLoad();
     return result;
-}
-
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const TableCell &cell)
-{
-    QByteArray line;
-    if (!appendRecord(line, table, cell))
-        return std::nullopt;
-    return line;
 }
 
 SerializeResult serializeTable(const AttendanceTable &table)
 {
     SerializeResult result;
+    std::vector<DayKey> order;
+    order.reserve(size_t(table.size()));
+    for (qsizetype i = 0; i < table.size(); ++i)
+        order.push_back(table.keyAt(i));
+    std::sort(order.begin(), order.end(), comesFirstInFile);
     QByteArray bytes;
-    for (int s = 1; s <= 3; ++s) {
-        for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= 31; ++d) {
-                if (!table.inUse(s, m, d))
-                    continue;
-                if (bytes.capacity() - bytes.size() < 1024)
-                    bytes.reserve(bytes.capacity() + 64 * 1024);
-                if (!appendRecord(bytes, table, {s, m, d})) {
-                    result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。")
-                                       .arg(trimBlanks(table.field(s, m, d, Field::Date)));
-                    return result;
-                }
-            }
+    bytes.reserve(table.size() * 64);
+    for (const DayKey &day : order) {
+        if (!appendRecord(bytes, table, day)) {
+            result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。").arg(day.dateText());
+            return result;
         }
     }
 
@@ -214,18 +169,13 @@ SerializeResult serializeTable(const AttendanceTable &table)
     // refuses what it cannot read whole) is named.
     AttendanceTable check;
     const ParseResult back = parseRecords(bytes, check);
-    bool same = true;
-    for (int s = 1; same && s <= 3; ++s)
-        for (int m = 1; same && m <= 12; ++m)
-            for (int d = 1; same && d <= 31; ++d)
-                if (!table.sameCell(check, s, m, d)) {
-                    same = false;
-                    result.error = QStringLiteral("%1 の記録を正しく書けません。")
-                                       .arg(trimBlanks(table.field(s, m, d, Field::Date)));
-                }
-    if (!same || back.skipped != 0) {
-        if (result.error.isEmpty())
-            result.error = QStringLiteral("記録を正しく書けません。");
+    if (back.skipped != 0 || back.replaced != 0 || !(check == table)) {
+        for (const DayKey &day : order)
+            if (!table.sameDay(check, day)) {
+                result.error = QStringLiteral("%1 の記録を正しく書けません。").arg(day.dateText());
+                return result;
+            }
+        result.error = QStringLiteral("記録を正しく書けません。");
         return result;
     }
     result.bytes = std::move(bytes);

@@ -20,22 +20,16 @@ inline const QString kDataFileName = QStringLiteral("Zentak.txt");
 QString dataFilePath(const QString &programFolder);
 
 struct ParseResult {
-    int records = 0; // stored into the table
+    int records = 0; // read into the table
     // Could not be read: bad date, bad bytes, cut short, a field wider than
     // its width, text after a closing quote.
     int skipped = 0;
-    int replaced = 0; // read, then replaced by a later record for the same cell
+    int replaced = 0; // read, then replaced by a later record for the same date
 };
 
-// Reads records from the bytes into the table (without clearing it first);
-// a later record for the same cell replaces an earlier one. The cells
-// written are appended to touched when it is given.
-ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table,
-                         std::vector<TableCell> *touched = nullptr);
-
-// One record as its line of the file (CR LF included); nullopt when a
-// character has no code in code page 932.
-std::optional<QByteArray> serializeRecord(const AttendanceTable &table, const TableCell &cell);
+// Clears the table and reads the records of the bytes into it; of two
+// records for one date the later replaces the earlier.
+ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table);
 
 struct SerializeResult {
     bool ok = false;
@@ -43,8 +37,9 @@ struct SerializeResult {
     QString error;
 };
 
-// Every record in use, slots 1-3, months 1-12, days 1-31. The result is
-// parsed back and compared with the table before it is offered.
+// Every record, by year slot, month, day and year (the order older
+// versions wrote, with the older of two years on one date first). The
+// result is parsed back and compared with the table before it is offered.
 SerializeResult serializeTable(const AttendanceTable &table);
 
 enum class ReadStatus { Missing, Read, Unreadable };

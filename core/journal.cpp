@@ -80,21 +80,6 @@ DayRecord recordOf(const QStringList &fields, qsizetype from)
     return r;
 }
 
-// "YYYY/MM/DD" with a month of 1-12 and a day of 1-31: the cell it names.
-std::optional<TableCell> cellOfDateText(QStringView text)
-{
-    static const QLatin1String shape("dddd/dd/dd");
-    if (text.size() != shape.size())
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (shape[i] == QLatin1Char('d') ? !text[i].isDigit() || text[i].unicode() > 127 : text[i] != shape[i])
-            return std::nullopt;
-    const TableCell cell{yearSlot(text.left(4).toInt()), text.mid(5, 2).toInt(), text.mid(8, 2).toInt()};
-    if (!AttendanceTable::validIndex(cell.slot, cell.month, cell.day))
-        return std::nullopt;
-    return cell;
-}
-
 } // namespace
 
 ChangeKind changeKindOf(LeaveKind kind)
@@ -122,9 +107,8 @@ QDate Change::day() const
 {
     if (cells.isEmpty())
         return {};
-    const CellChange &first = cells.first();
-    const QString date = trimBlanks(first.after.date).isEmpty() ? first.before.date : first.after.date;
-    return QDate::fromString(date.left(10), QStringLiteral("yyyy/MM/dd"));
+    const DayKey &first = cells.first().day;
+    return QDate(first.year, first.month, first.day);
 }
 
 std::optional<QByteArray> journalLine(const Change &change)
@@ -135,8 +119,7 @@ std::optional<QByteArray> journalLine(const Change &change)
         if (k.kind == change.kind)
             fields[1] = QString::fromUtf16(k.name);
     for (const CellChange &c : change.cells) {
-        const DayRecord &dated = isBlank(c.after.date) ? c.before : c.after;
-        fields << dated.date << recordFields(c.before) << recordFields(c.after);
+        fields << c.day.dateText() << recordFields(c.before) << recordFields(c.after);
     }
     QByteArray line;
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -187,10 +170,11 @@ std::optional<Change> parseJournalLine(QByteArrayView line)
     if (!yearOk)
         return std::nullopt;
     for (qsizetype i = kHeadFields; i < fields.size(); i += kCellFields) {
-        const std::optional<TableCell> cell = cellOfDateText(fields[i]);
-        if (!cell)
+        // Exactly "YYYY/MM/DD", without blank fill.
+        const std::optional<DayKey> day = fields[i].size() == 10 ? keyOfDateText(fields[i]) : std::nullopt;
+        if (!day)
             return std::nullopt;
-        change.cells.append({*cell, recordOf(fields, i + 1), recordOf(fields, i + 1 + kFieldCount)});
+        change.cells.append({*day, recordOf(fields, i + 1), recordOf(fields, i + 1 + kFieldCount)});
     }
     return change;
 }

@@ -31,9 +31,9 @@ enum class ChangeKind { Stored, WholeDayPaid, HalfDayPaid, Holiday, Compensatory
 // The change a leave kind's button makes.
 ChangeKind changeKindOf(LeaveKind kind);
 
-// One day's cell: what it held before the change and after it (full width).
+// One day: its record before the change and after it (full width).
 struct CellChange {
-    TableCell cell;
+    DayKey day;
     DayRecord before;
     DayRecord after;
 };
@@ -46,8 +46,8 @@ struct Change {
     QString balanceAfter;
     QList<CellChange> cells;
 
-    // The day the change is about: the first changed day's date (invalid
-    // when its cell holds no valid date).
+    // The day the change is about: the first changed day (invalid for a
+    // date no calendar has).
     QDate day() const;
 };
 

@@ -39,14 +39,14 @@ QString onOneLine(QString text)
 }
 
 // The attendance value and the note need no blank fill: read as stored.
-float attendanceOf(const AttendanceTable &table, int slot, int month, int day)
+float attendanceOf(const AttendanceTable &table, DayKey day)
 {
-    return float(leadingNumber(table.stored(slot, month, day, Field::Attendance)));
+    return float(leadingNumber(table.stored(day, Field::Attendance)));
 }
 
-bool isHalfDayLeave(const AttendanceTable &table, int slot, int month, int day)
+bool isHalfDayLeave(const AttendanceTable &table, DayKey day)
 {
-    const QString note = trimBlanks(table.stored(slot, month, day, Field::Note));
+    const QString note = trimBlanks(table.stored(day, Field::Note));
     return leftChars(note, 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0;
 }
 
@@ -60,17 +60,14 @@ QString reportFileName(int year, int month)
 MonthTotals monthTotals(const AttendanceTable &table, int year, int month)
 {
     MonthTotals totals;
-    const int slot = yearSlot(year);
-    if (!AttendanceTable::validIndex(slot, month, 1))
-        return totals;
-    for (int day = 1; day <= 31; ++day) {
-        if (!table.inUse(slot, month, day))
-            continue;
-        const float v = attendanceOf(table, slot, month, day);
+    const auto [first, last] = table.monthRange(year, month);
+    for (qsizetype i = first; i < last; ++i) {
+        const DayKey day = table.keyAt(i);
+        const float v = attendanceOf(table, day);
         totals.hours += v;
         if (v != 0)
             totals.days += 1;
-        if (isHalfDayLeave(table, slot, month, day))
+        if (isHalfDayLeave(table, day))
             totals.days += 0.5f;
     }
     return totals;
@@ -80,17 +77,14 @@ QStringList monthReportLines(const AttendanceTable &table, int year, int month,
                              const Settings &settings)
 {
     QStringList lines{quotedLine(kHeader)};
-    const int slot = yearSlot(year);
-    if (!AttendanceTable::validIndex(slot, month, 1))
-        return lines;
     const float dayHours = float(leadingNumber(quarterHours(settings.regularHours)));
     float hours = 0;
     float overtimeSum = 0;
     int block = 0; // the ten-day restarts done so far
-    for (int day = 1; day <= 31; ++day) {
-        if (!table.inUse(slot, month, day))
-            continue;
-        const DayRecord r = table.record(slot, month, day);
+    const auto [first, last] = table.monthRange(year, month);
+    for (qsizetype i = first; i < last; ++i) {
+        const DayKey day = table.keyAt(i);
+        const DayRecord r = table.record(day);
         if (settings.tenDayTally == 1) {
             const QString dd = r.date.mid(8, 2);
             if (dd >= QLatin1String("11") && block == 0) {
@@ -102,7 +96,7 @@ QStringList monthReportLines(const AttendanceTable &table, int year, int month,
                 block = 2;
             }
         }
-        const float v = attendanceOf(table, slot, month, day);
+        const float v = attendanceOf(table, day);
         hours += v;
         // Overtime only on days worked longer than the regular hours, and
         // measured on the attendance value.

@@ -1,8 +1,7 @@
 #pragma once
 // The month totals and the month report: walks over the days of a month of
 // the table. Totals are never stored; every figure shown or written comes
-// from here. A month is read from its year's slot, so the records of a year
-// three years away are totalled and reported with it.
+// from here.
 
 #include "attendancetable.h"
 #include "settings.h"

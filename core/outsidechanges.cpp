@@ -4,14 +4,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace zentak {
 
 OutsideChanges takeOverOutsideChanges(AttendanceTable &table, const QByteArray &base,
                                       const QByteArray &outside)
 {
-    // Two more tables of a few dozen kilobytes each, only when the file
-    // changed outside.
+    // Two more tables, only when the file changed outside.
     auto before = std::make_unique<AttendanceTable>();
     auto theirs = std::make_unique<AttendanceTable>();
     const ParseResult known = parseRecords(base, *before);
@@ -21,28 +21,30 @@ OutsideChanges takeOverOutsideChanges(AttendanceTable &table, const QByteArray &
     // Records the file held unreadable when this run read it are kept
     // aside already (Zentak.txt.orig): only new ones count.
     changes.unreadable = std::max(0, read.skipped + read.replaced - known.skipped - known.replaced);
-    for (int s = 1; s <= 3; ++s) {
-        for (int m = 1; m <= 12; ++m) {
-            for (int d = 1; d <= 31; ++d) {
-                if (theirs->sameCell(*before, s, m, d) || theirs->sameCell(table, s, m, d))
-                    continue;
-                // A day gone from the outside file is kept: a file cut short
-                // or emptied outside must not take records with it.
-                if (!theirs->inUse(s, m, d)) {
-                    ++changes.removedOutside;
-                    continue;
-                }
-                if (table.sameCell(*before, s, m, d)) {
-                    std::array<QStringView, kFieldCount> fields;
-                    for (int f = 0; f < kFieldCount; ++f)
-                        fields[f] = theirs->stored(s, m, d, Field(f));
-                    table.setRecord(s, m, d, fields);
-                    ++changes.takenOver;
-                    continue;
-                }
-                ++changes.changedBoth;
-            }
+    // A day that changed outside is in one of the two files.
+    std::vector<DayKey> days;
+    days.reserve(size_t(before->size() + theirs->size()));
+    for (qsizetype i = 0; i < before->size(); ++i)
+        days.push_back(before->keyAt(i));
+    for (qsizetype i = 0; i < theirs->size(); ++i)
+        days.push_back(theirs->keyAt(i));
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    for (const DayKey &day : days) {
+        if (theirs->sameDay(*before, day) || theirs->sameDay(table, day))
+            continue;
+        // A day gone from the outside file is kept: a file cut short or
+        // emptied outside must not take records with it.
+        if (!theirs->inUse(day)) {
+            ++changes.removedOutside;
+            continue;
         }
+        if (table.sameDay(*before, day)) {
+            table.setRecord(day, theirs->record(day));
+            ++changes.takenOver;
+            continue;
+        }
+        ++changes.changedBoth;
     }
     return changes;
 }

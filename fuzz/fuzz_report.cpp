@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    static AttendanceTable table;
+    AttendanceTable table;
     Settings settings;
     settings.tenDayTally = data[0] & 1;
     // The rest: records of May 2024 as "day|week|start|end|worked|kintai|note"
@@ -61,7 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList lines =
         QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1))
             .split(QLatin1Char('\n'));
-    const int slot = yearSlot(2024);
     std::vector<int> days;
     for (const QString &line : lines) {
         const QStringList f = line.split(QLatin1Char('|'));
@@ -77,9 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             storable = storable && isStorable(x);
         if (!storable)
             continue;
-        table.setField(slot, 5, day, Field::Date, QStringLiteral("2024/05/%1").arg(day, 2, 10, QLatin1Char('0')));
+        DayRecord r;
+        r.date = DayKey{2024, 5, day}.dateText();
         for (int i = 1; i < kFieldCount; ++i)
-            table.setField(slot, 5, day, Field(i), f.value(i).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+            r.ref(Field(i)) = f.value(i).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        table.setRecord(DayKey{2024, 5, day}, r);
         days.push_back(day);
     }
     std::sort(days.begin(), days.end());
@@ -91,10 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     float hours = 0;
     float dayCount = 0;
     for (int day : days) {
-        const float v = valueOf(table.field(slot, 5, day, Field::Attendance));
+        const float v = valueOf(table.field({2024, 5, day}, Field::Attendance));
         hours += v;
         dayCount += v != 0 ? 1.0f : 0.0f;
-        const QString note = table.field(slot, 5, day, Field::Note);
+        const QString note = table.field({2024, 5, day}, Field::Note);
         qsizetype first = 0;
         while (first < note.size() && note[first] == u' ')
             ++first;
@@ -127,8 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString error;
     FUZZ_CHECK(encodeReport(report, &error).has_value());
 
-    for (int day : days)
-        for (int i = 0; i < kFieldCount; ++i)
-            table.setField(slot, 5, day, Field(i), QString());
+    table.clear();
     return 0;
 }

@@ -19,11 +19,16 @@ inline void put(AttendanceTable &t, const QString &row)
 {
     const QStringList f = row.split(QLatin1Char('|'));
     Q_ASSERT(f.size() == 7);
-    const int slot = yearSlot(f[0].left(4).toInt());
-    const int month = f[0].mid(5, 2).toInt();
-    const int day = f[0].mid(8, 2).toInt();
-    for (int i = 0; i < kFieldCount; ++i)
-        t.setField(slot, month, day, Field(i), f[i]);
+    const DayKey day{f[0].left(4).toInt(), f[0].mid(5, 2).toInt(), f[0].mid(8, 2).toInt()};
+    t.setRecord(day, std::array<QStringView, kFieldCount>{f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
+}
+
+// One field of a day's record changed, the others kept.
+inline void setField(AttendanceTable &t, DayKey day, Field f, const QString &text)
+{
+    DayRecord r = t.record(day);
+    r.ref(f) = text;
+    t.setRecord(day, r);
 }
 
 inline QString worked(int day, const QString &kintai = QStringLiteral("08.00"),

@@ -40,7 +40,7 @@ void TestDataFile::roundTripIsByteExact()
     const ParseResult r = parseRecords(file, t);
     QCOMPARE(r.records, 4);
     QCOMPARE(r.skipped, 0);
-    QCOMPARE(t.field(yearSlot(2007), 3, 6, Field::Note).trimmed(), QStringLiteral("a,b,c\r\n二行目"));
+    QCOMPARE(t.field({2007, 3, 6}, Field::Note).trimmed(), QStringLiteral("a,b,c\r\n二行目"));
     QCOMPARE(written(t), file);
 }
 
@@ -50,8 +50,8 @@ void TestDataFile::codePageMapsWaveDashAndMinus()
     const QByteArray file = "\"2007/03/05\",\"\x8c\x8e\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"\x81\x60\x81\x7c\"\r\n";
     AttendanceTable t;
     QCOMPARE(parseRecords(file, t).records, 1);
-    QCOMPARE(t.field(1, 3, 5, Field::Week), QStringLiteral("月"));
-    QCOMPARE(trimTrailingBlanks(t.field(1, 3, 5, Field::Note)), QString::fromUtf16(u"\uFF5E\uFF0D"));
+    QCOMPARE(t.field({2007, 3, 5}, Field::Week), QStringLiteral("月"));
+    QCOMPARE(trimTrailingBlanks(t.field({2007, 3, 5}, Field::Note)), QString::fromUtf16(u"\uFF5E\uFF0D"));
     QCOMPARE(written(t), file);
 }
 
@@ -59,9 +59,9 @@ void TestDataFile::exampleRecordLoadsIntoItsCell()
 {
     AttendanceTable t;
     QCOMPARE(parseRecords(kGood, t).records, 1);
-    QVERIFY(t.inUse(3, 1, 5));
-    QCOMPARE(t.field(3, 1, 5, Field::Attendance), QStringLiteral("07.50"));
-    QCOMPARE(t.field(3, 1, 5, Field::Note), QString(200, QLatin1Char(' ')));
+    QVERIFY(t.inUse({2006, 1, 5}));
+    QCOMPARE(t.field({2006, 1, 5}, Field::Attendance), QStringLiteral("07.50"));
+    QCOMPARE(t.field({2006, 1, 5}, Field::Note), QString(200, QLatin1Char(' ')));
     QCOMPARE(written(t), kGood);
 }
 
@@ -70,7 +70,7 @@ void TestDataFile::blankStartKeepsItsFiveBlanks()
     const QByteArray file = line({"2006/01/05", "木", "     ", "17:30", "07:30", "07.50", "x"});
     AttendanceTable t;
     parseRecords(file, t);
-    QCOMPARE(t.field(3, 1, 5, Field::Start), QStringLiteral("     "));
+    QCOMPARE(t.field({2006, 1, 5}, Field::Start), QStringLiteral("     "));
     QCOMPARE(written(t), file);
 }
 
@@ -80,20 +80,21 @@ void TestDataFile::shortNoteIsPaddedAndWrittenTrimmed()
     const QByteArray file = line({"2006/01/05", "木", "09:00", "17:30", "07:30", "07.50", note});
     AttendanceTable t;
     parseRecords(file, t);
-    QCOMPARE(t.field(3, 1, 5, Field::Note), note + QString(170, QLatin1Char(' ')));
+    QCOMPARE(t.field({2006, 1, 5}, Field::Note), note + QString(170, QLatin1Char(' ')));
     QCOMPARE(written(t), file);
 }
 
 void TestDataFile::laterRecordWins()
 {
-    const QByteArray file = line({"2004/06/01", "火", "09:00", "18:00", "08:00", "08.00", "first"})
+    const QByteArray file = line({"2007/06/01", "火", "09:00", "18:00", "08:00", "08.00", "first"})
+                            + line({"2004/06/01", "金", "10:00", "19:00", "08:00", "08.00", "other year"})
                             + line({"2007/06/01", "金", "10:00", "19:00", "08:00", "08.00", "second"});
     AttendanceTable t;
     const ParseResult r = parseRecords(file, t);
-    QCOMPARE(r.records, 2);
+    QCOMPARE(r.records, 3);
     QCOMPARE(r.replaced, 1);
-    QCOMPARE(t.field(1, 6, 1, Field::Date), QStringLiteral("2007/06/01"));
-    QCOMPARE(t.field(1, 6, 1, Field::Note).trimmed(), QStringLiteral("second"));
+    QCOMPARE(t.field({2007, 6, 1}, Field::Note).trimmed(), QStringLiteral("second"));
+    QCOMPARE(t.field({2004, 6, 1}, Field::Note).trimmed(), QStringLiteral("other year"));
 }
 
 void TestDataFile::recordsAreWrittenInSlotOrder()
@@ -144,7 +145,7 @@ void TestDataFile::unwritableTextIsRefused()
     QFETCH(QString, note);
     AttendanceTable t;
     parseRecords(kGood, t);
-    t.setField(3, 1, 5, Field::Note, note);
+    setField(t, {2006, 1, 5}, Field::Note, note);
     const SerializeResult r = serializeTable(t);
     QVERIFY(!r.ok);
     QVERIFY(r.bytes.isEmpty());
@@ -162,7 +163,7 @@ void TestDataFile::failedWriteKeepsPreviousFile()
     }
     AttendanceTable t;
     parseRecords(kGood, t);
-    t.setField(3, 1, 5, Field::Note, QStringLiteral("a \" b"));
+    setField(t, {2006, 1, 5}, Field::Note, QStringLiteral("a \" b"));
     QString error;
     QVERIFY(!writeDataFile(path, t, &error));
     QVERIFY(!error.isEmpty());
@@ -180,7 +181,7 @@ void TestDataFile::missingFileLeavesTableEmpty()
     parseRecords(kGood, t);
     const ReadResult r = readDataFile(dir.filePath(QStringLiteral("Zentak.txt")), t);
     QCOMPARE(r.status, ReadStatus::Missing);
-    QVERIFY(!t.inUse(3, 1, 5));
+    QVERIFY(!t.inUse({2006, 1, 5}));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Zentak.txt"))));
 }
 

@@ -60,8 +60,8 @@ void TestDataReader::readerStreamRules()
     const ParseResult r = parseRecords(input, t);
     QCOMPARE(r.records, 1);
     QCOMPARE(r.skipped, 0);
-    QCOMPARE(t.field(3, 1, 5, Field::Start), start);
-    QCOMPARE(t.field(3, 1, 5, Field::Note), note + QString(200 - note.size(), QLatin1Char(' ')));
+    QCOMPARE(t.field({2006, 1, 5}, Field::Start), start);
+    QCOMPARE(t.field({2006, 1, 5}, Field::Note), note + QString(200 - note.size(), QLatin1Char(' ')));
 }
 
 void TestDataReader::malformedRecordsAreSkipped_data()
@@ -119,15 +119,10 @@ void TestDataReader::malformedRecordsAreSkipped()
     const ParseResult r = parseRecords(input, t);
     QCOMPARE(r.skipped, 1);
     QCOMPARE(r.records, endsFile ? 1 : 2);
-    QVERIFY(t.inUse(3, 1, 5));
-    QCOMPARE(t.field(3, 1, 5, Field::Week), QStringLiteral("木"));
-    QCOMPARE(t.inUse(1, 1, 2), !endsFile);
-    int inUse = 0;
-    for (int sl = 1; sl <= 3; ++sl)
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= 31; ++d)
-                inUse += t.inUse(sl, m, d);
-    QCOMPARE(inUse, r.records);
+    QVERIFY(t.inUse({2006, 1, 5}));
+    QCOMPARE(t.field({2006, 1, 5}, Field::Week), QStringLiteral("木"));
+    QCOMPARE(t.inUse({2007, 1, 2}), !endsFile);
+    QCOMPARE(t.size(), r.records);
     // What was read can always be written back and read again unchanged.
     QVERIFY(roundTrips(t));
 }
@@ -144,10 +139,10 @@ void TestDataReader::everyUndecodableRecordIsSkipped()
     const ParseResult r = parseRecords(input, t);
     QCOMPARE(r.skipped, 4);
     QCOMPARE(r.records, 2);
-    QVERIFY(t.inUse(3, 2, 2));
-    QVERIFY(t.inUse(3, 2, 5));
+    QVERIFY(t.inUse({2006, 2, 2}));
+    QVERIFY(t.inUse({2006, 2, 5}));
     for (int day : {1, 3, 4, 6})
-        QVERIFY2(!t.inUse(3, 2, day), qPrintable(QString::number(day)));
+        QVERIFY2(!t.inUse({2006, 2, day}), qPrintable(QString::number(day)));
 }
 
 void TestDataReader::decodedTextCanAlwaysBeWritten()

@@ -68,52 +68,60 @@ void TestFixedText::slotsOfYears()
     QCOMPARE(yearSlot(year), slot);
 }
 
+namespace {
+DayRecord dated(const QString &date, const QString &note = QString())
+{
+    DayRecord r = DayRecord::blank();
+    r.date = date;
+    r.note = note;
+    return r;
+}
+} // namespace
+
 void TestFixedText::sharedSlotReplacesOnlyThatDay()
 {
+    // Years three apart share a slot of the file's order, never a record.
     AttendanceTable t;
-    t.setField(yearSlot(2006), 4, 1, Field::Date, QStringLiteral("2006/04/01"));
-    t.setField(yearSlot(2006), 4, 2, Field::Date, QStringLiteral("2006/04/02"));
-    t.setField(yearSlot(2009), 4, 1, Field::Date, QStringLiteral("2009/04/01"));
-    QCOMPARE(t.field(3, 4, 1, Field::Date), QStringLiteral("2009/04/01"));
-    QCOMPARE(t.field(3, 4, 2, Field::Date), QStringLiteral("2006/04/02"));
+    QVERIFY(t.setRecord({2006, 4, 1}, dated(QStringLiteral("2006/04/01"), QStringLiteral("a"))));
+    QVERIFY(t.setRecord({2006, 4, 2}, dated(QStringLiteral("2006/04/02"))));
+    QVERIFY(t.setRecord({2009, 4, 1}, dated(QStringLiteral("2009/04/01"), QStringLiteral("b"))));
+    QCOMPARE(t.field({2006, 4, 1}, Field::Note).trimmed(), QStringLiteral("a"));
+    QCOMPARE(t.field({2009, 4, 1}, Field::Note).trimmed(), QStringLiteral("b"));
+    QCOMPARE(t.size(), 3);
 }
 
 void TestFixedText::clearedTableHasNoDayInUse()
 {
     AttendanceTable t;
-    for (int s = 1; s <= 3; ++s)
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= 31; ++d)
-                t.setField(s, m, d, Field::Date, QStringLiteral("2007/01/01"));
+    for (int m = 1; m <= 12; ++m)
+        t.setRecord({2007, m, 1}, dated(DayKey{2007, m, 1}.dateText()));
+    QCOMPARE(t.size(), 12);
     t.clear();
-    int inUse = 0;
-    for (int s = 1; s <= 3; ++s)
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1; d <= 31; ++d) {
-                inUse += t.inUse(s, m, d) ? 1 : 0;
-                QCOMPARE(t.field(s, m, d, Field::Note), QString(200, QLatin1Char(' ')));
-            }
-    QCOMPARE(inUse, 0);
+    QCOMPARE(t.size(), 0);
+    QVERIFY(!t.inUse({2007, 1, 1}));
+    QCOMPARE(t.field({2007, 1, 1}, Field::Note), QString(200, QLatin1Char(' ')));
 }
 
 void TestFixedText::blankDateIsNotInUse()
 {
     AttendanceTable t;
-    t.setField(1, 1, 1, Field::Note, QStringLiteral("text"));
-    QVERIFY(!t.inUse(1, 1, 1));
-    t.setField(1, 1, 1, Field::Date, QStringLiteral("   2007   "));
-    QVERIFY(t.inUse(1, 1, 1));
+    QVERIFY(t.setRecord({2007, 1, 1}, dated(QString(), QStringLiteral("text"))));
+    QVERIFY(!t.inUse({2007, 1, 1}));
+    // A record goes under its own date only.
+    QVERIFY(!t.setRecord({2007, 1, 1}, dated(QStringLiteral("2007/01/02"))));
+    QVERIFY(!t.inUse({2007, 1, 1}));
+    QVERIFY(t.setRecord({2007, 1, 1}, dated(QStringLiteral("2007/01/01   "))));
+    QVERIFY(t.inUse({2007, 1, 1}));
 }
 
 void TestFixedText::outOfRangeIndexIsHarmless()
 {
     AttendanceTable t;
-    t.setField(4, 1, 1, Field::Date, QStringLiteral("2007/01/01"));
-    t.setField(1, 13, 1, Field::Date, QStringLiteral("2007/01/01"));
-    t.setField(1, 1, 32, Field::Date, QStringLiteral("2007/01/01"));
-    t.setField(-1, 1, 1, Field::Date, QStringLiteral("2007/01/01"));
-    QVERIFY(!t.inUse(4, 1, 1));
-    QCOMPARE(t.field(0, 0, 0, Field::Start), QStringLiteral("     "));
+    QVERIFY(!t.setRecord({2007, 13, 1}, dated(QStringLiteral("2007/13/01"))));
+    QVERIFY(!t.setRecord({2007, 1, 32}, dated(QStringLiteral("2007/01/32"))));
+    QVERIFY(!t.setRecord({-1, 1, 1}, dated(QStringLiteral("-001/01/01"))));
+    QCOMPARE(t.size(), 0);
+    QCOMPARE(t.field({0, 0, 0}, Field::Start), QStringLiteral("     "));
 }
 
 void TestFixedText::unstorable_data()

@@ -72,7 +72,7 @@ void TestReportFile::secondWriteReplacesTheFirst()
     put(t_, worked(1));
     put(t_, worked(2));
     QVERIFY(write().written);
-    t_.setField(yearSlot(2024), 5, 2, Field::Date, QString());
+    t_.setRecord(DayKey{2024, 5, 2}, DayRecord::blank());
     QVERIFY(write().written);
     const QByteArray file = readFile(dir_->filePath(QStringLiteral("202405.txt")));
     QCOMPARE(file.count("\r\n"), 2);
@@ -106,7 +106,7 @@ void TestReportFile::textTheFileCannotHoldIsRefused()
 {
     QFETCH(QString, note);
     put(t_, worked(1));
-    t_.setField(yearSlot(2024), 5, 1, Field::Note, note);
+    setField(t_, {2024, 5, 1}, Field::Note, note);
     const ReportWrite written = write();
     QVERIFY(!written.written);
     QVERIFY(!written.error.isEmpty());

@@ -14,13 +14,13 @@ inline void fillTable(AttendanceTable &t, int variant)
     for (int s = 1; s <= 3; ++s)
         for (int m = 1; m <= 12; ++m)
             for (int d = 1; d <= 28; ++d) {
-                const int year = 2024 + (s + 1) % 3;
-                t.setField(yearSlot(year), m, d, Field::Date,
-                           QStringLiteral("%1/%2/%3").arg(year).arg(m, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0')));
-                t.setField(yearSlot(year), m, d, Field::Week, QStringLiteral("月"));
-                t.setField(yearSlot(year), m, d, Field::Attendance, QStringLiteral("08.00"));
-                t.setField(yearSlot(year), m, d, Field::Note,
-                           QStringLiteral("作業 %1 の記録、会議と資料作成").arg(variant));
+                const DayKey day{2024 + (s + 1) % 3, m, d};
+                DayRecord r = DayRecord::blank();
+                r.date = day.dateText();
+                r.week = QStringLiteral("月");
+                r.attendance = QStringLiteral("08.00");
+                r.note = QStringLiteral("作業 %1 の記録、会議と資料作成").arg(variant);
+                t.setRecord(day, r);
             }
 }
 

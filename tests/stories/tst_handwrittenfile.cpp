@@ -57,8 +57,8 @@ const QByteArray kEmptyFieldsWritten = line(R"("2026/12/02","水","     ","     
 const QByteArray kNoLineEnd = line(R"("2025/01/06","月","09:00","18:00","08:00","08.00","仕事始め")");
 const QByteArray kNoLineEndWritten = kNoLineEnd + "\r\n";
 
-// A record that a later one of the file replaces: 2026 and 2023 share the
-// table's slot.
+// A record of the same day of the year as kHoliday2023, three years on:
+// both are kept.
 const QByteArray kDay2026 = line(R"("2026/12/04","金","09:00","18:00","08:00","08.00","○○○作業")" "\r\n");
 
 // The day the user finishes: the end was never filled in.
@@ -84,19 +84,15 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
                                    + kHoliday2023 + kNoLineEnd;
     QVERIFY(writeFile(program.dataPath(), handWritten));
 
-    // Every record is read. The table holds one record for a slot, month
-    // and day, so the 2026 record of the 4th is replaced by the 2023 one
-    // after it: the user is told so, once, and the file as it was is kept
-    // aside before anything replaces it.
+    // Every record is read, each of its own year: nothing to tell.
     program.start();
-    QCOMPARE(program.platform.boxes.size(), 1);
-    QVERIFY(program.platform.boxes[0].text.contains(QStringLiteral("1 件の記録は、同じ月日の後の記録")));
-    QCOMPARE(readFile(program.dataPath() + QStringLiteral(".orig")), handWritten);
-    // The 4th shows the holiday of 2023, the later of the two records for
-    // that cell. Days with a date and nothing else count as recorded days.
+    QCOMPARE(program.platform.boxes.size(), 0);
+    QVERIFY(!QFile::exists(program.dataPath() + QStringLiteral(".orig")));
+    // The 4th shows its 2026 record, not the holiday of 2023. Days with a
+    // date and nothing else count as recorded days.
     QCOMPARE(program.fills(),
-             QStringLiteral("1 cyan, 2 cyan, 3 cyan, 4 red, 7 cyan, 8 cyan, 9 cyan, 10 cyan, 11 red"));
-    QCOMPARE(program.summary(), QStringLiteral("32.00 | 4.0 | 00.0"));
+             QStringLiteral("1 cyan, 2 cyan, 3 cyan, 4 cyan, 7 cyan, 8 cyan, 9 cyan, 10 cyan, 11 red"));
+    QCOMPARE(program.summary(), QStringLiteral("40.00 | 5.0 | 00.0"));
 
     // The note with a comma and a line break is shown on its two lines; the
     // note ending in an ideographic space keeps it.
@@ -125,12 +121,12 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
         press(dialog, "Command1");
         QVERIFY(program.backAtMainWindow());
     }
-    QCOMPARE(program.summary(), QStringLiteral("40.75 | 5.0 | 00.0"));
+    QCOMPARE(program.summary(), QStringLiteral("48.75 | 6.0 | 00.0"));
     program.exit();
 
     // The file as the program writes it: the slots in the order 1 (2025),
     // 2 (2026 and the 2023 holiday), 3 (2027), and within each the months
-    // and days in order; every field quoted, the times at their full width,
+    // and days in order, the older year first; every field quoted, the times at their full width,
     // each record ending in CR LF. The records that were in that form come
     // back byte for byte; three are rewritten in it:
     // - the unquoted record, its note's surrounding blanks dropped (an
@@ -138,19 +134,15 @@ void TestHandwrittenFile::handWrittenRecordsAreReadEditedAndWrittenBackUntouched
     // - the record with empty fields, which the table holds as blanks of
     //   the fields' widths;
     // - the last record, which had no line end.
-    // The 2026 record of the 4th is gone from it (the 2023 record after it
-    // in the file took its cell); the copy kept aside still holds it.
     const QList<QByteArray> expected = {kNoLineEndWritten, kOnlyADate,   kEmptyFieldsWritten,
-                                        kCommaAndBreak,    kHoliday2023, kHalfWidthKana,
+                                        kCommaAndBreak,    kHoliday2023, kDay2026, kHalfWidthKana,
                                         kFinished,         kIdeographicSpace, kUnquotedWritten,
                                         kHoliday,          kLeavePlanned};
     const QList<QByteArray> written = records(readFile(program.dataPath()));
     QCOMPARE(written.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i)
         QCOMPARE(written[i], expected[i]);
-    QVERIFY(!written.contains(kDay2026));
-    QCOMPARE(program.platform.boxes.size(), 1);
-    QVERIFY(readFile(program.dataPath() + QStringLiteral(".orig")).contains(kDay2026));
+    QCOMPARE(program.platform.boxes.size(), 0);
 }
 
 void TestHandwrittenFile::fileEditedWhileTheProgramRunsLosesNothing()

@@ -27,7 +27,6 @@ private slots:
     void textColoursByWeekday();
     void fillsByKind_data();
     void fillsByKind();
-    void slotIsSharedThreeYearsApart();
     void todayIsFramedOnlyInItsMonth();
     void navigation_data();
     void navigation();
@@ -131,17 +130,6 @@ void TestCalendar::fillsByKind()
     draw(2026, 8);
     QCOMPARE(panel_->dayCell(6 + 2)->fill(), fill);
     QVERIFY(!panel_->dayCell(6 + 3)->opaque());
-}
-
-void TestCalendar::slotIsSharedThreeYearsApart()
-{
-    start(QStringLiteral("2023/12/05"), QStringLiteral("休日"));
-    draw(2026, 12);
-    // December 2026 begins on a Tuesday: day 5 is cell 6.
-    QCOMPARE(panel_->dayCell(6)->fill(), kRed);
-    // December 2025 (another slot) begins on a Monday: day 5 is cell 5.
-    draw(2025, 12);
-    QVERIFY(!panel_->dayCell(5)->opaque());
 }
 
 void TestCalendar::todayIsFramedOnlyInItsMonth()

@@ -109,7 +109,7 @@ private slots:
     void saveStoresAsTyped()
     {
         Rig rig;
-        // An older year's record in the same cell is replaced as a whole.
+        // An older year's record of the same day of the year stays as it is.
         rig.setRecord({"2021/01/15", "金", "07:00", "16:00", "08:00", "08.00", QString(150, u'旧')});
         QVERIFY(rig.open());
         DayEntryDialog *d = rig.dlg;
@@ -136,8 +136,10 @@ private slots:
         QCOMPARE(rig.fill(), kCyan);
         QCOMPARE(rig.book->settings().leaveBalance, QStringLiteral("00.0"));
         QVERIFY(rig.closed());
-        QCOMPARE(rig.dataFile(), QStringLiteral("\"2024/01/15\",\"月\",\"08:30\",\"17:45\",\"09:59\",\" 7.75\","
-                                                "\"作業A\r\n作業B\"\r\n"));
+        QCOMPARE(rig.dataFile(), QStringLiteral("\"2021/01/15\",\"金\",\"07:00\",\"16:00\",\"08:00\",\"08.00\",\"")
+                                     + QString(150, u'旧')
+                                     + QStringLiteral("\"\r\n\"2024/01/15\",\"月\",\"08:30\",\"17:45\",\"09:59\",\" 7.75\","
+                                                      "\"作業A\r\n作業B\"\r\n"));
     }
 
     void saveMarkedDayStillWorked()

@@ -57,7 +57,7 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("marker");
         QTest::addColumn<QColor>("fill"); // the cell's afterwards
-        const QColor kept = kMagenta;      // as drawn for the paid day of 2021
+        const QColor kept = kMagenta;      // as drawn for the paid day
         QTest::newRow("有給 at 00.0") << "Command4_0" << "00.0" << kNoLeave << "00.0" << "" << kept;
         QTest::newRow("半給 at 00.0") << "Command4_1" << "00.0" << kNoLeave << "00.0" << "" << kept;
         QTest::newRow("有給 at 00.5") << "Command4_0" << "00.5" << kHalfLeft << "00.5" << "" << kept;
@@ -91,8 +91,8 @@ private slots:
         QFETCH(QColor, fill);
         Rig rig;
         rig.setting("Yukyu", yukyu);
-        // A record of three years before in the same cell, itself paid leave.
-        rig.setRecord({"2021/01/15", "金", "08:00", "17:00", "08:00", "08.00", kWhole});
+        // The day was paid leave already.
+        rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", kWhole});
         QVERIFY(rig.open());
         press(rig.dlg, qPrintable(button));
         QCOMPARE(rig.book->settings().leaveBalance, after);

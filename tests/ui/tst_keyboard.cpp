@@ -95,7 +95,7 @@ private slots:
         row("a month's report", "Alt+E Up Down Tab Tab Tab Return", "file 202612.txt", "written");
         row("worked", "", "day 8", "Button|12月8日 火曜日|勤務 8.00時間 設計レビュー|focusable");
         row("paid leave", "", "day 9", "Button|12月9日 水曜日|有給休暇（１日）|focusable");
-        row("three years away", "", "day 10", "Button|12月10日 木曜日|休日|focusable");
+        row("three years away", "", "day 10", "Button|12月10日 木曜日|記録なし|focusable");
         row("today", "", "day 7", "Button|12月7日 月曜日|今日 記録なし|focused");
         row("today unframed", "Right", "day 7", "Button|12月7日 月曜日|今日 記録なし|focusable");
         row("outside the month", "", "lblDay_0", "Button|||-");

@@ -133,9 +133,9 @@ void TestMainFlows::monthSummary_data()
                      .arg(d, 2, 10, QLatin1Char('0'));
     month += QStringLiteral("\"2026/12/21\",\"月\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"有給休暇（半日）\"\r\n");
     QTest::newRow("twenty 8-hour days and a half day of leave") << month << "12.5" << "160.00" << "20.5" << "12.5";
-    QTest::newRow("records three years back share the slot")
+    QTest::newRow("records three years back are of their own year")
         << QStringLiteral("\"2023/12/01\",\"金\",\"09:00\",\"19:30\",\"09:30\",\"09.50\",\"\"\r\n")
-        << "10.0" << "9.50" << "1.0" << "10.0";
+        << "10.0" << "0.00" << "0.0" << "10.0";
     QTest::newRow("blank balance keeps the strip's text") << QString() << "    " << "0.00" << "0.0" << "";
 }
 

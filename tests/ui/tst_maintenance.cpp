@@ -35,7 +35,7 @@ private slots:
     void opensOnTheCurrentYearByAltE();
     void monthTotals_data();
     void monthTotals();
-    void yearsThatShareASlotShowTheSameTotals();
+    void yearsThreeApartShowTheirOwnTotals();
     void outputButtonWritesItsMonth();
     void deletionAnsweredNoChangesNothing();
     void deletingAYearErasesItsSlotAndKeepsTheFile();
@@ -115,16 +115,21 @@ void TestMaintenance::monthTotals()
     QCOMPARE(dlg_->monthReportButton(3)->isEnabled(), enabled);
 }
 
-void TestMaintenance::yearsThatShareASlotShowTheSameTotals()
+void TestMaintenance::yearsThreeApartShowTheirOwnTotals()
 {
-    start(monthOf(2026, 7, 2, "08.00") + monthOf(2025, 7, 1, "08.00"));
+    start(monthOf(2026, 7, 2, "08.00") + monthOf(2023, 7, 1, "08.00") + monthOf(2011, 7, 1, "04.00"));
     QVERIFY(open());
-    for (int year : {2023, 2029, 2026}) {
+    // Every year with records and three either side of this one, this one chosen.
+    QStringList years;
+    for (int i = 0; i < dlg_->yearList()->count(); ++i)
+        years << dlg_->yearList()->itemText(i);
+    QCOMPARE(years.join(u' '), QStringLiteral("2011 2023 2024 2025 2026 2027 2028 2029"));
+    QCOMPARE(dlg_->yearList()->currentText(), QStringLiteral("2026"));
+    for (const auto &[year, total] : {std::pair(2026, "16.00"), {2023, "8.00"}, {2029, "0.00"}, {2011, "4.00"}}) {
         choose(year);
-        QCOMPARE(dlg_->monthTotalLabel(7)->text(), QStringLiteral("16.00"));
+        QCOMPARE(dlg_->monthTotalLabel(7)->text(), QString::fromLatin1(total));
+        QCOMPARE(dlg_->monthReportButton(7)->isEnabled(), year != 2029);
     }
-    choose(2025);
-    QCOMPARE(dlg_->monthTotalLabel(7)->text(), QStringLiteral("8.00"));
 }
 
 void TestMaintenance::outputButtonWritesItsMonth()
@@ -132,14 +137,13 @@ void TestMaintenance::outputButtonWritesItsMonth()
     start(monthOf(2026, 7, 2, "08.00"));
     p_->associations.insert(QStringLiteral("txt"), QStringLiteral("/usr/bin/editor"));
     QVERIFY(open());
-    choose(2023);
+    choose(2026);
     QTest::mouseClick(dlg_->monthReportButton(7), Qt::LeftButton);
-    // The chosen year's name, the slot's real dates.
-    const QByteArray report = readFile(path("202307.txt"));
+    const QByteArray report = readFile(path("202607.txt"));
     QVERIFY(report.contains("\"2026/07/01\""));
     QVERIFY(report.contains("\"2026/07/02\""));
     QCOMPARE(p_->started.size(), 1);
-    QCOMPARE(p_->started[0].arguments, QStringList{path("202307.txt")});
+    QCOMPARE(p_->started[0].arguments, QStringList{path("202607.txt")});
     QVERIFY(dlg_->isVisible());
 }
 
@@ -151,7 +155,7 @@ void TestMaintenance::deletionAnsweredNoChangesNothing()
     p_->answers.enqueue(MsgAnswer::No);
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
     QCOMPARE(p_->boxes.size(), 1);
-    QCOMPARE(p_->boxes[0].text, QStringLiteral("勤怠を削除しますか？"));
+    QCOMPARE(p_->boxes[0].text, QStringLiteral("2026年の勤怠を削除しますか？"));
     QCOMPARE(p_->boxes[0].icon, MsgIcon::Question);
     QCOMPARE(p_->boxes[0].buttons, MsgButtons::YesNo);
     QCOMPARE(dlg_->monthTotalLabel(12)->text(), QStringLiteral("24.00"));
@@ -162,13 +166,13 @@ void TestMaintenance::deletionAnsweredNoChangesNothing()
 
 void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
 {
-    const QString other = monthOf(2025, 12, 2, "07.00") + monthOf(2024, 12, 1, "06.00");
+    const QString other = monthOf(2025, 12, 2, "07.00") + monthOf(2024, 12, 1, "06.00") + monthOf(2023, 12, 1, "05.00");
     const QString data = monthOf(2026, 12, 3, "08.00") + record("2026/12/05", "00.00", "有給休暇（１日）") + other;
     p_->store.insert(setKey("Yukyu"), QStringLiteral("10.0"));
     start(data);
     QCOMPARE(strip("msum"), QStringLiteral("24.00"));
     QVERIFY(open());
-    choose(2023);
+    choose(2026);
     p_->answers.enqueue(MsgAnswer::Yes);
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("delcmd")), Qt::LeftButton);
 
@@ -183,12 +187,14 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
     QCOMPARE(book_->settings().leaveBalance, QStringLiteral("10.0"));
     QVERIFY(book_->record(QDate(2025, 12, 1)).inUse());
     QVERIFY(book_->record(QDate(2024, 12, 1)).inUse());
+    QVERIFY(book_->record(QDate(2023, 12, 1)).inUse());
 
     // The file as it was is kept beside it, and the change is in the file.
     QCOMPARE(readFile(path("Zentak.txt.bak")), sjis(data));
     const QByteArray written = readFile(path("Zentak.txt"));
     QVERIFY(!written.contains("2026/"));
-    QVERIFY(written.contains("2025/12/02") && written.contains("2024/12/01"));
+    // Every other year's lines as they were, in the file's order.
+    QCOMPARE(written, sjis(monthOf(2025, 12, 2, "07.00") + monthOf(2023, 12, 1, "05.00") + monthOf(2024, 12, 1, "06.00")));
 
     // Back in the main window: the month of the erased slot is empty.
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);

@@ -77,12 +77,14 @@ QPushButton *MaintenanceDialog::monthReportButton(int month) const
 
 void MaintenanceDialog::fillControls()
 {
-    yearList()->addItems(yearChoices(platform_.today().year()));
+    const int thisYear = platform_.today().year();
+    const QStringList years = yearChoices(thisYear, book_.recordedYears());
+    yearList()->addItems(years);
     // Choosing a year shows its totals; the first choice is made here, so
     // the totals are there before the dialog shows.
     connect(yearList(), &QComboBox::currentIndexChanged, this, &MaintenanceDialog::showYearTotals);
     yearList()->setCurrentIndex(-1);
-    yearList()->setCurrentIndex(3);
+    yearList()->setCurrentIndex(int(years.indexOf(QString::number(thisYear))));
 }
 
 int MaintenanceDialog::chosenYear() const
@@ -107,7 +109,7 @@ void MaintenanceDialog::writeMonthReport(int month)
 
 void MaintenanceDialog::eraseChosenYear()
 {
-    if (!ask(platform_, QStringLiteral("勤怠を削除しますか？")))
+    if (!ask(platform_, QStringLiteral("%1年の勤怠を削除しますか？").arg(chosenYear())))
         return;
     ErasureReport erasure;
     {

@@ -3,14 +3,21 @@
 #include "numberformat.h"
 #include "numbers.h"
 
+#include <algorithm>
+
 namespace zentak {
 
-QStringList yearChoices(int currentYear)
+QStringList yearChoices(int currentYear, const std::vector<int> &recordedYears)
 {
-    QStringList years;
+    std::vector<int> years = recordedYears;
     for (int y = currentYear - 3; y <= currentYear + 3; ++y)
-        years << QString::number(y);
-    return years;
+        years.push_back(y);
+    std::sort(years.begin(), years.end());
+    years.erase(std::unique(years.begin(), years.end()), years.end());
+    QStringList texts;
+    for (int y : years)
+        texts << QString::number(y);
+    return texts;
 }
 
 QString monthTotalText(float hours)

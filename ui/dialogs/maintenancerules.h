@@ -4,10 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace zentak {
 
-// The years of the list: three before to three after the given one.
-QStringList yearChoices(int currentYear);
+// The years of the list, ascending: every year with records, and three
+// before to three after the current one.
+QStringList yearChoices(int currentYear, const std::vector<int> &recordedYears);
 
 // A month total as the year overview shows it ("#,##0.00").
 QString monthTotalText(float hours);

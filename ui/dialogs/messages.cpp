@@ -67,7 +67,7 @@ void tellLoad(Platform &platform, const StartReport &start)
     if (report.unreadable > 0)
         text += QStringLiteral("記録ファイルの %1 件の記録を読み込めませんでした。\n").arg(report.unreadable);
     if (report.replaced > 0)
-        text += QStringLiteral("記録ファイルの %1 件の記録は、同じ月日の後の記録(3年違い)に置き換えました。\n")
+        text += QStringLiteral("記録ファイルの %1 件の記録は、同じ日付の後の記録に置き換えました。\n")
                     .arg(report.replaced);
     if (!report.keptOriginal.isEmpty())
         text += QStringLiteral("元のファイルを次の名前で残しました。\n%1").arg(native(report.keptOriginal));
