@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <malloc.h>
 #include <map>
 #include <memory>
 
@@ -56,6 +57,39 @@ void parse(benchmark::State &st)
         if (r.records != 1116)
             st.SkipWithError("not every record was read");
     }
+}
+
+// Every day of the given number of whole years ending in 2026.
+const AttendanceTable &yearsTable(int years)
+{
+    static std::map<int, std::unique_ptr<AttendanceTable>> tables;
+    auto &t = tables[years];
+    if (!t) {
+        t = std::make_unique<AttendanceTable>();
+        bench::fillYears(*t, kToday.year(), years);
+    }
+    return *t;
+}
+
+void parseYears(benchmark::State &st)
+{
+    const QByteArray bytes = serializeTable(yearsTable(int(st.range(0)))).bytes;
+    AttendanceTable table;
+    for (auto _ : st) {
+        const ParseResult r = parseRecords(bytes, table);
+        benchmark::DoNotOptimize(r);
+        if (r.skipped != 0)
+            st.SkipWithError("a record was not read");
+    }
+}
+
+// The month summary as the main window computes it.
+void monthSummary(benchmark::State &st)
+{
+    const AttendanceTable &table = yearsTable(int(st.range(0)));
+    int month = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(monthTotals(table, 2026, month++ % 12 + 1));
 }
 
 void serialize(benchmark::State &st)
@@ -92,11 +126,29 @@ private:
     QString folder_;
 };
 
+// The heap the records of a book take, per further year: the book loaded
+// from a file of one year and from one of many, the heap in use measured
+// after each (the file's bytes kept for the outside-change check count).
+double heapPerYearKiB(int years)
+{
+    auto heapAfterLoad = [](int count) {
+        QTemporaryDir dir;
+        FolderPlatform platform(dir.path());
+        writeDataFile(dataFilePath(dir.path()), yearsTable(count), nullptr);
+        malloc_trim(0);
+        const size_t before = mallinfo2().uordblks;
+        AttendanceBook book(platform);
+        book.load();
+        return double(mallinfo2().uordblks - before);
+    };
+    return (heapAfterLoad(years) - heapAfterLoad(1)) / (years - 1) / 1024;
+}
+
 void writeThrough(benchmark::State &st)
 {
     QTemporaryDir dir;
     FolderPlatform platform(dir.path());
-    writeDataFile(dataFilePath(dir.path()), fullTable(20), nullptr);
+    writeDataFile(dataFilePath(dir.path()), st.range(0) == 0 ? fullTable(20) : yearsTable(int(st.range(0))), nullptr);
     AttendanceBook book(platform);
     book.load();
     int n = 0;
@@ -228,7 +280,9 @@ void figure(const Collector &c, const std::string &key, const std::string &name,
 
 BENCHMARK(parse)->Arg(20)->Arg(200)->Apply(configure);
 BENCHMARK(serialize)->Arg(20)->Arg(200)->Apply(configure);
-BENCHMARK(writeThrough)->Apply(configure);
+BENCHMARK(writeThrough)->Arg(0)->Arg(30)->Apply(configure);
+BENCHMARK(parseYears)->Arg(3)->Arg(30)->Apply(configure);
+BENCHMARK(monthSummary)->Arg(30)->Apply(configure);
 BENCHMARK(navigationClick)->Arg(0)->Arg(1)->Apply(configure);
 BENCHMARK(monthReport)->Apply(configure);
 BENCHMARK(startInProcess)->Apply(configure);
@@ -252,7 +306,14 @@ int main(int argc, char **argv)
     std::printf("\n");
     figure(collector, "parse/20", "parse, full table (1,116 records)", 1.0);
     figure(collector, "serialize/20", "serialize, full table", 1.0);
-    figure(collector, "writeThrough", "write-through of one change, sync incl.", -1);
+    figure(collector, "writeThrough/0", "write-through of one change, sync incl.", -1);
+    figure(collector, "parseYears/30", "parse, 30 full years (10,957 records)", 5.0);
+    figure(collector, "writeThrough/30", "write-through of one change, 30 years", 10.0);
+    figure(collector, "monthSummary/30", "month summary, 30 years", 0.2);
+    const double perYear = heapPerYearKiB(30);
+    char measured[32];
+    std::snprintf(measured, sizeof measured, "%.1f KiB", perYear);
+    bench::printFigure("heap per further year of records", measured, "<= 64 KiB", perYear / 64, perYear <= 64);
     figure(collector, "navigationClick/0", "navigation click (redraw + summary)", 0.2);
     figure(collector, "navigationClick/1", "navigation click with the repaint", -1);
     figure(collector, "monthReport", "month report written", 1.0);

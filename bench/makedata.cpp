@@ -1,7 +1,8 @@
 // Writes the data file the start-up is measured with: every day of the
-// three years ending with this one, as a user's file would hold them.
+// years ending with this one (three unless YEARS says), as a user's file
+// would hold them.
 //
-//   bench_makedata FOLDER
+//   bench_makedata FOLDER [YEARS]
 
 #include "datafile.h"
 #include "fixtures.h"
@@ -9,15 +10,17 @@
 #include <QDate>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: bench_makedata FOLDER\n");
+    const int years = argc == 3 ? std::atoi(argv[2]) : 3;
+    if ((argc != 2 && argc != 3) || years < 1) {
+        std::fprintf(stderr, "usage: bench_makedata FOLDER [YEARS]\n");
         return 2;
     }
     zentak::AttendanceTable table;
-    zentak::bench::fillYears(table, QDate::currentDate().year());
+    zentak::bench::fillYears(table, QDate::currentDate().year(), years);
     QString error;
     if (!zentak::writeDataFile(zentak::dataFilePath(QString::fromLocal8Bit(argv[1])), table, &error)) {
         std::fprintf(stderr, "bench_makedata: %s\n", qPrintable(error));

@@ -57,12 +57,20 @@ bool DayKey::valid() const
     return year >= 0 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
+std::array<char, 10> DayKey::dateChars() const
+{
+    // Written for every record of every save: by hand, as QString::arg
+    // took most of the time of a save.
+    return {char('0' + year / 1000 % 10), char('0' + year / 100 % 10), char('0' + year / 10 % 10),
+            char('0' + year % 10),        '/',
+            char('0' + month / 10 % 10),  char('0' + month % 10),      '/',
+            char('0' + day / 10 % 10),    char('0' + day % 10)};
+}
+
 QString DayKey::dateText() const
 {
-    return QStringLiteral("%1/%2/%3")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'));
+    const std::array<char, 10> chars = dateChars();
+    return QString::fromLatin1(chars.data(), qsizetype(chars.size()));
 }
 
 DayKey keyOf(QDate day)
@@ -137,6 +145,7 @@ QString padded(QStringView stored, Field f)
 void AttendanceTable::clear()
 {
     days_ = {};
+    earlier_.clear();
     text_ = QString();
     unused_ = 0;
 }
@@ -210,13 +219,26 @@ bool AttendanceTable::append(DayKey day, const std::array<QStringView, kFieldCou
     out.size = std::uint16_t(total);
     for (int i = 0; i < kLengths; ++i)
         out.length[size_t(i)] = std::uint8_t(parts[size_t(i) + 1].size());
-    // The fields may be views into text_ itself: appending may move it, so
-    // the new text is built first.
-    QString joined;
-    joined.reserve(total);
+    // The fields may be views into text_ itself (a record of this table
+    // stored again), which growing it would move: then they are copied
+    // first.
+    const QChar *begin = text_.constData();
+    const QChar *end = begin + text_.capacity();
+    bool inside = false;
     for (int i = 1; i < kFieldCount; ++i)
-        joined.append(parts[size_t(i)]);
-    text_.append(joined);
+        inside = inside || (parts[size_t(i)].data() >= begin && parts[size_t(i)].data() < end);
+    if (inside) {
+        QString joined;
+        joined.reserve(total);
+        for (int i = 1; i < kFieldCount; ++i)
+            joined.append(parts[size_t(i)]);
+        text_.append(joined);
+        return true;
+    }
+    if (text_.capacity() - text_.size() < total)
+        text_.reserve(std::max(text_.size() + total, text_.capacity() * 2));
+    for (int i = 1; i < kFieldCount; ++i)
+        text_.append(parts[size_t(i)]);
     return true;
 }
 
@@ -230,6 +252,7 @@ bool AttendanceTable::setRecord(DayKey day, const std::array<QStringView, kField
         if (!named || *named != day)
             return false;
     }
+    noteChange(day);
     const std::uint32_t key = pack(day);
     auto it = std::lower_bound(days_.begin(), days_.end(), key,
                                [](const Day &d, std::uint32_t k) { return d.key < k; });
@@ -297,6 +320,7 @@ std::vector<DayKey> AttendanceTable::eraseYear(int year)
     std::vector<DayKey> erased;
     for (auto it = first; it != last; ++it) {
         erased.push_back(unpack(it->key));
+        noteChange(erased.back());
         unused_ += it->size;
     }
     days_.erase(first, last);
@@ -338,6 +362,39 @@ bool AttendanceTable::operator==(const AttendanceTable &other) const
         if (days_[i].key != other.days_[i].key || !sameText(days_[i], other, other.days_[i]))
             return false;
     return true;
+}
+
+void AttendanceTable::noteChange(DayKey day)
+{
+    if (!earlier_.contains(day))
+        earlier_.emplace(day, record(day));
+}
+
+void AttendanceTable::markWritten(const AttendanceTable &written)
+{
+    earlier_.clear();
+    // The two in date order, side by side.
+    size_t i = 0;
+    size_t k = 0;
+    while (i < days_.size() || k < written.days_.size()) {
+        const std::uint32_t mine = i < days_.size() ? days_[i].key : UINT32_MAX;
+        const std::uint32_t theirs = k < written.days_.size() ? written.days_[k].key : UINT32_MAX;
+        const std::uint32_t key = std::min(mine, theirs);
+        const bool same = mine == theirs && sameText(days_[i], written, written.days_[k]);
+        if (!same)
+            earlier_.emplace(unpack(key), written.record(unpack(key)));
+        i += mine == key;
+        k += theirs == key;
+    }
+}
+
+AttendanceTable AttendanceTable::asWritten() const
+{
+    AttendanceTable was = *this;
+    for (const auto &[day, record] : earlier_)
+        was.setRecord(day, record);
+    was.earlier_.clear();
+    return was;
 }
 
 void AttendanceTable::compactIfWasteful()

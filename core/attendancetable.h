@@ -15,6 +15,7 @@
 #include <array>
 #include <compare>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -55,6 +56,7 @@ struct DayKey {
     bool valid() const;
     // "YYYY/MM/DD".
     QString dateText() const;
+    std::array<char, 10> dateChars() const;
     auto operator<=>(const DayKey &) const = default;
 };
 
@@ -110,6 +112,18 @@ public:
     // month.
     std::pair<qsizetype, qsizetype> monthRange(int year, int month) const;
 
+    // What changed since the records were last read or written: each day
+    // changed since, with its record as it was then (blank when it had
+    // none). A load starts with nothing changed.
+    const std::map<DayKey, DayRecord> &changedSinceWritten() const { return earlier_; }
+    // The records are as the file holds them now.
+    void markWritten() { earlier_.clear(); }
+    // The file holds `written` now: every day where the two differ counts as
+    // changed since, from its record there.
+    void markWritten(const AttendanceTable &written);
+    // The table as the file held it when it was last marked written.
+    AttendanceTable asWritten() const;
+
     // True when the two tables hold the same record for the day.
     bool sameDay(const AttendanceTable &other, DayKey day) const;
     bool operator==(const AttendanceTable &other) const;
@@ -133,7 +147,14 @@ private:
     // Drops the texts no day refers to any more, once they are many.
     void compactIfWasteful();
 
+    // Keeps the day's record as it is, before a change, when it is the
+    // first change since the last mark.
+    void noteChange(DayKey day);
+
     std::vector<Day> days_; // by key
+    // Instead of a copy of the file as last read or written: the few days
+    // changed since, which is what the file's records can be told from.
+    std::map<DayKey, DayRecord> earlier_;
     QString text_;
     qsizetype unused_ = 0;  // characters of text_ that no day refers to
 };

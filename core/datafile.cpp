@@ -48,11 +48,16 @@ bool appendRecord(QByteArray &out, const AttendanceTable &table, const DayKey &d
         const Field f = kFileOrder[i];
         // The stored text is the field without its blank fill: the note is
         // written so, the other fields at their full width.
-        const QString date = f == Field::Date ? day.dateText() : QString();
-        const QStringView text = f == Field::Date ? QStringView(date) : table.stored(day, f);
         if (i > 0)
             out += ',';
         out += '"';
+        if (f == Field::Date) {
+            const std::array<char, 10> date = day.dateChars();
+            out.append(date.data(), qsizetype(date.size()));
+            out += '"';
+            continue;
+        }
+        const QStringView text = table.stored(day, f);
         // A character with two codes (the NEC-selected IBM extensions, lead
         // bytes 0xED and 0xEE, read as the same characters as the IBM
         // extensions 0xFA-0xFC) is written with the one code the encoder
@@ -83,12 +88,19 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
     // byte.
     table.reserve(bytes.size() / 60 + 1, bytes.size() / 2);
     FieldReader reader(bytes);
+    // Where each record read stands in the bytes, in the order read.
+    std::vector<std::pair<DayKey, std::pair<qsizetype, qsizetype>>> read;
     // The texts of one record's fields one after another, reused.
     QString text;
     while (true) {
         reader.skipLineEnds();
         if (reader.atEnd())
             break;
+        const qsizetype begin = reader.position();
+        auto skip = [&] {
+            ++result.skipped;
+            result.lost.append(bytes.sliced(begin, reader.position() - begin));
+        };
         text.resize(0);
         std::array<qsizetype, kFieldCount + 1> bounds{};
         bool complete = true;
@@ -113,11 +125,11 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
             }
         }
         if (!complete) {
-            ++result.skipped;
+            skip();
             break;
         }
         if (cutShort) {
-            ++result.skipped;
+            skip();
             continue;
         }
         if (reader.lastEnd() == FieldReader::End::Comma) {
@@ -125,11 +137,11 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
             // record, which cannot be read as it stands.
             while (reader.lastEnd() == FieldReader::End::Comma && reader.next()) {
             }
-            ++result.skipped;
+            skip();
             continue;
         }
         if (!readable) {
-            ++result.skipped;
+            skip();
             continue;
         }
         std::array<QStringView, kFieldCount> fields;
@@ -138,12 +150,20 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
         // The file's order is the order of Field.
         const std::optional<DayKey> day = keyOfDateText(fields[0]);
         if (!day || !table.addForLoad(*day, fields)) {
-            ++result.skipped;
+            skip();
             continue;
         }
+        read.push_back({*day, {begin, reader.position()}});
         ++result.records;
     }
     result.replaced = table.finishLoad();
+    if (result.replaced > 0) {
+        // Of the records of one date, all but the last read are lost.
+        std::stable_sort(read.begin(), read.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (size_t i = 0; i + 1 < read.size(); ++i)
+            if (read[i].first == read[i + 1].first)
+                result.lost.append(bytes.sliced(read[i].second.first, read[i].second.second - read[i].second.first));
+    }
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "attendancetable.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -25,6 +26,9 @@ struct ParseResult {
     // its width, text after a closing quote.
     int skipped = 0;
     int replaced = 0; // read, then replaced by a later record for the same date
+    // The bytes of every record not in the table (skipped or replaced), as
+    // the file holds them.
+    QList<QByteArray> lost;
 };
 
 // Clears the table and reads the records of the bytes into it; of two

@@ -22,6 +22,7 @@ public:
     explicit FieldReader(QByteArrayView bytes) : b_(bytes) {}
 
     bool atEnd() const { return pos_ >= b_.size(); }
+    qsizetype position() const { return pos_; }
 
     // A field as the bytes hold it. Not whole when the reader would see only
     // a part of what is written there, so that a save would lose the rest.

@@ -7,8 +7,6 @@
 
 #include "attendancetable.h"
 
-#include <QByteArray>
-
 namespace zentak {
 
 struct OutsideChanges {
@@ -21,10 +19,11 @@ struct OutsideChanges {
     bool needsCopy() const { return changedBoth > 0 || unreadable > 0; }
 };
 
-// base: the file as this run last read or wrote it (empty when there was
-// none); outside: the file as it is now. The table (this run's records)
-// takes over every day that changed outside and not here.
-OutsideChanges takeOverOutsideChanges(AttendanceTable &table, const QByteArray &base,
-                                      const QByteArray &outside);
+// base: the records as this run last read or wrote them; theirs: the
+// records the file holds now. The table (this run's records) takes over
+// every day that changed outside and not here. The unreadable records are
+// the caller's to count.
+OutsideChanges takeOverOutsideChanges(AttendanceTable &table, const AttendanceTable &base,
+                                      const AttendanceTable &theirs);
 
 } // namespace zentak

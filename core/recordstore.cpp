@@ -3,12 +3,20 @@
 #include "atomicfile.h"
 #include "datafile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
 namespace zentak {
 
 RecordStore::RecordStore(const QString &dataFilePath) : path_(dataFilePath) {}
+
+RecordStore::Known RecordStore::knownOf(const QByteArray &bytes)
+{
+    // Tells a file changed outside from the one this run knows: not a
+    // safeguard against anyone, so the quickest of Qt's digests will do.
+    return {bytes.size(), QCryptographicHash::hash(bytes, QCryptographicHash::Md5)};
+}
 
 LoadReport RecordStore::load(AttendanceTable &table)
 {
@@ -28,13 +36,14 @@ LoadReport RecordStore::load(AttendanceTable &table)
         break;
     }
     report.status = LoadReport::Status::Read;
-    known_ = read.bytes;
+    known_ = knownOf(read.bytes);
+    knownLost_ = QSet<QByteArray>(read.parsed.lost.begin(), read.parsed.lost.end());
     report.unreadable = read.parsed.skipped;
     report.replaced = read.parsed.replaced;
     if (report.unreadable == 0 && report.replaced == 0)
         return report;
     // The file holds records the table does not: unreadable ones, or ones a
-    // later record for the same cell (three years on) replaced.
+    // later record for the same date replaced.
     originalToKeep_ = read.bytes;
     QString error;
     if (keepOriginal(&error))
@@ -80,15 +89,26 @@ bool RecordStore::takeOverOutsideChanges(AttendanceTable &table, WriteReport &re
     QByteArray now;
     if (!readWholeFile(path_, &now, &report.error))
         return false;
-    if (known_ && now == *known_)
+    const Known seen = knownOf(now);
+    if (known_ && seen == *known_)
         return true;
-    const OutsideChanges changes = zentak::takeOverOutsideChanges(table, known_.value_or(QByteArray()), now);
+    AttendanceTable theirs;
+    const ParseResult read = parseRecords(now, theirs);
+    OutsideChanges changes = zentak::takeOverOutsideChanges(table, table.asWritten(), theirs);
+    // Records that did not read, and were not in the file before: by their
+    // bytes, not their count, so that one mended and another broken is
+    // still a record that only the copy can keep.
+    for (const QByteArray &record : read.lost)
+        changes.unreadable += knownLost_.contains(record) ? 0 : 1;
     if (changes.needsCopy()) {
         report.outsideCopy = keepAside(path_ + QStringLiteral(".other"), now, &report.error);
         if (report.outsideCopy.isEmpty())
             return false;
     }
-    known_ = now;
+    for (const QByteArray &record : read.lost)
+        knownLost_.insert(record);
+    table.markWritten(theirs);
+    known_ = seen;
     report.outside = changes;
     return true;
 }
@@ -111,7 +131,8 @@ WriteReport RecordStore::write(AttendanceTable &table)
     }
     if (!replaceFile(path_, serialized.bytes, &report.error))
         return report;
-    known_ = serialized.bytes;
+    known_ = knownOf(serialized.bytes);
+    table.markWritten();
     report.written = true;
     return report;
 }

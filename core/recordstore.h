@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QFileDevice>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -23,7 +24,7 @@ struct LoadReport {
     QString path;
     QString error;       // why the file could not be read
     int unreadable = 0;  // records that could not be read
-    int replaced = 0;    // records a later one for the same cell replaced
+    int replaced = 0;    // records a later one for the same date replaced
     // Where the file as it was is kept when it holds records the table does
     // not; empty when that copy could not be made (the file is then never
     // replaced).
@@ -86,8 +87,20 @@ private:
     // not been kept aside yet.
     std::optional<QByteArray> originalToKeep_;
     QString keptOriginal_;
-    // The file as this run last read or wrote it; none when there was none.
-    std::optional<QByteArray> known_;
+    // What the file held when this run last read or wrote it: its size and
+    // digest (none when there was no file). The records themselves are the
+    // table's, as it was then (AttendanceTable::asWritten).
+    struct Known {
+        qsizetype size = 0;
+        QByteArray digest;
+        bool operator==(const Known &) const = default;
+    };
+    static Known knownOf(const QByteArray &bytes);
+    std::optional<Known> known_;
+    // The records of the file, as this run read them, that are in no table:
+    // kept aside already, so they are not kept again when another writer
+    // leaves them in.
+    QSet<QByteArray> knownLost_;
 };
 
 } // namespace zentak

@@ -7,7 +7,7 @@
 
 namespace zentak::faults {
 
-// A full year in every slot; `variant` changes every note, so two variants
+// 28 days of every month of three years; `variant` changes every note, so two variants
 // never give the same file.
 inline void fillTable(AttendanceTable &t, int variant)
 {

@@ -95,7 +95,7 @@ private slots:
         row("a month's report", "Alt+E Up Down Tab Tab Tab Return", "file 202612.txt", "written");
         row("worked", "", "day 8", "Button|12月8日 火曜日|勤務 8.00時間 設計レビュー|focusable");
         row("paid leave", "", "day 9", "Button|12月9日 水曜日|有給休暇（１日）|focusable");
-        row("three years away", "", "day 10", "Button|12月10日 木曜日|記録なし|focusable");
+        row("a record three years away", "", "day 10", "Button|12月10日 木曜日|記録なし|focusable");
         row("today", "", "day 7", "Button|12月7日 月曜日|今日 記録なし|focused");
         row("today unframed", "Right", "day 7", "Button|12月7日 月曜日|今日 記録なし|focusable");
         row("outside the month", "", "lblDay_0", "Button|||-");
@@ -118,7 +118,7 @@ private slots:
         QFETCH(QString, look);
         QFETCH(QString, found);
         // Today is 2026/12/07. A worked day, a day of paid leave, and a
-        // holiday of a year three years away in the cell of 2026/12/10.
+        // holiday of 2023/12/10, three years away, which 2026/12/10 does not show.
         Program program;
         QVERIFY(writeFile(program.dataPath(),
                           sjis(QStringLiteral("\"2026/12/08\",\"火\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"設計レビュー\"\r\n"

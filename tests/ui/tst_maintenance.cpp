@@ -38,7 +38,7 @@ private slots:
     void yearsThreeApartShowTheirOwnTotals();
     void outputButtonWritesItsMonth();
     void deletionAnsweredNoChangesNothing();
-    void deletingAYearErasesItsSlotAndKeepsTheFile();
+    void deletingAYearErasesItAloneAndKeepsTheFile();
     void deletingAYearWithoutRecordsStillAsksAndWrites();
 
 private:
@@ -164,7 +164,7 @@ void TestMaintenance::deletionAnsweredNoChangesNothing()
     QVERIFY(!QFile::exists(path("Zentak.txt.bak")));
 }
 
-void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
+void TestMaintenance::deletingAYearErasesItAloneAndKeepsTheFile()
 {
     const QString other = monthOf(2025, 12, 2, "07.00") + monthOf(2024, 12, 1, "06.00") + monthOf(2023, 12, 1, "05.00");
     const QString data = monthOf(2026, 12, 3, "08.00") + record("2026/12/05", "00.00", "有給休暇（１日）") + other;
@@ -196,7 +196,7 @@ void TestMaintenance::deletingAYearErasesItsSlotAndKeepsTheFile()
     // Every other year's lines as they were, in the file's order.
     QCOMPARE(written, sjis(monthOf(2025, 12, 2, "07.00") + monthOf(2023, 12, 1, "05.00") + monthOf(2024, 12, 1, "06.00")));
 
-    // Back in the main window: the month of the erased slot is empty.
+    // Back in the main window: the month of the erased year is empty.
     QTest::mouseClick(dlg_->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     QVERIFY(w_->isVisible());
     QCOMPARE(strip("msum"), QStringLiteral("0.00"));

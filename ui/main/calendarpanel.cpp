@@ -173,7 +173,6 @@ void CalendarPanel::drawMonth()
 
 void CalendarPanel::speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownAs)
 {
-    // The record the cell holds, which may be of a year three years away.
     cell->setSpoken(spokenDayName(day),
                     spokenDayDescription(shownAs, book_.storedField(day, Field::Attendance),
                                          book_.storedField(day, Field::Note), day == platform_.today()));
