@@ -1,6 +1,7 @@
 #include "atomicfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -67,6 +68,24 @@ bool replaceFile(const QString &path, const QByteArray &bytes, QString *error,
         return failed(QString::fromLocal8Bit(std::strerror(errno)));
     file.setAutoRemove(false);
     return true;
+}
+
+QString keepNumberedCopy(const QString &name, const QByteArray &bytes, QFileDevice::Permissions permissions,
+                         QString *error)
+{
+    for (int n = 1; n < 1000; ++n) {
+        const QString candidate = n == 1 ? name : QStringLiteral("%1.%2").arg(name).arg(n);
+        if (QFile::exists(candidate) || QFileInfo(candidate).isSymLink()) {
+            QByteArray earlier;
+            if (readWholeFile(candidate, &earlier) && earlier == bytes)
+                return candidate;
+            continue;
+        }
+        return replaceFile(candidate, bytes, error, permissions) ? candidate : QString();
+    }
+    if (error)
+        *error = QStringLiteral("%1 (1000)").arg(name);
+    return {};
 }
 
 QFileDevice::Permissions permissionsOf(const QString &path)

@@ -24,6 +24,12 @@ bool replaceFile(const QString &path, const QByteArray &bytes, QString *error = 
 // private as it is; the owner's alone when there is no such file.
 QFileDevice::Permissions permissionsOf(const QString &path);
 
+// The bytes kept as `name`, or `name`.2, `name`.3 ... when an earlier copy
+// differs (an identical earlier copy is kept as it is), with the given
+// permissions: the copy's path, empty (with `error`) when none could be made.
+QString keepNumberedCopy(const QString &name, const QByteArray &bytes, QFileDevice::Permissions permissions,
+                         QString *error);
+
 // The whole content of the file; false (with `error`) when it cannot be
 // opened or read to its end.
 bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr);

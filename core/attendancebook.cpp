@@ -28,7 +28,7 @@ StartReport AttendanceBook::load()
     settings_ = loadSettings(platform_);
     StartReport report;
     report.records = store_->load(table_);
-    report.journal = history_.load();
+    report.journal = history_.load(table_);
     report.journalPath = history_.path();
     return report;
 }
@@ -92,9 +92,12 @@ WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &
     // Both at full width, as the table holds them.
     change.cells.append({key, before, table_.record(key)});
     settings_.leaveBalance = balance;
-    WriteReport written = writeThrough();
+    // Journaled first: a run ended before the data file has the change
+    // leaves a journal that says so, and the next start passes over it.
     QString error;
-    noteJournalFailure(history_.record(change, &error), error, written);
+    const bool journaled = history_.record(change, &error);
+    WriteReport written = writeThrough();
+    noteJournalFailure(journaled, error, written);
     return written;
 }
 
@@ -194,6 +197,7 @@ UndoReport AttendanceBook::doAgain()
 UndoReport AttendanceBook::step(bool back)
 {
     UndoReport report;
+    report.back = back;
     const Change *next = back ? history_.toTakeBack() : history_.toDoAgain();
     if (!next)
         return report;
@@ -206,25 +210,36 @@ UndoReport AttendanceBook::step(bool back)
         if (table_.record(c.day) != c.before) {
             // Changed since (from outside, or before an unreadable part of
             // the journal): taking it back would lose what is there now.
-            history_.forgetOlder();
+            // Only this side of the history goes.
+            if (back)
+                history_.forgetOlder();
+            else
+                history_.forgetNewer();
             report.outcome = UndoReport::Outcome::Stale;
             return report;
         }
     }
+    // The balance moves by what the change moved it, whatever the settings
+    // have made of it since; a balance its four characters cannot hold is
+    // refused, as paid leave the balance does not allow is.
+    const double moved = balanceValue(done.balanceAfter) - balanceValue(done.balanceBefore);
+    const std::optional<QString> balance =
+        moved != 0 ? balanceTextFor(balanceValue(settings_.leaveBalance) + moved) : settings_.leaveBalance;
+    if (!balance) {
+        report.outcome = UndoReport::Outcome::BalanceOutOfRange;
+        report.balance = balanceValue(settings_.leaveBalance) + moved;
+        return report;
+    }
     for (const CellChange &c : done.cells)
         table_.setRecord(c.day, c.after);
-    // The balance moves by what the change moved it, whatever the settings
-    // have made of it since.
-    const double moved = balanceValue(done.balanceAfter) - balanceValue(done.balanceBefore);
     done.balanceBefore = settings_.leaveBalance;
-    if (moved != 0)
-        settings_.leaveBalance = formatBalance(balanceValue(settings_.leaveBalance) + moved);
+    settings_.leaveBalance = *balance;
     done.balanceAfter = settings_.leaveBalance;
     report.outcome = UndoReport::Outcome::Done;
-    report.write = writeThrough();
     QString error;
-    noteJournalFailure(back ? history_.tookBack(done, &error) : history_.didAgain(done, &error), error,
-                       report.write);
+    const bool journaled = back ? history_.tookBack(done, &error) : history_.didAgain(done, &error);
+    report.write = writeThrough();
+    noteJournalFailure(journaled, error, report.write);
     emit recordsChanged();
     if (moved != 0)
         emit settingsChanged();

@@ -43,8 +43,11 @@ struct UndoReport {
     // Nothing to take back (or do again); done; or refused because the
     // records are no longer what the change left (undo then reaches no
     // further back).
-    enum class Outcome { Nothing, Done, Stale };
+    // Refused too when the balance would not fit its four characters.
+    enum class Outcome { Nothing, Done, Stale, BalanceOutOfRange };
     Outcome outcome = Outcome::Nothing;
+    bool back = true;   // taken back, not done again
+    double balance = 0; // the balance it would have given
     QDate day; // the day the change was about
     WriteReport write;
 };

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 #include <unistd.h>
 
 namespace zentak {
@@ -46,6 +49,7 @@ void ChangeHistory::replay(const Change &line)
     case ChangeKind::DoneAgain:
         if (redo_.isEmpty() || !sameCells(redo_.last(), line)) {
             forgetOlder();
+            redo_.clear();
             return;
         }
         undo_.append(redo_.takeLast());
@@ -59,25 +63,48 @@ void ChangeHistory::replay(const Change &line)
     }
 }
 
-JournalLoad ChangeHistory::load()
+JournalLoad ChangeHistory::load(const AttendanceTable &table)
 {
     JournalLoad report;
     undo_.clear();
     redo_.clear();
     lines_ = 0;
+    if (QFileInfo(path_).isSymLink()) {
+        // Written through, the link would put the history where the user
+        // did not look for it; replaced, the link would be gone. Neither
+        // without a word: undo reaches this run's changes only.
+        linked_ = true;
+        report.error = QStringLiteral("シンボリックリンクのため、読み書きしません");
+        return report;
+    }
     if (!QFileInfo::exists(path_))
         return report;
     QByteArray bytes;
     if (!readWholeFile(path_, &bytes, &report.error))
         return report;
-    // Each change is one line ended by CR LF (a field never holds either).
-    // What follows the last line end was cut by a kill: passed over, and
-    // gone when the journal is next written.
+    // Each change is one line (a field never holds a line end). The program
+    // ends them with CR LF; a bare LF (an editor, a synchronisation tool)
+    // ends one as well. Only what follows the last line end can have been
+    // cut by a kill: passed over when it does not read, and gone when the
+    // journal is next written.
     qsizetype begin = 0;
-    qsizetype end = 0;
-    while ((end = bytes.indexOf("\r\n", begin)) >= 0) {
-        const std::optional<Change> change = parseJournalLine(QByteArrayView(bytes).sliced(begin, end - begin));
-        begin = end + 2;
+    bool torn = false;
+    while (begin < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', begin);
+        const bool last = end < 0;
+        if (last)
+            end = bytes.size();
+        QByteArrayView line = QByteArrayView(bytes).sliced(begin, end - begin);
+        if (!last && line.endsWith('\r'))
+            line.chop(1);
+        begin = end + 1;
+        if (line.isEmpty())
+            continue;
+        const std::optional<Change> change = parseJournalLine(line);
+        if (!change && last) {
+            torn = true;
+            break;
+        }
         if (!change) {
             ++report.unreadable;
             forgetOlder();
@@ -86,41 +113,77 @@ JournalLoad ChangeHistory::load()
         replay(*change);
         ++lines_;
     }
-    const bool torn = begin < bytes.size();
-    if (report.unreadable > 0) {
-        const QString copy = path_ + QStringLiteral(".broken");
-        if (!replaceFile(copy, bytes, &report.error, permissionsOf(dataFilePath_)))
-            return report;
-        report.keptCopy = copy;
+    // A change journaled but never written to the data file (the program
+    // was ended between the two): the records are as it found them.
+    bool unwritten = false;
+    while (!undo_.isEmpty() && !holds(table, undo_.last(), true) && holds(table, undo_.last(), false)) {
+        undo_.removeLast();
+        unwritten = true;
     }
-    if (report.unreadable > 0 || torn)
+    if (report.unreadable > 0) {
+        report.keptCopy = keepNumberedCopy(path_ + QStringLiteral(".broken"), bytes,
+                                           permissionsOf(dataFilePath_), &report.error);
+        if (report.keptCopy.isEmpty())
+            return report;
+    }
+    if (report.unreadable > 0 || torn || unwritten)
         rewrite(&report.error);
     return report;
 }
 
+bool ChangeHistory::holds(const AttendanceTable &table, const Change &change, bool after)
+{
+    for (const CellChange &c : change.cells)
+        if (table.record(c.day) != (after ? c.after : c.before))
+            return false;
+    return true;
+}
+
 bool ChangeHistory::append(const Change &change, QString *error)
 {
-    if (lines_ >= 2 * kKept)
-        return rewrite(error);
+    if (linked_)
+        return failed(error, QStringLiteral("シンボリックリンクのため、書き込みません"));
     const std::optional<QByteArray> line = journalLine(change);
+    if (!line)
+        return failed(error, QStringLiteral("記録できない文字があります"));
     QFile file(path_);
-    // Appended and synced at once, like the data file; a failure leaves at
-    // most a torn last line.
+    // Appended and synced at once, like the data file. A write that fails
+    // halfway (a full disk) is cut back to where it began, so the next line
+    // does not follow a torn one; when even that fails, the journal is
+    // written anew.
     const bool created = !file.exists();
-    const bool ok = line && file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
-                    && (!created || file.setPermissions(permissionsOf(dataFilePath_)))
-                    && file.write(*line) == line->size() && ::fsync(file.handle()) == 0;
-    if (!ok) {
-        if (error)
-            *error = line ? file.errorString() : QStringLiteral("記録できない文字があります");
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
+        || (created && !file.setPermissions(permissionsOf(dataFilePath_))))
+        return failed(error, file.errorString());
+    const qint64 size = file.size();
+    errno = 0;
+    if (file.write(*line) != line->size() || ::fsync(file.handle()) != 0) {
+        const QString why = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        if (!file.resize(size)) {
+            file.close();
+            rewrite(nullptr);
+        }
+        return failed(error, why);
     }
     ++lines_;
+    // Older changes go once the journal holds twice what is kept: after the
+    // line is in, so an interrupted rewrite leaves a journal that has it.
+    if (lines_ >= 2 * kKept)
+        return rewrite(error);
     return true;
+}
+
+bool ChangeHistory::failed(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
 }
 
 bool ChangeHistory::rewrite(QString *error)
 {
+    if (linked_)
+        return failed(error, QStringLiteral("シンボリックリンクのため、書き込みません"));
     QByteArray bytes;
     int count = 0;
     auto add = [&](const Change &change) {
@@ -167,8 +230,9 @@ bool ChangeHistory::didAgain(const Change &done, QString *error)
 
 void ChangeHistory::forgetOlder()
 {
+    // What can be done again was taken back from the records as they are:
+    // it stays.
     undo_.clear();
-    redo_.clear();
 }
 
 } // namespace zentak

@@ -29,7 +29,8 @@ public:
     ChangeHistory(const QString &journalPath, const QString &dataFilePath);
 
     const QString &path() const { return path_; }
-    JournalLoad load();
+    // The journal read, beside the records as the data file holds them.
+    JournalLoad load(const AttendanceTable &table);
 
     // A new change: undo reaches it, and what could be done again is gone.
     bool record(const Change &change, QString *error);
@@ -44,8 +45,10 @@ public:
     // The change of toDoAgain() was done again, as `done` says.
     bool didAgain(const Change &done, QString *error);
     // Undo reaches no further back than now (the records no longer are what
-    // the older changes left).
+    // the older changes left); what can be done again stays.
     void forgetOlder();
+    // Redo reaches nothing any more.
+    void forgetNewer() { redo_.clear(); }
 
 private:
     bool append(const Change &change, QString *error);
@@ -53,12 +56,17 @@ private:
     // reach, then those redo can, each followed by its undo.
     bool rewrite(QString *error);
     void replay(const Change &line);
+    // True when the table holds each day as the change left it (after) or
+    // found it.
+    static bool holds(const AttendanceTable &table, const Change &change, bool after);
+    static bool failed(QString *error, const QString &why);
 
     QString path_;
     QString dataFilePath_;
     QList<Change> undo_; // the last is taken back first
     QList<Change> redo_; // the last is done again first
     int lines_ = 0;      // lines in the file
+    bool linked_ = false; // the journal is a symbolic link: left alone
 };
 
 } // namespace zentak

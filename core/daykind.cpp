@@ -90,6 +90,16 @@ QString formatBalance(double days)
     return fixedWidth(text, 4);
 }
 
+std::optional<QString> balanceTextFor(double days)
+{
+    QString text = formatNumber(days, u"00.0");
+    if (text.size() > 4 && days < 0)
+        text = formatNumber(days, u"0.0");
+    if (text.size() > 4)
+        return std::nullopt;
+    return text;
+}
+
 double balanceValue(QStringView balance)
 {
     return leadingNumber(balance);

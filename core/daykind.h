@@ -37,6 +37,9 @@ DayRecord markedDay(QDate day, LeaveKind kind);
 // The balance "00.0": one decimal, zero-filled to four characters (so 9.5
 // is "09.5" and -1 is "-1.0"), a longer text cut to four characters.
 QString formatBalance(double days);
+// The balance text when its four characters hold the value whole; none
+// when they cannot (100 days, -10 days).
+std::optional<QString> balanceTextFor(double days);
 // The number a balance text holds (its leading number).
 double balanceValue(QStringView balance);
 

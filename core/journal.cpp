@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "fixedtext.h"
+#include "storabletext.h"
 
 #include <QStringList>
 
@@ -72,11 +73,20 @@ QStringList recordFields(const DayRecord &r)
     return fields;
 }
 
-DayRecord recordOf(const QStringList &fields, qsizetype from)
+// A record of the day as the line holds it: blank, or dated the day, every
+// field within its width and of text a record may hold. Anything else would
+// be cut, or put under another day, or refused by the data file's writer.
+std::optional<DayRecord> recordOf(const QStringList &fields, qsizetype from, DayKey day)
 {
     DayRecord r;
-    for (int f = 0; f < kFieldCount; ++f)
-        r.ref(Field(f)) = fixedWidth(fields[from + f], fieldWidth(Field(f)));
+    for (int f = 0; f < kFieldCount; ++f) {
+        const QString &text = fields[from + f];
+        if (characterCount(text) > fieldWidth(Field(f)) || !isStorable(text))
+            return std::nullopt;
+        r.ref(Field(f)) = fixedWidth(text, fieldWidth(Field(f)));
+    }
+    if (isBlank(r.date) ? r != DayRecord::blank() : keyOfDateText(r.date) != day)
+        return std::nullopt;
     return r;
 }
 
@@ -167,14 +177,18 @@ std::optional<Change> parseJournalLine(QByteArrayView line)
     change.year = fields[2].isEmpty() ? 0 : fields[2].toInt(&yearOk);
     change.balanceBefore = fixedWidth(fields[3], 4);
     change.balanceAfter = fixedWidth(fields[4], 4);
-    if (!yearOk)
+    if (!yearOk || fields[3].size() > 4 || fields[4].size() > 4)
         return std::nullopt;
     for (qsizetype i = kHeadFields; i < fields.size(); i += kCellFields) {
-        // Exactly "YYYY/MM/DD", without blank fill.
+        // Exactly "YYYY/MM/DD" of a day the calendar has.
         const std::optional<DayKey> day = fields[i].size() == 10 ? keyOfDateText(fields[i]) : std::nullopt;
-        if (!day)
+        if (!day || !QDate(day->year, day->month, day->day).isValid())
             return std::nullopt;
-        change.cells.append({*day, recordOf(fields, i + 1), recordOf(fields, i + 1 + kFieldCount)});
+        const std::optional<DayRecord> before = recordOf(fields, i + 1, *day);
+        const std::optional<DayRecord> after = recordOf(fields, i + 1 + kFieldCount, *day);
+        if (!before || !after)
+            return std::nullopt;
+        change.cells.append({*day, *before, *after});
     }
     return change;
 }

@@ -53,20 +53,8 @@ LoadReport RecordStore::load(AttendanceTable &table)
 
 QString RecordStore::keepAside(const QString &name, const QByteArray &bytes, QString *error)
 {
-    // name, or name.2, name.3 ... when an earlier copy differs; an identical
-    // earlier copy is kept as it is.
-    for (int n = 1; n < 1000; ++n) {
-        const QString candidate = n == 1 ? name : QStringLiteral("%1.%2").arg(name).arg(n);
-        if (QFileInfo::exists(candidate)) {
-            QByteArray earlier;
-            if (readWholeFile(candidate, &earlier) && earlier == bytes)
-                return candidate;
-            continue;
-        }
-        // As private as the data file.
-        return replaceFile(candidate, bytes, error, permissionsOf(path_)) ? candidate : QString();
-    }
-    return {};
+    // As private as the data file.
+    return keepNumberedCopy(name, bytes, permissionsOf(path_), error);
 }
 
 bool RecordStore::keepOriginal(QString *error)

@@ -100,7 +100,16 @@ void tellWrite(Platform &platform, const WriteReport &report)
 void tellUndo(Platform &platform, const UndoReport &report)
 {
     if (report.outcome == UndoReport::Outcome::Stale)
-        tell(platform, QStringLiteral("この変更は、その後に記録が変わったため元に戻せません。"), MsgIcon::Information);
+        tell(platform,
+             report.back ? QStringLiteral("この変更は、その後に記録が変わったため元に戻せません。")
+                         : QStringLiteral("この変更は、その後に記録が変わったためやり直せません。"),
+             MsgIcon::Information);
+    if (report.outcome == UndoReport::Outcome::BalanceOutOfRange)
+        tell(platform,
+             QStringLiteral("有給休暇残が %1 日になり、4桁に収まらないため、この変更を%2。")
+                 .arg(report.balance, 0, 'f', 1)
+                 .arg(report.back ? QStringLiteral("元に戻せません") : QStringLiteral("やり直せません")),
+             MsgIcon::Exclamation);
     tellWrite(platform, report.write);
 }
 
