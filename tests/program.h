@@ -55,7 +55,7 @@ inline void typeOver(QLineEdit *box, const QString &text)
 {
     box->selectAll();
     box->del(); // typing nothing over it empties it too
-    QTest::keyClicks(box, text);
+    typeText(box, text);
 }
 
 // The settings store's values of one section, "key=value" in key order.

@@ -224,6 +224,10 @@ private slots:
         QTest::newRow("end empty") << "09:00" << "" << "60" << "01:23" << "01.25" << "tetim";
         QTest::newRow("end 18:60") << "09:00" << "18:60" << "60" << "01:23" << "01.25" << "tetim";
         QTest::newRow("both bad, start first") << "ab:cd" << "25:00" << "60" << "01:23" << "01.25" << "tstim";
+        // Typed with the input method on: taken as ASCII as it goes in, the sixth character held off.
+        QTest::newRow("end full width") << "09:00" << "１８：００" << "60" << "08:00" << "08.00" << "";
+        QTest::newRow("end mixed, one too many") << "09:00" << "1８:0０0" << "60" << "08:00" << "08.00" << "";
+        QTest::newRow("end committed by the input method") << "09:00" << "１９：００" << "60" << "08:45" << "08.75" << "";
     }
 
     void calculation()
@@ -242,7 +246,12 @@ private slots:
         settings.shiftWork = rules.contains(QLatin1String("shift")) ? 1 : 0;
         rig.book->saveSettings(settings);
         typeOver(rig.dlg->startTimeBox(), start);
-        typeOver(rig.dlg->endTimeBox(), end);
+        const bool committed = QByteArray(QTest::currentDataTag()).contains("committed");
+        typeOver(rig.dlg->endTimeBox(), committed ? QString() : end);
+        QInputMethodEvent commit; // what an input method composed, sent as one text
+        commit.setCommitString(end);
+        if (committed)
+            QApplication::sendEvent(rig.dlg->endTimeBox(), &commit);
         typeOver(rig.dlg->workedTimeBox(), QStringLiteral("01:23"));
         typeOver(rig.dlg->attendanceBox(), QStringLiteral("01.25"));
         rig.dlg->noteBox()->setFocus();
@@ -250,6 +259,10 @@ private slots:
         QTEST(rig.dlg->workedTimeBox()->text(), "worked");
         QTEST(rig.dlg->attendanceBox()->text(), "kintai");
         QCOMPARE(rig.dlg->startTimeBox()->text(), start);
+        QString endInAscii = end.left(5);
+        for (QChar &c : endInAscii)
+            c = c.unicode() >= 0xFF10 && c.unicode() <= 0xFF1A ? QChar(c.unicode() - 0xFEE0) : c;
+        QCOMPARE(rig.dlg->endTimeBox()->text(), endInAscii);
         if (refusedAt.isEmpty()) {
             QVERIFY(rig.platform.boxes.isEmpty());
         } else {

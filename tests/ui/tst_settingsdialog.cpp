@@ -115,6 +115,7 @@ void TestSettingsDialog::checks_data()
     QTest::newRow("start with a blank for its zero") << " 8:30" << "08:00" << "00.0" << "initim";
     QTest::newRow("hours 8:00") << "09:00" << "8:00" << "x" << "daytim";
     QTest::newRow("hours 08:60") << "09:00" << "08:60" << "00.0" << "daytim";
+    QTest::newRow("times typed full width pass") << "０８：３０" << "０７：４５" << "10.5" << "";
 }
 
 void TestSettingsDialog::checks()

@@ -1,5 +1,6 @@
 #include "formlayout.h"
 
+#include "digitbox.h"
 #include "noteedit.h"
 
 #include <QCheckBox>
@@ -44,8 +45,9 @@ QWidget *create(const ControlSpec &entry, QWidget *parent)
     switch (entry.kind) {
     case ControlKind::Label: return new QLabel(caption, parent);
     case ControlKind::Button: return new FormButton(caption, parent);
-    case ControlKind::LineEdit: {
-        auto *box = new QLineEdit(parent);
+    case ControlKind::LineEdit:
+    case ControlKind::DigitBox: {
+        auto *box = entry.kind == ControlKind::DigitBox ? new DigitBox(parent) : new QLineEdit(parent);
         if (entry.maxLength > 0)
             box->setMaxLength(entry.maxLength);
         return box;

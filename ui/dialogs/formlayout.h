@@ -16,7 +16,8 @@ class QWidget;
 
 namespace zentak {
 
-enum class ControlKind { Label, Button, LineEdit, NoteEdit, CheckBox, RadioButton, ComboBox, Frame };
+// DigitBox: a line edit for times and figures (digitbox.h).
+enum class ControlKind { Label, Button, LineEdit, DigitBox, NoteEdit, CheckBox, RadioButton, ComboBox, Frame };
 
 // How a control looks beyond its kind.
 enum ControlLook : unsigned {
