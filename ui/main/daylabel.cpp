@@ -75,7 +75,7 @@ QString spokenDayName(QDate day)
 }
 
 QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today)
+                             bool today, QStringView holiday)
 {
     QString said;
     if (!shownAs) {
@@ -95,7 +95,9 @@ QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attenda
         // The other kinds are told by their note, which begins with the kind.
         said = note.trimmed().toString();
     }
-    return today ? QStringLiteral("今日 ") + said : said;
+    if (today)
+        said = u"今日 " % said;
+    return holiday.isEmpty() ? said : u"祝日 " % holiday % u' ' % said;
 }
 
 void installCalendarAccessibility()
@@ -148,6 +150,12 @@ void DayLabel::setSpoken(const QString &name, const QString &description)
         setAccessibleName(name);
     if (accessibleDescription() != description)
         setAccessibleDescription(description);
+}
+
+void DayLabel::setHolidayName(const QString &name)
+{
+    if (toolTip() != name)
+        setToolTip(name);
 }
 
 void DayLabel::paintEvent(QPaintEvent *)
