@@ -82,6 +82,13 @@ constexpr SpecialDay kSpecialDays[] = {
 // A year's holidays by QDate::dayOfYear() (index 0 unused).
 using YearHolidays = std::array<Holiday, 367>;
 
+// QDate::dayOfYear() from the parts of a date already read.
+int dayOfYear(int year, int month, int day)
+{
+    static constexpr int kDaysBefore[] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    return kDaysBefore[month] + day + (month > 2 && QDate::isLeapYear(year) ? 1 : 0);
+}
+
 bool isNamedHoliday(Holiday holiday)
 {
     return holiday != NoHoliday && holiday != DayOff;
@@ -114,7 +121,7 @@ void addDaysOff(int year, YearHolidays &days)
     };
     // From 1973-04-12 a holiday on a Sunday makes the Monday a day off; from
     // 2007 the first day after it that is no holiday.
-    const int firstSubstituted = year < 1973 ? count + 1 : year == 1973 ? QDate(1973, 4, 12).dayOfYear() : 1;
+    const int firstSubstituted = year < 1973 ? count + 1 : year == 1973 ? dayOfYear(1973, 4, 12) : 1;
     for (int d = firstSubstituted; d <= count; ++d) {
         if (!isNamedHoliday(days[d]) || !isSunday(d))
             continue;
@@ -139,7 +146,7 @@ YearHolidays holidaysOf(int year)
 {
     YearHolidays days{};
     auto set = [&days, year](int month, int day, Holiday holiday) {
-        days[QDate(year, month, day).dayOfYear()] = holiday;
+        days[dayOfYear(year, month, day)] = holiday;
     };
     set(1, 1, NewYearsDay);
     set(1, year < 2000 ? 15 : nthMonday(year, 1, 2), ComingOfAgeDay);
@@ -201,9 +208,12 @@ const YearHolidays &holidaysOfYear(int year)
 
 std::optional<QString> nationalHolidayName(QDate day)
 {
-    if (!day.isValid() || day.year() < kFirstYear || day.year() > kLastYear)
+    // One reading of the date: the calendar asks for every day it draws.
+    int year = 0, month = 0, dayOfMonth = 0;
+    day.getDate(&year, &month, &dayOfMonth); // year 0 for an invalid date
+    if (year < kFirstYear || year > kLastYear)
         return std::nullopt;
-    const Holiday holiday = holidaysOfYear(day.year())[day.dayOfYear()];
+    const Holiday holiday = holidaysOfYear(year)[dayOfYear(year, month, dayOfMonth)];
     if (holiday == NoHoliday)
         return std::nullopt;
     return nameOf(holiday);

@@ -182,11 +182,12 @@ void CalendarPanel::drawMonth()
 
 void CalendarPanel::speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownAs)
 {
-    // The record the cell holds, which may be of a year three years away.
-    const QString holiday = nationalHolidayName(day).value_or(QString());
+    // The record the cell holds, which may be of a year three years away;
+    // the holiday's name the cell was given as it was drawn.
     cell->setSpoken(spokenDayName(day),
                     spokenDayDescription(shownAs, book_.storedField(day, Field::Attendance),
-                                         book_.storedField(day, Field::Note), day == platform_.today(), holiday));
+                                         book_.storedField(day, Field::Note), day == platform_.today(),
+                                         cell->holidayName()));
 }
 
 void CalendarPanel::paintDay(QDate day, DayKind shownAs)

@@ -97,7 +97,9 @@ QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attenda
     }
     if (today)
         said = u"今日 " % said;
-    return holiday.isEmpty() ? said : u"祝日 " % holiday % u' ' % said;
+    if (!holiday.isEmpty())
+        said = u"祝日 " % holiday % u' ' % said;
+    return said;
 }
 
 void installCalendarAccessibility()
@@ -140,6 +142,9 @@ void DayLabel::setFocusFrame(bool on, bool visible)
 
 void DayLabel::setTextColor(const QColor &color)
 {
+    // Set at every step for the holidays: most steps change none.
+    if (textColor_ == color)
+        return;
     textColor_ = color;
     update();
 }

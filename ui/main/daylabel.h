@@ -63,6 +63,7 @@ public:
     // The tooltip: the name of the day's national holiday, empty on other
     // days (set only when it changes, as the cells are drawn at every step).
     void setHolidayName(const QString &name);
+    QString holidayName() const { return toolTip(); }
 
     // What a click does, for assistive technology's press action.
     void press() { emit clicked(index_); }
