@@ -28,7 +28,7 @@ void TestNationalHolidays::holidayName_data()
     row("2020-08-10", "山の日"), row("2020-07-20", ""), row("2020-10-12", ""), row("2020-08-11", "");
     row("2021-07-22", "海の日"), row("2021-07-23", "スポーツの日"), row("2021-08-08", "山の日");
     row("2021-08-09", "休日"), row("2021-07-19", ""), row("2021-08-11", "");
-    // Substitute days: none before 1973-04-12, then the Monday, from 2007 the next day off work.
+    // Substitute days: none before 1973-04-12, then the Monday, from 2007 the first day that is no holiday.
     row("1973-02-12", ""), row("1973-04-30", "休日"), row("2008-05-06", "休日"), row("2009-05-06", "休日");
     // Days between two holidays, but not a Sunday before 2007.
     row("1972-05-04", ""), row("1988-05-04", "休日"), row("2003-05-04", ""), row("2007-05-04", "みどりの日");
