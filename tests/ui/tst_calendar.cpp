@@ -1,8 +1,9 @@
 // The calendar panel: the layout of a month, the fills by day kind, today's
-// frame, and the navigation buttons.
+// frame, national holidays, and the navigation buttons.
 
 #include "programtest.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 
 using namespace zentak;
@@ -28,6 +29,7 @@ private slots:
     void fillsByKind_data();
     void fillsByKind();
     void todayIsFramedOnlyInItsMonth();
+    void holidayOnAWeekday();
     void navigation_data();
     void navigation();
 
@@ -149,6 +151,28 @@ void TestCalendar::todayIsFramedOnlyInItsMonth()
     draw(2025, 12);
     for (int i = 0; i < 42; ++i)
         QVERIFY(!panel_->dayCell(i)->border());
+}
+
+void TestCalendar::holidayOnAWeekday()
+{
+    start(QStringLiteral("2026/02/11"), QStringLiteral("設計"));
+    draw(2026, 2);
+    // February 2026 begins on a Sunday: Wednesday the 11th is cell 10.
+    DayLabel *holiday = panel_->dayCell(10);
+    DayLabel *before = panel_->dayCell(9);
+    QCOMPARE(holiday->textColor(), kRed);
+    QCOMPARE(holiday->fill(), kCyan);
+    QCOMPARE(holiday->toolTip(), QStringLiteral("建国記念の日"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(holiday)->text(QAccessible::Description),
+             QStringLiteral("祝日 建国記念の日 勤務 設計"));
+    const QColor weekday = before->palette().color(QPalette::WindowText);
+    QCOMPARE(before->textColor(), weekday);
+    QVERIFY(before->toolTip().isEmpty());
+    // Wednesday the 11th of March, in the same cell, is an ordinary day.
+    draw(2026, 3);
+    QCOMPARE(holiday->textColor(), weekday);
+    QVERIFY(holiday->toolTip().isEmpty());
+    QCOMPARE(holiday->accessibleDescription(), QStringLiteral("記録なし"));
 }
 
 void TestCalendar::navigation_data()

@@ -3,6 +3,7 @@
 #include "attendancebook.h"
 #include "daylabel.h"
 #include "formlayout.h"
+#include "nationalholidays.h"
 #include "platform.h"
 
 #include <QAccessible>
@@ -21,6 +22,12 @@ const QColor kSaturday(0x00, 0x00, 0xFF);
 // the others follow them 5 twips apart across and 2 down.
 constexpr float kWeekLeft = 45, kWeekTop = 360, kWeekWidth = 270, kWeekHeight = 225;
 constexpr float kDayLeft = 60, kDayTop = 630, kDayWidth = 270, kDayHeight = 225;
+
+// A day number's colour by its weekday column, Sunday 0.
+QColor dayNumberColor(const DayLabel *cell, int column)
+{
+    return column == 0 ? kSunday : column == 6 ? kSaturday : cell->palette().color(QPalette::WindowText);
+}
 
 void setTextColor(QLabel *label, const QColor &color)
 {
@@ -92,10 +99,7 @@ void CalendarPanel::buildGrid()
         const int column = i % 7;
         placeTwips(d, scale_, (kDayWidth + 5) * column + kDayLeft, (kDayHeight + 2) * row + kDayTop,
                    kDayWidth, kDayHeight);
-        if (column == 0)
-            d->setTextColor(kSunday);
-        else if (column == 6)
-            d->setTextColor(kSaturday);
+        d->setTextColor(dayNumberColor(d, column));
         connect(d, &DayLabel::clicked, this, [this](int index) {
             const int day = dayCells_[index]->text().toInt();
             if (day <= 0)
@@ -159,11 +163,16 @@ void CalendarPanel::drawMonth()
             cell->setFill(QColor());
             cell->setBorder(false);
             cell->setSpoken(QString(), QString());
+            cell->setHolidayName(QString());
             continue;
         }
         const QDate date(shown_.year, shown_.month, c - layout.firstCell + 1);
         const std::optional<DayKind> kind = book_.kindOf(date);
+        const std::optional<QString> holiday = nationalHolidayName(date);
         cell->setText(QString::number(date.day()));
+        // Marked as a Sunday is, as on every calendar in Japan.
+        cell->setTextColor(holiday ? kSunday : dayNumberColor(cell, c % 7));
+        cell->setHolidayName(holiday.value_or(QString()));
         cell->setFill(kind ? fillOf(*kind) : QColor());
         cell->setBorder(date == today);
         speakCell(cell, date, kind);
@@ -173,9 +182,11 @@ void CalendarPanel::drawMonth()
 
 void CalendarPanel::speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownAs)
 {
+    // The holiday's name is the one the cell was given as it was drawn.
     cell->setSpoken(spokenDayName(day),
                     spokenDayDescription(shownAs, book_.storedField(day, Field::Attendance),
-                                         book_.storedField(day, Field::Note), day == platform_.today()));
+                                         book_.storedField(day, Field::Note), day == platform_.today(),
+                                         cell->holidayName()));
 }
 
 void CalendarPanel::paintDay(QDate day, DayKind shownAs)

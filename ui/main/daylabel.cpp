@@ -75,7 +75,7 @@ QString spokenDayName(QDate day)
 }
 
 QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today)
+                             bool today, QStringView holiday)
 {
     QString said;
     if (!shownAs) {
@@ -95,7 +95,11 @@ QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attenda
         // The other kinds are told by their note, which begins with the kind.
         said = note.trimmed().toString();
     }
-    return today ? QStringLiteral("今日 ") + said : said;
+    if (today)
+        said = u"今日 " % said;
+    if (!holiday.isEmpty())
+        said = u"祝日 " % holiday % u' ' % said;
+    return said;
 }
 
 void installCalendarAccessibility()
@@ -138,6 +142,9 @@ void DayLabel::setFocusFrame(bool on, bool visible)
 
 void DayLabel::setTextColor(const QColor &color)
 {
+    // Set at every step for the holidays: most steps change none.
+    if (textColor_ == color)
+        return;
     textColor_ = color;
     update();
 }
@@ -148,6 +155,12 @@ void DayLabel::setSpoken(const QString &name, const QString &description)
         setAccessibleName(name);
     if (accessibleDescription() != description)
         setAccessibleDescription(description);
+}
+
+void DayLabel::setHolidayName(const QString &name)
+{
+    if (toolTip() != name)
+        setToolTip(name);
 }
 
 void DayLabel::paintEvent(QPaintEvent *)

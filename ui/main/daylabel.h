@@ -22,10 +22,11 @@ QColor fillOf(DayKind kind);
 // and its description, the record (its attendance value and note) as the
 // cell shows its kind: "勤務 8.00時間 設計レビュー" for a worked day, the note
 // of any other kind ("有給休暇（１日）"), "記録なし" without a record.
-// Today's begins "今日".
+// Today's begins "今日"; a national holiday's begins with its name before
+// that ("祝日 建国記念の日 記録なし").
 QString spokenDayName(QDate day);
 QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today);
+                             bool today, QStringView holiday = {});
 
 // Assistive technology's view of the calendar: the day cells as above,
 // the panel a group named by its month. Installed by the panel, before any
@@ -59,6 +60,10 @@ public:
     // The accessible name and description, set only when they change (each
     // change is an event to the screen reader).
     void setSpoken(const QString &name, const QString &description);
+    // The tooltip: the name of the day's national holiday, empty on other
+    // days (set only when it changes, as the cells are drawn at every step).
+    void setHolidayName(const QString &name);
+    QString holidayName() const { return toolTip(); }
 
     // What a click does, for assistive technology's press action.
     void press() { emit clicked(index_); }
