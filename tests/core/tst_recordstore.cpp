@@ -49,6 +49,7 @@ private slots:
     void unreadableRecordsKeepOriginalAside();
     void keptCopyIsReusedOrNumbered();
     void unopenableFileIsNeverReplaced();
+    void newUnreadableRecordOutsideIsKept();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -163,6 +164,26 @@ void TestRecordStore::unopenableFileIsNeverReplaced()
     const WriteReport written = changeDay(book);
     QVERIFY(!written.written && written.failureToTell);
     QVERIFY(QFileInfo(path()).isDir());
+}
+
+void TestRecordStore::newUnreadableRecordOutsideIsKept()
+{
+    // The file had one record that did not read; another program replaces
+    // it by another one that does not (a note of 201 characters): as many
+    // as before, but a record only a copy can keep.
+    writeFile(path(), kRecord + kBadRecord);
+    AttendanceBook book(*p_);
+    book.load();
+    const QByteArray other = "\"2007/03/07\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"" + QByteArray(201, 'n') + "\"\r\n";
+    writeFile(path(), kRecord + other);
+    const WriteReport report = changeDay(book);
+    QVERIFY(report.written);
+    QVERIFY(report.outside && report.outside->unreadable == 1);
+    QCOMPARE(report.outsideCopy, path() + QStringLiteral(".other"));
+    QCOMPARE(readFile(report.outsideCopy), kRecord + other);
+    // The one that was there at the start is kept already, and not again.
+    writeFile(path(), readFile(path()) + kBadRecord);
+    QVERIFY(!changeDay(book).outside->needsCopy());
 }
 
 QTEST_GUILESS_MAIN(TestRecordStore)

@@ -6,6 +6,7 @@
 #include "scriptedplatform.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,7 +63,29 @@ private slots:
     void historyOutlastsARestartAndATornLine();
     void brokenJournalIsKeptAsideAndReachesNoFurther();
     void dayChangedSinceIsNotTakenBack();
+    void journalLinesThatCannotBeTrusted_data();
+    void journalLinesThatCannotBeTrusted();
+    void balanceOutOfItsFieldIsRefused();
 };
+
+namespace {
+// A line of the journal as the program writes it: 12/08 stored, `before`
+// and `after` its note (or a whole record of seven fields, "|" between).
+QByteArray handLine(const QString &day, const QString &before, const QString &after,
+                       const QString &balance = QStringLiteral("10.0"))
+{
+    auto record = [&](const QString &r) {
+        if (r.contains(u'|'))
+            return u'"' + r.split(u'|').join(QStringLiteral("\",\"")) + u'"';
+        return r.isEmpty() ? QStringLiteral("\"\",\"\",\"\",\"\",\"\",\"\",\"\"")
+                           : QStringLiteral("\"%1\",\"火\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"%2\"").arg(day, r);
+    };
+    QString line = QStringLiteral("\"2026/12/07 18:00:00\",\"保存\",\"\",\"%1\",\"%1\",\"%2\",").arg(balance, day)
+                   + record(before) + u',' + record(after) + QStringLiteral("\r\n");
+    QStringEncoder encoder("windows-31j");
+    return encoder.encode(line);
+}
+} // namespace
 
 void TestUndo::everyChangeIsTakenBackAndDoneAgain_data()
 {
@@ -157,6 +180,82 @@ void TestUndo::dayChangedSinceIsNotTakenBack()
     QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::Stale);
     QCOMPARE(b.book->record(kDay).note.trimmed(), QStringLiteral("三"));
     QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::Nothing);
+    // The 9th taken back can still be done again.
+    QCOMPARE(b.book->doAgain().outcome, UndoReport::Outcome::Done);
+    QVERIFY(b.book->record(QDate(2026, 12, 9)).inUse());
+}
+
+void TestUndo::journalLinesThatCannotBeTrusted_data()
+{
+    QTest::addColumn<QByteArray>("tail"); // after the program's own line of 12/08 (blank to 一)
+    QTest::addColumn<bool>("lf");         // the journal's line ends made LF
+    QTest::addColumn<int>("unreadable");
+    QTest::addColumn<QString>("noteAfterUndo");
+    const QString day = QStringLiteral("2026/12/08");
+    const QString ninth = QStringLiteral("2026/12/09|火|09:00|18:00|08:00|08.00|九日");
+    QTest::newRow("the record after is of another day") << handLine(day, QStringLiteral("一"), ninth) << false << 1 << "一";
+    QTest::newRow("the record before is of another day") << handLine(day, ninth, QStringLiteral("二")) << false << 1 << "一";
+    QTest::newRow("a record with a note and no date") << handLine(day, QStringLiteral("一"), QStringLiteral("|火|||||x")) << false << 1 << "一";
+    QTest::newRow("a note of 201 characters") << handLine(day, QStringLiteral("一"), QString(201, u'長')) << false << 1 << "一";
+    QTest::newRow("a start of six characters") << handLine(day, QStringLiteral("一"), QStringLiteral("2026/12/08|火|09:000|18:00|08:00|08.00|x")) << false << 1 << "一";
+    QTest::newRow("a balance of five characters") << handLine(day, QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("100.0")) << false << 1 << "一";
+    QTest::newRow("a day no calendar has") << handLine(QStringLiteral("2024/02/30"), QString(), QStringLiteral("x")) << false << 1 << "一";
+    QTest::newRow("LF line ends are read") << QByteArray() << true << 0 << "一";
+    QTest::newRow("journaled, never written: passed over") << handLine(day, QStringLiteral("一"), QStringLiteral("偽")) << false << 0 << "";
+}
+
+void TestUndo::journalLinesThatCannotBeTrusted()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, lf);
+    QFETCH(int, unreadable);
+    QFETCH(QString, noteAfterUndo);
+    Book b;
+    b.work(QStringLiteral("一"));
+    QByteArray journal = readFile(b.journal()) + tail;
+    if (lf) {
+        journal.replace("\r\n", "\n");
+        // The 12/08 line of 二 is in the data file too.
+        b.work(QStringLiteral("二"));
+        journal = readFile(b.journal()).replace("\r\n", "\n");
+    }
+    QFile file(b.journal());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(journal) == journal.size());
+    file.close();
+    // An earlier unreadable journal of another content is kept, not replaced.
+    QFile earlier(b.journal() + QStringLiteral(".broken"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("older") == 5);
+    earlier.close();
+    const StartReport start = b.restart();
+    QCOMPARE(start.journal.unreadable, unreadable);
+    QCOMPARE(start.journal.keptCopy, unreadable ? b.journal() + QStringLiteral(".broken.2") : QString());
+    if (unreadable)
+        QCOMPARE(readFile(start.journal.keptCopy), journal);
+    b.book->takeBackLastChange();
+    QCOMPARE(b.book->record(kDay).note.trimmed(), noteAfterUndo);
+    // Whatever the journal held, the records can still be written.
+    b.work(QStringLiteral("後"));
+    QVERIFY(readFile(b.dir.filePath(QStringLiteral("Zentak.txt"))).contains("\x8c\xe3"));
+}
+
+void TestUndo::balanceOutOfItsFieldIsRefused()
+{
+    Book b;
+    Settings s = b.book->settings();
+    s.leaveBalance = QStringLiteral("99.5");
+    b.book->saveSettings(s);
+    QVERIFY(std::holds_alternative<WriteReport>(b.book->markDay(kDay, LeaveKind::WholeDayPaid, {})));
+    QCOMPARE(b.book->settings().leaveBalance, QStringLiteral("98.5"));
+    s.leaveBalance = QStringLiteral("99.5");
+    b.book->saveSettings(s);
+    QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::BalanceOutOfRange);
+    QCOMPARE(b.book->settings().leaveBalance, QStringLiteral("99.5"));
+    QVERIFY(b.book->record(kDay).inUse());
+    // Nothing was taken back: it can be tried again once the balance allows.
+    s.leaveBalance = QStringLiteral("98.0");
+    b.book->saveSettings(s);
+    QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::Done);
+    QCOMPARE(b.book->settings().leaveBalance, QStringLiteral("99.0"));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
