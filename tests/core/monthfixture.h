@@ -2,7 +2,7 @@
 // A month of records for the month report's tests: rows put into a table,
 // a program folder with a scripted desktop, and the report's texts.
 
-#include "filetexts.h"
+#include "datafiletexts.h"
 #include "monthreport.h"
 #include "reportfile.h"
 #include "scriptedplatform.h"
@@ -21,14 +21,6 @@ inline void put(AttendanceTable &t, const QString &row)
     Q_ASSERT(f.size() == 7);
     const DayKey day{f[0].left(4).toInt(), f[0].mid(5, 2).toInt(), f[0].mid(8, 2).toInt()};
     t.setRecord(day, std::array<QStringView, kFieldCount>{f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
-}
-
-// One field of a day's record changed, the others kept.
-inline void setField(AttendanceTable &t, DayKey day, Field f, const QString &text)
-{
-    DayRecord r = t.record(day);
-    r.ref(f) = text;
-    t.setRecord(day, r);
 }
 
 inline QString worked(int day, const QString &kintai = QStringLiteral("08.00"),

@@ -15,8 +15,6 @@ private slots:
     void fixedWidth();
     void slotsOfYears_data();
     void slotsOfYears();
-    void sharedSlotReplacesOnlyThatDay();
-    void clearedTableHasNoDayInUse();
     void blankDateIsNotInUse();
     void outOfRangeIndexIsHarmless();
     void unstorable_data();
@@ -77,30 +75,6 @@ DayRecord dated(const QString &date, const QString &note = QString())
     return r;
 }
 } // namespace
-
-void TestFixedText::sharedSlotReplacesOnlyThatDay()
-{
-    // Years three apart share a slot of the file's order, never a record.
-    AttendanceTable t;
-    QVERIFY(t.setRecord({2006, 4, 1}, dated(QStringLiteral("2006/04/01"), QStringLiteral("a"))));
-    QVERIFY(t.setRecord({2006, 4, 2}, dated(QStringLiteral("2006/04/02"))));
-    QVERIFY(t.setRecord({2009, 4, 1}, dated(QStringLiteral("2009/04/01"), QStringLiteral("b"))));
-    QCOMPARE(t.field({2006, 4, 1}, Field::Note).trimmed(), QStringLiteral("a"));
-    QCOMPARE(t.field({2009, 4, 1}, Field::Note).trimmed(), QStringLiteral("b"));
-    QCOMPARE(t.size(), 3);
-}
-
-void TestFixedText::clearedTableHasNoDayInUse()
-{
-    AttendanceTable t;
-    for (int m = 1; m <= 12; ++m)
-        t.setRecord({2007, m, 1}, dated(DayKey{2007, m, 1}.dateText()));
-    QCOMPARE(t.size(), 12);
-    t.clear();
-    QCOMPARE(t.size(), 0);
-    QVERIFY(!t.inUse({2007, 1, 1}));
-    QCOMPARE(t.field({2007, 1, 1}, Field::Note), QString(200, QLatin1Char(' ')));
-}
 
 void TestFixedText::blankDateIsNotInUse()
 {

@@ -168,17 +168,15 @@ void TestRecordStore::unopenableFileIsNeverReplaced()
 
 void TestRecordStore::newUnreadableRecordOutsideIsKept()
 {
-    // The file had one record that did not read; another program replaces
-    // it by another one that does not (a note of 201 characters): as many
-    // as before, but a record only a copy can keep.
+    // One record that did not read replaced outside by another (a note of
+    // 201 characters): as many as before, but one only a copy can keep.
     writeFile(path(), kRecord + kBadRecord);
     AttendanceBook book(*p_);
     book.load();
     const QByteArray other = "\"2007/03/07\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"" + QByteArray(201, 'n') + "\"\r\n";
     writeFile(path(), kRecord + other);
     const WriteReport report = changeDay(book);
-    QVERIFY(report.written);
-    QVERIFY(report.outside && report.outside->unreadable == 1);
+    QVERIFY(report.written && report.outside && report.outside->unreadable == 1);
     QCOMPARE(report.outsideCopy, path() + QStringLiteral(".other"));
     QCOMPARE(readFile(report.outsideCopy), kRecord + other);
     // The one that was there at the start is kept already, and not again.

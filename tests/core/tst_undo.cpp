@@ -75,10 +75,8 @@ QByteArray handLine(const QString &day, const QString &before, const QString &af
                        const QString &balance = QStringLiteral("10.0"))
 {
     auto record = [&](const QString &r) {
-        if (r.contains(u'|'))
-            return u'"' + r.split(u'|').join(QStringLiteral("\",\"")) + u'"';
-        return r.isEmpty() ? QStringLiteral("\"\",\"\",\"\",\"\",\"\",\"\",\"\"")
-                           : QStringLiteral("\"%1\",\"火\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"%2\"").arg(day, r);
+        const QString fields = r.contains(u'|') ? r : r.isEmpty() ? QStringLiteral("||||||") : day + QStringLiteral("|火|09:00|18:00|08:00|08.00|") + r;
+        return u'"' + fields.split(u'|').join(QStringLiteral("\",\"")) + u'"';
     };
     QString line = QStringLiteral("\"2026/12/07 18:00:00\",\"保存\",\"\",\"%1\",\"%1\",\"%2\",").arg(balance, day)
                    + record(before) + u',' + record(after) + QStringLiteral("\r\n");
@@ -251,11 +249,6 @@ void TestUndo::balanceOutOfItsFieldIsRefused()
     QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::BalanceOutOfRange);
     QCOMPARE(b.book->settings().leaveBalance, QStringLiteral("99.5"));
     QVERIFY(b.book->record(kDay).inUse());
-    // Nothing was taken back: it can be tried again once the balance allows.
-    s.leaveBalance = QStringLiteral("98.0");
-    b.book->saveSettings(s);
-    QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::Done);
-    QCOMPARE(b.book->settings().leaveBalance, QStringLiteral("99.0"));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
