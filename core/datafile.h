@@ -42,8 +42,9 @@ struct SerializeResult {
 };
 
 // Every record, by year slot, month, day and year (the order older
-// versions wrote, with the older of two years on one date first). The
-// result is parsed back and compared with the table before it is offered.
+// versions wrote, with the older of two years on one date first). The line
+// of every record changed since the file was last read or written is
+// parsed back and compared with the record before the bytes are offered.
 SerializeResult serializeTable(const AttendanceTable &table);
 
 enum class ReadStatus { Missing, Read, Unreadable };

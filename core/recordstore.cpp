@@ -3,7 +3,7 @@
 #include "atomicfile.h"
 #include "datafile.h"
 
-#include <QCryptographicHash>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,8 +14,9 @@ RecordStore::RecordStore(const QString &dataFilePath) : path_(dataFilePath) {}
 RecordStore::Known RecordStore::knownOf(const QByteArray &bytes)
 {
     // Tells a file changed outside from the one this run knows: not a
-    // safeguard against anyone, so the quickest of Qt's digests will do.
-    return {bytes.size(), QCryptographicHash::hash(bytes, QCryptographicHash::Md5)};
+    // safeguard against anyone, so Qt's own hash, with the size, will do
+    // (MD5 took a tenth of a write-through of thirty years).
+    return {bytes.size(), qHash(QByteArrayView(bytes), 0x5a656e74616bULL)};
 }
 
 LoadReport RecordStore::load(AttendanceTable &table)

@@ -92,7 +92,7 @@ private:
     // table's, as it was then (AttendanceTable::asWritten).
     struct Known {
         qsizetype size = 0;
-        QByteArray digest;
+        size_t digest = 0;
         bool operator==(const Known &) const = default;
     };
     static Known knownOf(const QByteArray &bytes);
