@@ -19,7 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -109,6 +111,7 @@ private slots:
     void report();
     void settingsStore_data();
     void settingsStore();
+    void journalAppendFailingHalfwayIsCutBack();
     void killedWhileSaving_data();
     void killedWhileSaving();
 
@@ -161,10 +164,12 @@ void TestFaults::dataFile()
     QCOMPARE(p.boxes.size(), 1);
     QVERIFY(p.boxes[0].text.contains(QStringLiteral("記録を書き込めませんでした")));
     QCOMPARE(readFile(dataFilePath(folder_)), previous);
-    // No temporary file is left (the journal of changes may hold a torn line).
+    // No temporary file is left, and the journal holds whole lines only.
     QStringList files = QDir(folder_).entryList(QDir::Files);
     files.removeAll(QStringLiteral("Zentak.journal"));
     QCOMPARE(files, QStringList{QStringLiteral("Zentak.txt")});
+    const QString journal = QDir(folder_).filePath(QStringLiteral("Zentak.journal"));
+    QVERIFY(!QFile::exists(journal) || readFile(journal).isEmpty() || readFile(journal).endsWith("\r\n"));
 
     // Once the fault is gone the change reaches the file.
     QVERIFY(book.saveAtExit().written);
@@ -235,6 +240,28 @@ void TestFaults::settingsStore()
     QCOMPARE(told, 1);
     QCOMPARE(readFile(ini), previous);
     QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("ZENTAK.ini")});
+}
+
+void TestFaults::journalAppendFailingHalfwayIsCutBack()
+{
+    ScriptedPlatform p;
+    p.folder = folder_;
+    auto book = std::make_unique<AttendanceBook>(p);
+    book->load();
+    book->storeDay(QDate(2026, 1, 1), {{}, {}, {}, {}, QStringLiteral("one")});
+    const QString path = QDir(folder_).filePath(QStringLiteral("Zentak.journal"));
+    const QByteArray journal = readFile(path);
+    WriteReport failed;
+    {
+        const FileSizeLimit limit(rlim_t(journal.size() + 20));
+        failed = book->storeDay(QDate(2026, 1, 2), {{}, {}, {}, {}, QStringLiteral("two")});
+    }
+    QVERIFY(failed.journalError.contains(QString::fromLocal8Bit(std::strerror(EFBIG))));
+    QCOMPARE(readFile(path), journal);
+    // The next line follows a whole one: the history reads at the next start.
+    book->storeDay(QDate(2026, 1, 3), {{}, {}, {}, {}, QStringLiteral("three")});
+    book = std::make_unique<AttendanceBook>(p);
+    QCOMPARE(book->load().journal.unreadable, 0);
 }
 
 void TestFaults::killedWhileSaving_data()
