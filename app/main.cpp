@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    AttendanceBook book(platform);
+    AttendanceBook book(bookPortsOf(platform));
     MainWindow window(book, platform);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      &MainWindow::bringForward);

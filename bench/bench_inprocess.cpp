@@ -139,7 +139,7 @@ double heapPerYearKiB(int years)
         // Large blocks are mapped by themselves, apart from the heap's arena.
         auto inUse = [] { const struct mallinfo2 m = mallinfo2(); return m.uordblks + m.hblkhd; };
         const size_t before = inUse();
-        AttendanceBook book(platform);
+        AttendanceBook book(bookPortsOf(platform));
         book.load();
         return double(inUse() - before);
     };
@@ -151,7 +151,7 @@ void writeThrough(benchmark::State &st)
     QTemporaryDir dir;
     FolderPlatform platform(dir.path());
     writeDataFile(dataFilePath(dir.path()), st.range(0) == 0 ? fullTable(20) : yearsTable(int(st.range(0))), nullptr);
-    AttendanceBook book(platform);
+    AttendanceBook book(bookPortsOf(platform));
     book.load();
     int n = 0;
     for (auto _ : st) {
@@ -184,7 +184,7 @@ struct Started : Folder {
         AttendanceTable years;
         bench::fillYears(years, kToday.year());
         writeDataFile(dataFilePath(dir.path()), years, nullptr);
-        book = std::make_unique<AttendanceBook>(platform);
+        book = std::make_unique<AttendanceBook>(bookPortsOf(platform));
         window = std::make_unique<MainWindow>(*book, platform);
         window->startUp();
         window->show();
@@ -214,7 +214,7 @@ void startInProcess(benchmark::State &st)
     bench::fillYears(years, kToday.year());
     writeDataFile(dataFilePath(f.dir.path()), years, nullptr);
     for (auto _ : st) {
-        AttendanceBook book(f.platform);
+        AttendanceBook book(bookPortsOf(f.platform));
         MainWindow window(book, f.platform);
         window.startUp();
         benchmark::DoNotOptimize(&window);

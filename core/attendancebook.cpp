@@ -1,7 +1,6 @@
 #include "attendancebook.h"
 
 #include "datafile.h"
-#include "platform.h"
 #include "reportfile.h"
 #include "windowpos.h"
 
@@ -9,10 +8,10 @@
 
 namespace zentak {
 
-AttendanceBook::AttendanceBook(Platform &platform, QObject *parent)
-    : QObject(parent), platform_(platform),
-      store_(std::make_unique<RecordStore>(zentak::dataFilePath(platform.programFolder()))),
-      history_(QDir(platform.programFolder()).filePath(QStringLiteral("Zentak.journal")), store_->path())
+AttendanceBook::AttendanceBook(const BookPorts &ports, QObject *parent)
+    : QObject(parent), settingsStore_(ports.settings), clock_(ports.clock), folder_(ports.programFolder),
+      store_(std::make_unique<RecordStore>(zentak::dataFilePath(folder_))),
+      history_(QDir(folder_).filePath(QStringLiteral("Zentak.journal")), store_->path())
 {
 }
 
@@ -25,7 +24,7 @@ QString AttendanceBook::dataFilePath() const
 
 StartReport AttendanceBook::load()
 {
-    settings_ = loadSettings(platform_);
+    settings_ = loadSettings(settingsStore_);
     StartReport report;
     report.records = store_->load(table_);
     report.journal = history_.load(table_);
@@ -85,7 +84,7 @@ DayProposal AttendanceBook::proposeClockOut(QDate day, QTime now)
 
 WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance)
 {
-    Change change{platform_.now(), kind, 0, settings_.leaveBalance, balance, {}};
+    Change change{clock_.now(), kind, 0, settings_.leaveBalance, balance, {}};
     const DayKey key = keyOf(day);
     const DayRecord before = table_.record(key);
     table_.setRecord(key, after);
@@ -159,7 +158,7 @@ ErasureReport AttendanceBook::eraseYear(int year)
     }
     report.keptCopy = *kept;
     const AttendanceTable before = table_;
-    Change change{platform_.now(), ChangeKind::YearErased, year, settings_.leaveBalance, settings_.leaveBalance, {}};
+    Change change{clock_.now(), ChangeKind::YearErased, year, settings_.leaveBalance, settings_.leaveBalance, {}};
     const qsizetype first = table_.monthRange(year, 1).first;
     const qsizetype last = table_.monthRange(year, 12).second;
     for (qsizetype i = first; i < last; ++i)
@@ -205,7 +204,7 @@ UndoReport AttendanceBook::step(bool back)
     // The cells as they change now.
     Change done = back ? reversed(*next) : *next;
     done.kind = back ? ChangeKind::TakenBack : ChangeKind::DoneAgain;
-    done.when = platform_.now();
+    done.when = clock_.now();
     for (const CellChange &c : done.cells) {
         if (table_.record(c.day) != c.before) {
             // Changed since (from outside, or before an unreadable part of
@@ -248,25 +247,25 @@ UndoReport AttendanceBook::step(bool back)
 
 ReportWrite AttendanceBook::writeMonthReport(int year, int month) const
 {
-    return zentak::writeMonthReport(platform_.programFolder(), table_, year, month, settings_);
+    return zentak::writeMonthReport(folder_, table_, year, month, settings_);
 }
 
 bool AttendanceBook::saveSettings(const Settings &settings)
 {
     settings_ = settings;
     emit settingsChanged();
-    return zentak::saveSettings(platform_, settings_);
+    return zentak::saveSettings(settingsStore_, settings_);
 }
 
 QString AttendanceBook::savedWindowPosition() const
 {
-    return platform_.readSetting(kStoreApp, kSectionForm, kKeyPos, kDefaultPos);
+    return settingsStore_.readSetting(kStoreApp, kSectionForm, kKeyPos, kDefaultPos);
 }
 
 WriteReport AttendanceBook::saveWindowPosition(const QString &ppos)
 {
     WriteReport report;
-    if (!platform_.writeSetting(kStoreApp, kSectionForm, kKeyPos, ppos))
+    if (!settingsStore_.writeSetting(kStoreApp, kSectionForm, kKeyPos, ppos))
         report.settingsNotSaved = firstSettingsFailure();
     return report;
 }
@@ -291,7 +290,7 @@ bool AttendanceBook::firstSettingsFailure()
 WriteReport AttendanceBook::writeRecords()
 {
     WriteReport written = store_->write(table_);
-    if (!saveLeaveBalance(platform_, settings_))
+    if (!saveLeaveBalance(settingsStore_, settings_))
         written.settingsNotSaved = firstSettingsFailure();
     if (written.outside)
         emit recordsChanged();

@@ -11,6 +11,7 @@
 #include "daykind.h"
 #include "dayproposal.h"
 #include "monthreport.h"
+#include "ports.h"
 #include "recordstore.h"
 #include "reportfile.h"
 #include "settings.h"
@@ -24,7 +25,6 @@
 
 namespace zentak {
 
-class Platform;
 
 // A change that was refused before anything changed.
 struct Refusal {
@@ -55,7 +55,7 @@ struct UndoReport {
 class AttendanceBook : public QObject {
     Q_OBJECT
 public:
-    explicit AttendanceBook(Platform &platform, QObject *parent = nullptr);
+    explicit AttendanceBook(const BookPorts &ports, QObject *parent = nullptr);
     ~AttendanceBook() override;
 
     // The start: the settings from the store, the records from the data
@@ -135,7 +135,9 @@ private:
     WriteReport writeThrough();
     bool firstSettingsFailure();
 
-    Platform &platform_;
+    SettingsStore &settingsStore_;
+    Clock &clock_;
+    QString folder_;
     AttendanceTable table_;
     Settings settings_;
     std::unique_ptr<RecordStore> store_;

@@ -3,7 +3,6 @@
 #include "atomicfile.h"
 #include "codepage.h"
 #include "monthreport.h"
-#include "platform.h"
 
 #include <QDir>
 
@@ -64,19 +63,6 @@ ReportWrite writeMonthReport(const QString &folder, const AttendanceTable &table
     report.written = writeReportFile(report.path, monthReportLines(table, year, month, settings),
                                      &report.error);
     return report;
-}
-
-ReportOpening openReport(Platform &platform, const QString &folder, const QString &name)
-{
-    const QString path = QDir(folder).filePath(name);
-    if (!platform.fileExists(path))
-        return {ReportOpening::Result::Missing, {}};
-    const QString program = platform.associatedProgram(path);
-    if (program.isEmpty())
-        return {ReportOpening::Result::NoProgram, {}};
-    if (!platform.startProgram(program, {QDir::toNativeSeparators(path)}))
-        return {ReportOpening::Result::NotStarted, program};
-    return {ReportOpening::Result::Opened, program};
 }
 
 } // namespace zentak

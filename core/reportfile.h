@@ -12,8 +12,6 @@
 
 namespace zentak {
 
-class Platform;
-
 // The fields of one report line ("f1","f2",...); nullopt when the line is
 // not ten quoted fields, or a field holds a double quote.
 std::optional<QStringList> splitReportLine(const QString &line);
@@ -37,14 +35,5 @@ struct ReportWrite {
 // one); when it cannot be written, nothing half-written is left.
 ReportWrite writeMonthReport(const QString &folder, const AttendanceTable &table, int year,
                              int month, const Settings &settings);
-
-// Opening a written report in the program the desktop associates with its
-// type. The path reaches the program as one argument, never through a shell.
-struct ReportOpening {
-    enum class Result { Opened, Missing, NoProgram, NotStarted };
-    Result result = Result::Opened;
-    QString program; // the associated program, when one was found
-};
-ReportOpening openReport(Platform &platform, const QString &folder, const QString &name);
 
 } // namespace zentak

@@ -2,7 +2,7 @@
 
 #include "fixedtext.h"
 #include "numbers.h"
-#include "platform.h"
+#include "ports.h"
 
 #include <cmath>
 
@@ -19,20 +19,20 @@ const QString kDefaultNoteKey = QStringLiteral("Sagyo");
 const QString kShiftWork = QStringLiteral("Sift");
 const QString kTenDayTally = QStringLiteral("Ktsw");
 
-QString read(Platform &p, const QString &key, const QString &fallback)
+QString read(SettingsStore &p, const QString &key, const QString &fallback)
 {
     return p.readSetting(kStoreApp, kSectionSet, key, fallback);
 }
 
 // A key that is present but empty gives blanks, not the default.
-QString fixedKey(Platform &p, const QString &key, const QString &fallback, int width)
+QString fixedKey(SettingsStore &p, const QString &key, const QString &fallback, int width)
 {
     if (!p.hasSetting(kStoreApp, kSectionSet, key))
         return fallback;
     return fixedWidth(read(p, key, fallback), width);
 }
 
-bool write(Platform &p, const QString &key, const QString &value)
+bool write(SettingsStore &p, const QString &key, const QString &value)
 {
     return p.writeSetting(kStoreApp, kSectionSet, key, value);
 }
@@ -68,7 +68,7 @@ int storedInt(const QString &text, int fallback)
     return toInt16(rounded) == rounded ? int(rounded) : fallback;
 }
 
-Settings loadSettings(Platform &p)
+Settings loadSettings(SettingsStore &p)
 {
     Settings s;
     s.usualStart = fixedKey(p, kUsualStart, s.usualStart, 5);
@@ -84,7 +84,7 @@ Settings loadSettings(Platform &p)
     return s;
 }
 
-bool saveSettings(Platform &p, const Settings &s)
+bool saveSettings(SettingsStore &p, const Settings &s)
 {
     bool ok = write(p, kUsualStart, fixedWidth(s.usualStart, 5));
     ok &= write(p, kRegularHours, fixedWidth(s.regularHours, 5));
@@ -97,7 +97,7 @@ bool saveSettings(Platform &p, const Settings &s)
     return ok;
 }
 
-bool saveLeaveBalance(Platform &p, const Settings &s)
+bool saveLeaveBalance(SettingsStore &p, const Settings &s)
 {
     return write(p, kLeaveBalance, fixedWidth(s.leaveBalance, 4));
 }

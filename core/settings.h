@@ -6,7 +6,7 @@
 
 namespace zentak {
 
-class Platform;
+class SettingsStore;
 
 inline const QString kStoreApp = QStringLiteral("ZENTAK");
 inline const QString kSectionSet = QStringLiteral("set");
@@ -30,10 +30,10 @@ struct Settings {
 bool storedBool(const QString &text, bool fallback);
 int storedInt(const QString &text, int fallback);
 
-Settings loadSettings(Platform &platform);
+Settings loadSettings(SettingsStore &store);
 // Both return false when the store could not be written.
-bool saveSettings(Platform &platform, const Settings &settings);
+bool saveSettings(SettingsStore &store, const Settings &settings);
 // The one key written with every change of the records.
-bool saveLeaveBalance(Platform &platform, const Settings &settings);
+bool saveLeaveBalance(SettingsStore &store, const Settings &settings);
 
 } // namespace zentak

@@ -3,8 +3,8 @@
 // the desktop, the clock, the settings store or the file system that a test
 // must be able to script goes through this interface.
 
-#include <QDate>
-#include <QDateTime>
+#include "ports.h"
+
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -29,17 +29,10 @@ struct VersionInfo {
     int platformId = 0;
 };
 
-class Platform {
+// The per-user settings store and the clock are the records' own ports
+// (ports.h); the rest is for the windows.
+class Platform : public SettingsStore, public Clock {
 public:
-    virtual ~Platform() = default;
-
-    // Per-user settings store: text values by application, section and key.
-    virtual QString readSetting(const QString &app, const QString &section, const QString &key,
-                                const QString &defaultValue) = 0;
-    virtual bool hasSetting(const QString &app, const QString &section, const QString &key) = 0;
-    // False when the store could not be written.
-    virtual bool writeSetting(const QString &app, const QString &section, const QString &key,
-                              const QString &value) = 0;
 
     virtual MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,
                                  MsgIcon icon) = 0;
@@ -61,8 +54,6 @@ public:
     virtual QString systemDirectory() = 0;
     virtual VersionInfo version() = 0;
 
-    virtual QDate today() = 0;
-    virtual QDateTime now() = 0;
     virtual void sleepMs(int ms) = 0;
 
     // Uniform in [0, 1); the sequence is the same at every start.
@@ -76,5 +67,11 @@ public:
     virtual double twipsPerPixelX() = 0;
     virtual double twipsPerPixelY() = 0;
 };
+
+// What the attendance book is given of the platform.
+inline BookPorts bookPortsOf(Platform &platform)
+{
+    return {platform, platform, platform.programFolder()};
+}
 
 } // namespace zentak

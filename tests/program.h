@@ -82,7 +82,7 @@ public:
     // Starts the program as main does: the book, the window, shown.
     MainWindow &start()
     {
-        book = std::make_unique<AttendanceBook>(platform);
+        book = std::make_unique<AttendanceBook>(bookPortsOf(platform));
         window = std::make_unique<MainWindow>(*book, platform);
         window->startUp();
         window->show();

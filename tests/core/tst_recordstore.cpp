@@ -66,7 +66,7 @@ void TestRecordStore::init()
 
 void TestRecordStore::noFileAndNoChangeWritesNothing()
 {
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     QCOMPARE(book.load().records.status, LoadReport::Status::Missing);
     const WriteReport exit = book.saveAtExit();
     QVERIFY(exit.written && !exit.failureToTell);
@@ -77,7 +77,7 @@ void TestRecordStore::noFileAndNoChangeWritesNothing()
 void TestRecordStore::unchangedRunLeavesFileAlone()
 {
     writeFile(path(), kRecord + "\r\n");
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     book.load();
     QVERIFY(book.kindOf(QDate(2007, 3, 5)));
     QVERIFY(book.saveAtExit().written);
@@ -90,7 +90,7 @@ void TestRecordStore::changeIsWrittenAtOnce()
     writeFile(path(), kRecord);
     const QString balanceKey = ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu"));
     p_->store.insert(balanceKey, QStringLiteral("09.5"));
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     book.load();
     const WriteReport written = changeDay(book);
     QVERIFY(written.written && !written.failureToTell && !book.hasUnwrittenChanges());
@@ -102,7 +102,7 @@ void TestRecordStore::changeIsWrittenAtOnce()
 void TestRecordStore::failedWriteIsToldOnceAndAtExit()
 {
     p_->folder = dir_->filePath(QStringLiteral("gone"));
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     book.load();
     const WriteReport first = changeDay(book);
     QVERIFY(!first.written && first.failureToTell);
@@ -130,7 +130,7 @@ void TestRecordStore::unreadableRecordsKeepOriginalAside()
     QFETCH(QByteArray, bad);
     const QByteArray original = bad + kRecord;
     writeFile(path(), original);
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     const LoadReport loaded = book.load().records;
     QCOMPARE(loaded.unreadable, 1);
     const QString kept = path() + QStringLiteral(".orig");
@@ -149,9 +149,9 @@ void TestRecordStore::keptCopyIsReusedOrNumbered()
     const QByteArray original = kBadRecord + kRecord;
     writeFile(path(), original);
     writeFile(path() + QStringLiteral(".orig"), original);
-    QCOMPARE(AttendanceBook(*p_).load().records.keptOriginal, path() + QStringLiteral(".orig"));
+    QCOMPARE(AttendanceBook(bookPortsOf(*p_)).load().records.keptOriginal, path() + QStringLiteral(".orig"));
     writeFile(path(), kBadRecord);
-    QCOMPARE(AttendanceBook(*p_).load().records.keptOriginal, path() + QStringLiteral(".orig.2"));
+    QCOMPARE(AttendanceBook(bookPortsOf(*p_)).load().records.keptOriginal, path() + QStringLiteral(".orig.2"));
     QCOMPARE(readFile(path() + QStringLiteral(".orig")), original);
 }
 
@@ -159,7 +159,7 @@ void TestRecordStore::unopenableFileIsNeverReplaced()
 {
     // A folder in the place of the file cannot be read as one.
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("Zentak.txt")));
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     QCOMPARE(book.load().records.status, LoadReport::Status::Unreadable);
     const WriteReport written = changeDay(book);
     QVERIFY(!written.written && written.failureToTell);
@@ -171,7 +171,7 @@ void TestRecordStore::newUnreadableRecordOutsideIsKept()
     // One record that did not read replaced outside by another (a note of
     // 201 characters): as many as before, but one only a copy can keep.
     writeFile(path(), kRecord + kBadRecord);
-    AttendanceBook book(*p_);
+    AttendanceBook book(bookPortsOf(*p_));
     book.load();
     const QByteArray other = "\"2007/03/07\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"" + QByteArray(201, 'n') + "\"\r\n";
     writeFile(path(), kRecord + other);

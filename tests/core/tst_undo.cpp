@@ -35,7 +35,7 @@ struct Book {
     }
     StartReport restart()
     {
-        book = std::make_unique<AttendanceBook>(platform);
+        book = std::make_unique<AttendanceBook>(bookPortsOf(platform));
         return book->load();
     }
     // What the user sees of the day and the balance, and the data file.

@@ -84,7 +84,7 @@ void TestYears::everyYearIsItsOwn()
     Lines lines = tenYears();
     const QString path = dir.filePath(QStringLiteral("Zentak.txt"));
     QVERIFY(writeFile(path, fileOf(lines)));
-    AttendanceBook book(platform);
+    AttendanceBook book(bookPortsOf(platform));
     const StartReport start = book.load();
     QVERIFY(start.records.replaced == 0 && start.records.unreadable == 0);
 

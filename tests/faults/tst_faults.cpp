@@ -154,7 +154,7 @@ void TestFaults::dataFile()
 
     ScriptedPlatform p;
     p.folder = folder_;
-    AttendanceBook book(p);
+    AttendanceBook book(bookPortsOf(p));
     book.load();
     {
         const FaultScope faultScope(fault, folder_, previous.size());
@@ -225,7 +225,7 @@ void TestFaults::settingsStore()
     Settings second;
     second.leaveBalance = QStringLiteral("09.5");
     second.defaultNote = QString(4000, QLatin1Char('b'));
-    AttendanceBook book(p);
+    AttendanceBook book(bookPortsOf(p));
     book.load();
     {
         const FaultScope faultScope(fault, folder_, previous.size());
@@ -246,7 +246,7 @@ void TestFaults::journalAppendFailingHalfwayIsCutBack()
 {
     ScriptedPlatform p;
     p.folder = folder_;
-    auto book = std::make_unique<AttendanceBook>(p);
+    auto book = std::make_unique<AttendanceBook>(bookPortsOf(p));
     book->load();
     book->storeDay(QDate(2026, 1, 1), {{}, {}, {}, {}, QStringLiteral("one")});
     const QString path = QDir(folder_).filePath(QStringLiteral("Zentak.journal"));
@@ -260,7 +260,7 @@ void TestFaults::journalAppendFailingHalfwayIsCutBack()
     QCOMPARE(readFile(path), journal);
     // The next line follows a whole one: the history reads at the next start.
     book->storeDay(QDate(2026, 1, 3), {{}, {}, {}, {}, QStringLiteral("three")});
-    book = std::make_unique<AttendanceBook>(p);
+    book = std::make_unique<AttendanceBook>(bookPortsOf(p));
     QCOMPARE(book->load().journal.unreadable, 0);
 }
 

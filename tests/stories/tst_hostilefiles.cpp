@@ -123,7 +123,7 @@ void TestHostileFiles::handBrokenSettingsFile()
     p.folder = folder.path();
     p.clock = QDateTime(QDate(2026, 12, 7), QTime(9, 30));
     p.screen = QSize(1280, 1024);
-    AttendanceBook book(p);
+    AttendanceBook book(bookPortsOf(p));
     MainWindow window(book, p);
     window.startUp();
     window.show();

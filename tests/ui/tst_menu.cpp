@@ -150,7 +150,7 @@ void TestMenu::accessories()
         QVERIFY(writeFile(p.systemDir + u'/' + name, {}));
     for (const QString &name : refusing)
         p.refusing << p.systemDir + u'/' + name;
-    AttendanceBook book(p);
+    AttendanceBook book(bookPortsOf(p));
     MainWindow window(book, p); // the menu of a main window on that platform
     window.findChild<QAction *>(item)->trigger();
     QStringList started;

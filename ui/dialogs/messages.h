@@ -7,6 +7,7 @@
 #include "platform.h"
 #include "recordstore.h"
 #include "reportfile.h"
+#include "reportopening.h"
 
 #include <QString>
 
