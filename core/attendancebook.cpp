@@ -25,6 +25,9 @@ QString AttendanceBook::dataFilePath() const
 StartReport AttendanceBook::load()
 {
     settings_ = loadSettings(settingsStore_);
+    // A store without the balance gets it with the first change, as it
+    // always did.
+    storedBalance_ = settingsStore_.hasSetting(kStoreApp, kSectionSet, kKeyLeaveBalance) ? settings_.leaveBalance : QString();
     StartReport report;
     report.records = store_->load(table_);
     report.journal = history_.load(table_);
@@ -254,7 +257,10 @@ bool AttendanceBook::saveSettings(const Settings &settings)
 {
     settings_ = settings;
     emit settingsChanged();
-    return zentak::saveSettings(settingsStore_, settings_);
+    const bool saved = zentak::saveSettings(settingsStore_, settings_);
+    if (saved)
+        storedBalance_ = settings_.leaveBalance;
+    return saved;
 }
 
 QString AttendanceBook::savedWindowPosition() const
@@ -290,8 +296,13 @@ bool AttendanceBook::firstSettingsFailure()
 WriteReport AttendanceBook::writeRecords()
 {
     WriteReport written = store_->write(table_);
-    if (!saveLeaveBalance(settingsStore_, settings_))
-        written.settingsNotSaved = firstSettingsFailure();
+    // The settings file is written only when the balance moved.
+    if (settings_.leaveBalance != storedBalance_) {
+        if (saveLeaveBalance(settingsStore_, settings_))
+            storedBalance_ = settings_.leaveBalance;
+        else
+            written.settingsNotSaved = firstSettingsFailure();
+    }
     if (written.outside)
         emit recordsChanged();
     return written;

@@ -140,6 +140,7 @@ private:
     QString folder_;
     AttendanceTable table_;
     Settings settings_;
+    QString storedBalance_; // the balance as the settings store last took it
     std::unique_ptr<RecordStore> store_;
     ChangeHistory history_;
     bool journalFailureTold_ = false;

@@ -1,5 +1,6 @@
 #include "monthreport.h"
 
+#include "daykind.h"
 #include "fixedtext.h"
 #include "numberformat.h"
 #include "numbers.h"
@@ -9,7 +10,6 @@ namespace zentak {
 
 namespace {
 
-const QString kHalfDayLeave = QStringLiteral("有給休暇（半日）");
 
 const QStringList kHeader = {
     QStringLiteral("   日付   "), QStringLiteral("曜"),     QStringLiteral(" 出社"),
@@ -47,7 +47,8 @@ float attendanceOf(const AttendanceTable &table, DayKey day)
 bool isHalfDayLeave(const AttendanceTable &table, DayKey day)
 {
     const QString note = trimBlanks(table.stored(day, Field::Note));
-    return leftChars(note, 8).compare(kHalfDayLeave, Qt::CaseInsensitive) == 0;
+    static const QString halfDay = markerText(LeaveKind::HalfDayPaid);
+    return leftChars(note, 8).compare(halfDay, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace

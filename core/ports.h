@@ -5,6 +5,8 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace zentak {
@@ -19,6 +21,16 @@ public:
     // False when the store could not be written.
     virtual bool writeSetting(const QString &app, const QString &section, const QString &key,
                               const QString &value) = 0;
+    // Several keys of one section at once: a store that can writes them in
+    // one go, whole or not at all.
+    virtual bool writeSettings(const QString &app, const QString &section,
+                               const QList<QPair<QString, QString>> &values)
+    {
+        bool ok = true;
+        for (const auto &[key, value] : values)
+            ok &= writeSetting(app, section, key, value);
+        return ok;
+    }
 };
 
 class Clock {

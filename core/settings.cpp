@@ -12,7 +12,7 @@ namespace {
 
 const QString kUsualStart = QStringLiteral("IniTM");
 const QString kRegularHours = QStringLiteral("DayTM");
-const QString kLeaveBalance = QStringLiteral("Yukyu");
+const QString &kLeaveBalance = kKeyLeaveBalance;
 const QString kLunchBreak60 = QStringLiteral("T6Sw");
 const QString kLunchBreak45 = QStringLiteral("T4Sw");
 const QString kDefaultNoteKey = QStringLiteral("Sagyo");
@@ -86,15 +86,15 @@ Settings loadSettings(SettingsStore &p)
 
 bool saveSettings(SettingsStore &p, const Settings &s)
 {
-    bool ok = write(p, kUsualStart, fixedWidth(s.usualStart, 5));
-    ok &= write(p, kRegularHours, fixedWidth(s.regularHours, 5));
-    ok &= write(p, kLeaveBalance, fixedWidth(s.leaveBalance, 4));
-    ok &= write(p, kLunchBreak60, word(s.lunchBreak60));
-    ok &= write(p, kLunchBreak45, word(s.lunchBreak45));
-    ok &= write(p, kDefaultNoteKey, s.defaultNote);
-    ok &= write(p, kShiftWork, QString::number(s.shiftWork));
-    ok &= write(p, kTenDayTally, QString::number(s.tenDayTally));
-    return ok;
+    return p.writeSettings(kStoreApp, kSectionSet,
+                           {{kUsualStart, fixedWidth(s.usualStart, 5)},
+                            {kRegularHours, fixedWidth(s.regularHours, 5)},
+                            {kLeaveBalance, fixedWidth(s.leaveBalance, 4)},
+                            {kLunchBreak60, word(s.lunchBreak60)},
+                            {kLunchBreak45, word(s.lunchBreak45)},
+                            {kDefaultNoteKey, s.defaultNote},
+                            {kShiftWork, QString::number(s.shiftWork)},
+                            {kTenDayTally, QString::number(s.tenDayTally)}});
 }
 
 bool saveLeaveBalance(SettingsStore &p, const Settings &s)

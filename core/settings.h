@@ -12,6 +12,7 @@ inline const QString kStoreApp = QStringLiteral("ZENTAK");
 inline const QString kSectionSet = QStringLiteral("set");
 inline const QString kSectionForm = QStringLiteral("pform");
 inline const QString kKeyPos = QStringLiteral("ppos");
+inline const QString kKeyLeaveBalance = QStringLiteral("Yukyu");
 inline const QString kDefaultNote = QStringLiteral("○○○作業");
 
 struct Settings {

@@ -67,7 +67,16 @@ bool RealPlatform::hasSetting(const QString &app, const QString &section, const 
 bool RealPlatform::writeSetting(const QString &app, const QString &section, const QString &key,
                                 const QString &value)
 {
-    return storeSetting(storePath(app), groupKey(section, key), value);
+    return storeSettings(storePath(app), {{groupKey(section, key), value}});
+}
+
+bool RealPlatform::writeSettings(const QString &app, const QString &section,
+                                 const QList<QPair<QString, QString>> &values)
+{
+    QList<QPair<QString, QString>> keyed;
+    for (const auto &[key, value] : values)
+        keyed.append({groupKey(section, key), value});
+    return storeSettings(storePath(app), keyed);
 }
 
 RemovedFiles RealPlatform::removeInterruptedSettingsWrites(const QString &app)

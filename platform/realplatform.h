@@ -19,6 +19,8 @@ public:
     QString readSetting(const QString &app, const QString &section, const QString &key,
                         const QString &defaultValue) override;
     bool hasSetting(const QString &app, const QString &section, const QString &key) override;
+    bool writeSettings(const QString &app, const QString &section,
+                       const QList<QPair<QString, QString>> &values) override;
     bool writeSetting(const QString &app, const QString &section, const QString &key,
                       const QString &value) override;
     MsgAnswer messageBox(const QString &text, const QString &title, MsgButtons buttons,

@@ -26,9 +26,17 @@ QString freshName(const QString &path)
         .arg(++counter);
 }
 
+// Writes a file without syncing it: the drafts below are read back at
+// once and never kept, so only the settings file itself is synced.
+bool writeDraft(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush();
+}
+
 } // namespace
 
-bool storeSetting(const QString &iniPath, const QString &key, const QString &value)
+bool storeSettings(const QString &iniPath, const QList<QPair<QString, QString>> &values)
 {
     if (!QDir().mkpath(QFileInfo(iniPath).path()))
         return false;
@@ -49,12 +57,13 @@ bool storeSetting(const QString &iniPath, const QString &key, const QString &val
 
     // The old file's keys, and the new value, into the draft.
     QStringList keysBefore;
-    if (!replaceFile(draft, before))
+    if (!writeDraft(draft, before))
         return fail();
     {
         QSettings settings(draft, QSettings::IniFormat);
         keysBefore = settings.allKeys();
-        settings.setValue(key, value);
+        for (const auto &[key, value] : values)
+            settings.setValue(key, value);
         settings.sync();
         if (settings.status() == QSettings::AccessError)
             return fail();
@@ -62,12 +71,13 @@ bool storeSetting(const QString &iniPath, const QString &key, const QString &val
 
     // What reached the disk, read through a path never read before.
     QByteArray written;
-    if (!readWholeFile(draft, &written) || !replaceFile(check, written))
+    if (!readWholeFile(draft, &written) || !writeDraft(check, written))
         return fail();
     {
         const QSettings back(check, QSettings::IniFormat);
-        if (back.value(key).toString() != value)
-            return fail();
+        for (const auto &[key, value] : values)
+            if (back.value(key).toString() != value)
+                return fail();
         for (const QString &k : keysBefore)
             if (!back.contains(k))
                 return fail();

@@ -11,7 +11,7 @@
 
 namespace zentak {
 
-bool storeSetting(const QString &iniPath, const QString &key, const QString &value);
+bool storeSettings(const QString &iniPath, const QList<QPair<QString, QString>> &values);
 
 // Removes the new files a write cut short by a kill left beside the file
 // ("<file>.<pid>.<n>.new"); no other file.
