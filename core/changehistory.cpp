@@ -101,10 +101,11 @@ JournalLoad ChangeHistory::load(const AttendanceTable &table)
         if (line.isEmpty())
             continue;
         const std::optional<Change> change = parseJournalLine(line);
-        if (!change && last) {
-            torn = true;
+        // A last line without its line end is torn; read or not, the
+        // journal is written anew, so the next line does not join it.
+        torn = torn || last;
+        if (!change && last)
             break;
-        }
         if (!change) {
             ++report.unreadable;
             forgetOlder();

@@ -173,8 +173,11 @@ std::optional<Change> parseJournalLine(QByteArrayView line)
     if (!change.when.isValid() || kind == std::end(kKindNames))
         return std::nullopt;
     change.kind = kind->kind;
+    // A year as the program writes it: digits, no leading zero, none for
+    // no year.
     bool yearOk = true;
     change.year = fields[2].isEmpty() ? 0 : fields[2].toInt(&yearOk);
+    yearOk = yearOk && (fields[2].isEmpty() || (change.year > 0 && QString::number(change.year) == fields[2]));
     change.balanceBefore = fixedWidth(fields[3], 4);
     change.balanceAfter = fixedWidth(fields[4], 4);
     if (!yearOk || fields[3].size() > 4 || fields[4].size() > 4)
