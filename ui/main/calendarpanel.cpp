@@ -49,22 +49,23 @@ CalendarPanel::CalendarPanel(const AttendanceBook &book, Platform &platform, con
     // click on a day.
     setFocusPolicy(Qt::StrongFocus);
     using K = ControlKind;
-    buildControls(this,
-                  {
-                      {"lblYear", K::Label, "1995", 75, 45, 525, 255, 0, Bold},
-                      {"lblMonth", K::Label, "12", 1020, 45, 405, 255, 0, Bold | Centered},
-                      {"cmdPrevYear", K::Button, "<<", 30, 2190, 435, 330},
-                      {"cmdNextYear", K::Button, ">>", 465, 2190, 435, 330},
-                      {"cmdPrevMonth", K::Button, "<", 945, 2190, 435, 330},
-                      {"cmdNextMonth", K::Button, ">", 1380, 2190, 435, 330},
-                      {"Command3", K::Button, "出力", 1890, 2190, 540, 330},
-                  },
-                  scale_);
-    yearLabel_ = findChild<QLabel *>(QStringLiteral("lblYear"));
-    monthLabel_ = findChild<QLabel *>(QStringLiteral("lblMonth"));
-    reportButton_ = findChild<QPushButton *>(QStringLiteral("Command3"));
-    auto button = [this](const char *name, void (CalendarPanel::*step)()) {
-        auto *b = findChild<QPushButton *>(QLatin1String(name));
+    const BuiltControls built = buildControls(
+        this,
+        {
+            {"lblYear", K::Label, "1995", 75, 45, 525, 255, 0, Bold},
+            {"lblMonth", K::Label, "12", 1020, 45, 405, 255, 0, Bold | Centered},
+            {"cmdPrevYear", K::Button, "<<", 30, 2190, 435, 330},
+            {"cmdNextYear", K::Button, ">>", 465, 2190, 435, 330},
+            {"cmdPrevMonth", K::Button, "<", 945, 2190, 435, 330},
+            {"cmdNextMonth", K::Button, ">", 1380, 2190, 435, 330},
+            {"Command3", K::Button, "出力", 1890, 2190, 540, 330},
+        },
+        scale_);
+    yearLabel_ = built.get<QLabel>("lblYear");
+    monthLabel_ = built.get<QLabel>("lblMonth");
+    reportButton_ = built.get<QPushButton>("Command3");
+    auto button = [this, &built](const char *name, void (CalendarPanel::*step)()) {
+        QPushButton *b = built.get<QPushButton>(name);
         // Clicked, they leave the keyboard focus where it was.
         b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QPushButton::clicked, this, step);

@@ -47,8 +47,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     layout->addWidget(client);
 
     summary_ = new MonthSummary(book_, scale_, client);
-    buildControls(client, {{"Command2", ControlKind::Button, "退社", 2160, 120, 520, 350}}, scale_);
-    clockOutButton_ = client->findChild<QPushButton *>(QStringLiteral("Command2"));
+    clockOutButton_ = buildControls(client, {{"Command2", ControlKind::Button, "退社", 2160, 120, 520, 350}}, scale_)
+                          .get<QPushButton>("Command2");
     connect(clockOutButton_, &QPushButton::clicked, this, &MainWindow::clockOut);
 
     calendar_ = new CalendarPanel(book_, platform_, scale_, client);
