@@ -94,18 +94,14 @@ void CalendarPanel::buildGrid()
     setTextColor(weekLabels_[6], kSaturday);
 
     for (int i = 0; i < 42; ++i) {
-        auto *d = new DayLabel(i, this);
+        auto *d = new DayLabel(this);
         d->setObjectName(QStringLiteral("lblDay_%1").arg(i));
         const int row = i / 7;
         const int column = i % 7;
         placeTwips(d, scale_, (kDayWidth + 5) * column + kDayLeft, (kDayHeight + 2) * row + kDayTop,
                    kDayWidth, kDayHeight);
         d->setTextColor(dayNumberColor(d, column));
-        connect(d, &DayLabel::clicked, this, [this](int index) {
-            const int day = dayCells_[index]->text().toInt();
-            if (day <= 0)
-                return;
-            const QDate chosen(shown_.year, shown_.month, day);
+        connect(d, &DayLabel::clicked, this, [this](QDate chosen) {
             // The frame is the keyboard's: a mouse user does not see it.
             keyboardUsed_ = false;
             frameDay(chosen);
@@ -160,6 +156,7 @@ void CalendarPanel::drawMonth()
     for (int c = 0; c < dayCells_.size(); ++c) {
         DayLabel *cell = dayCells_[c];
         if (c < layout.firstCell || c > layout.lastCell) {
+            cell->setDate(QDate());
             cell->setText(QString());
             cell->setFill(QColor());
             cell->setBorder(false);
@@ -170,6 +167,7 @@ void CalendarPanel::drawMonth()
         const QDate date(shown_.year, shown_.month, c - layout.firstCell + 1);
         const std::optional<DayKind> kind = book_.kindOf(date);
         const std::optional<QString> holiday = nationalHolidayName(date);
+        cell->setDate(date);
         cell->setText(QString::number(date.day()));
         // Marked as a Sunday is, as on every calendar in Japan.
         cell->setTextColor(holiday ? kSunday : dayNumberColor(cell, c % 7));
