@@ -41,7 +41,6 @@ public:
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *clockOutButton() const { return clockOutButton_; }
     KeyActions *keyActions() const { return keys_; }
-    MenuCommands *menuCommands() const { return menu_; }
     // The position the start-up read (twips).
     SavedPos savedPosition() const { return saved_; }
     bool hasShutDown() const { return shutDown_; }
