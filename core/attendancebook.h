@@ -94,6 +94,8 @@ public:
     UndoReport doAgain();
     // The change an undo would take back; null when there is none.
     const Change *changeToTakeBack() const { return history_.toTakeBack(); }
+    // The change a redo would do again; null when there is none.
+    const Change *changeToDoAgain() const { return history_.toDoAgain(); }
 
     // The month report written beside the program: its file name, or why not.
     ReportWrite writeMonthReport(int year, int month) const;

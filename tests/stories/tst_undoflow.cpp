@@ -5,6 +5,7 @@
 
 #include "program.h"
 
+#include "keyactions.h"
 #include "maintenancedialog.h"
 
 using namespace zentak;
@@ -22,6 +23,7 @@ void TestUndoFlow::misClickTakenBackAcrossARestart()
     program.platform.store.insert(ScriptedPlatform::storeKey(kStoreApp, kSectionSet, QStringLiteral("Yukyu")),
                                   QStringLiteral("10.0"));
     MainWindow &window = program.start();
+    QVERIFY(!window.keyActions()->undo()->isEnabled()); // nothing to take back yet
     DayEntryDialog *dialog = program.openDay(8);
     QVERIFY(dialog);
     typeOver(dialog->endTimeBox(), QStringLiteral("18:00"));
@@ -43,6 +45,7 @@ void TestUndoFlow::misClickTakenBackAcrossARestart()
     QCOMPARE(program.fills(), QStringLiteral("8 cyan"));
     QCOMPARE(program.strip("zan"), QStringLiteral("10.0"));
     QCOMPARE(readFile(program.dataPath()), worked);
+    QVERIFY(window.keyActions()->redo()->isEnabled());
     program.exit();
 
     // The next day: the worked day itself can still be taken back, and
@@ -51,6 +54,7 @@ void TestUndoFlow::misClickTakenBackAcrossARestart()
     program.start();
     QTest::keyClick(program.window.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(program.fills(), QString());
+    QVERIFY(!program.window->keyActions()->undo()->isEnabled()); // the journal's first change
     QTest::keyClick(program.window.get(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(readFile(program.dataPath()), worked);
 

@@ -33,7 +33,7 @@ DayEntryDialog::DayEntryDialog(AttendanceBook &book, Platform &platform, QDate d
     using K = ControlKind;
     // In the order of the Tab key: the note first. Each label names the box
     // after it.
-    buildForm({
+    const BuiltControls built = buildForm({
         labelOf({"tday"}, {"Label1", K::Label, "日付", 135, 150}),
         {"tday", K::Label, "", 570, 135, 2145, 255},
         labelOf({"tmsg"}, {"Label10", K::Label, "作業内容（連続200文字まで）", 135, 870}),
@@ -55,11 +55,17 @@ DayEntryDialog::DayEntryDialog(AttendanceBook &book, Platform &platform, QDate d
         {"Command7", K::Button, "代休", 2265, 2325, 600, 375},
         {"Command6", K::Button, "取消", 3705, 2325, 600, 375},
     });
-    noteBox()->setRefusalHandler(
+    dateLabel_ = built.get<QLabel>("tday");
+    startTimeBox_ = built.get<QLineEdit>("tstim");
+    endTimeBox_ = built.get<QLineEdit>("tetim");
+    workedTimeBox_ = built.get<QLineEdit>("tptim");
+    attendanceBox_ = built.get<QLineEdit>("tktim");
+    noteBox_ = built.get<NoteEdit>("tmsg");
+    noteBox_->setRefusalHandler(
         [this](const QString &refused) { tell(platform_, noteRefusalMessage(refused), MsgIcon::Information); });
 
-    auto onClick = [this](const char *name, auto act) {
-        connect(control<QPushButton>(name), &QPushButton::clicked, this, act);
+    auto onClick = [this, &built](const char *name, auto act) {
+        connect(built.get<QPushButton>(name), &QPushButton::clicked, this, act);
     };
     onClick("Command1", &DayEntryDialog::saveDay);
     onClick("Command2", &DayEntryDialog::reject);
@@ -71,22 +77,15 @@ DayEntryDialog::DayEntryDialog(AttendanceBook &book, Platform &platform, QDate d
     onClick("Command6", [this] { markDay(LeaveKind::Cancelled); });
 }
 
-QLabel *DayEntryDialog::dateLabel() const { return control<QLabel>("tday"); }
-QLineEdit *DayEntryDialog::startTimeBox() const { return control<QLineEdit>("tstim"); }
-QLineEdit *DayEntryDialog::endTimeBox() const { return control<QLineEdit>("tetim"); }
-QLineEdit *DayEntryDialog::workedTimeBox() const { return control<QLineEdit>("tptim"); }
-QLineEdit *DayEntryDialog::attendanceBox() const { return control<QLineEdit>("tktim"); }
-NoteEdit *DayEntryDialog::noteBox() const { return control<NoteEdit>("tmsg"); }
-
 QLineEdit *DayEntryDialog::box(DayBox which) const
 {
     switch (which) {
-    case DayBox::Start: return startTimeBox();
-    case DayBox::End: return endTimeBox();
-    case DayBox::Worked: return workedTimeBox();
+    case DayBox::Start: return startTimeBox_;
+    case DayBox::End: return endTimeBox_;
+    case DayBox::Worked: return workedTimeBox_;
     case DayBox::Attendance: break;
     }
-    return attendanceBox();
+    return attendanceBox_;
 }
 
 void DayEntryDialog::fillControls()
@@ -94,21 +93,21 @@ void DayEntryDialog::fillControls()
     const DayProposal proposal = opening_ == Opening::ClockOut
                                      ? book_.proposeClockOut(day_, platform_.now().time())
                                      : book_.proposeDay(day_);
-    showFigure(dateLabel(), dayTitle(day_));
-    startTimeBox()->setText(proposal.boxes.start);
-    endTimeBox()->setText(proposal.boxes.end);
-    workedTimeBox()->setText(proposal.boxes.worked);
-    attendanceBox()->setText(proposal.boxes.attendance);
-    noteBox()->setStoredText(proposal.boxes.note);
-    noteBox()->setFocus();
+    showFigure(dateLabel_, dayTitle(day_));
+    startTimeBox_->setText(proposal.boxes.start);
+    endTimeBox_->setText(proposal.boxes.end);
+    workedTimeBox_->setText(proposal.boxes.worked);
+    attendanceBox_->setText(proposal.boxes.attendance);
+    noteBox_->setStoredText(proposal.boxes.note);
+    noteBox_->setFocus();
     if (!proposal.refusedFromDefault.isEmpty())
         tell(platform_, noteRefusalMessage(proposal.refusedFromDefault), MsgIcon::Information);
 }
 
 DayBoxes DayEntryDialog::shownBoxes() const
 {
-    return {startTimeBox()->text(), endTimeBox()->text(), workedTimeBox()->text(),
-            attendanceBox()->text(), noteBox()->storedText()};
+    return {startTimeBox_->text(), endTimeBox_->text(), workedTimeBox_->text(),
+            attendanceBox_->text(), noteBox_->storedText()};
 }
 
 void DayEntryDialog::refuse(DayBox which, const QString &message)
@@ -131,22 +130,22 @@ void DayEntryDialog::saveDay()
 
 void DayEntryDialog::computeWorkedTime()
 {
-    const WorkedTime computed = zentak::computeWorkedTime(startTimeBox()->text(), endTimeBox()->text(),
+    const WorkedTime computed = zentak::computeWorkedTime(startTimeBox_->text(), endTimeBox_->text(),
                                                           breakRules(book_.settings()));
     if (computed.failure != WorkedTime::Failure::None) {
         const DayBox bad = computed.failure == WorkedTime::Failure::Start ? DayBox::Start : DayBox::End;
         refuse(bad, badBoxMessage(bad));
         return;
     }
-    workedTimeBox()->setText(computed.worked);
-    attendanceBox()->setText(computed.attendance);
+    workedTimeBox_->setText(computed.worked);
+    attendanceBox_->setText(computed.attendance);
 }
 
 void DayEntryDialog::markDay(LeaveKind kind)
 {
     if (kind == LeaveKind::Cancelled && !ask(platform_, QStringLiteral("作業内容を取消しますか？")))
         return;
-    const std::variant<Refusal, WriteReport> outcome = book_.markDay(day_, kind, noteBox()->storedText());
+    const std::variant<Refusal, WriteReport> outcome = book_.markDay(day_, kind, noteBox_->storedText());
     if (const Refusal *refusal = std::get_if<Refusal>(&outcome)) {
         tell(platform_, refusal->message, MsgIcon::Information);
         return;

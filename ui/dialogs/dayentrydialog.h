@@ -28,12 +28,12 @@ public:
                    QWidget *mainWindow, QWidget *parent = nullptr);
 
     QDate day() const { return day_; }
-    QLabel *dateLabel() const;
-    QLineEdit *startTimeBox() const;
-    QLineEdit *endTimeBox() const;
-    QLineEdit *workedTimeBox() const;
-    QLineEdit *attendanceBox() const;
-    NoteEdit *noteBox() const;
+    QLabel *dateLabel() const { return dateLabel_; }
+    QLineEdit *startTimeBox() const { return startTimeBox_; }
+    QLineEdit *endTimeBox() const { return endTimeBox_; }
+    QLineEdit *workedTimeBox() const { return workedTimeBox_; }
+    QLineEdit *attendanceBox() const { return attendanceBox_; }
+    NoteEdit *noteBox() const { return noteBox_; }
 
 public slots:
     // "保存": the four time boxes checked, then the day stored as typed.
@@ -54,6 +54,12 @@ private:
     AttendanceBook &book_;
     QDate day_;
     Opening opening_;
+    QLabel *dateLabel_ = nullptr;
+    QLineEdit *startTimeBox_ = nullptr;
+    QLineEdit *endTimeBox_ = nullptr;
+    QLineEdit *workedTimeBox_ = nullptr;
+    QLineEdit *attendanceBox_ = nullptr;
+    NoteEdit *noteBox_ = nullptr;
 };
 
 } // namespace zentak

@@ -23,9 +23,9 @@ void FormDialog::setClientTwips(double width, double height)
     setFixedSize(scale_.px(width), scale_.py(height));
 }
 
-void FormDialog::buildForm(const std::vector<ControlSpec> &controls)
+BuiltControls FormDialog::buildForm(const std::vector<ControlSpec> &controls)
 {
-    buildControls(this, controls, scale_);
+    return buildControls(this, controls, scale_);
 }
 
 void FormDialog::showMainWindow()

@@ -32,14 +32,10 @@ public:
 protected:
     virtual void fillControls() = 0;
 
-    // The client area, and the controls from their table, in twips.
+    // The client area, and the controls from their table, in twips; the
+    // window takes its typed pointers from what buildForm returns.
     void setClientTwips(double width, double height);
-    void buildForm(const std::vector<ControlSpec> &controls);
-    template <typename T>
-    T *control(const QString &name) const
-    {
-        return findChild<T *>(name, Qt::FindDirectChildrenOnly);
-    }
+    BuiltControls buildForm(const std::vector<ControlSpec> &controls);
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -85,14 +85,14 @@ void applyLook(QWidget *w, unsigned look)
 }
 
 // The labels' names given to the controls they name, once all are built.
-void nameLabelled(QWidget *parent, const std::vector<ControlSpec> &controls)
+void nameLabelled(const QHash<QString, QWidget *> &byName, const std::vector<ControlSpec> &controls)
 {
     for (const ControlSpec &entry : controls) {
         if (entry.labels.isEmpty())
             continue;
-        auto *label = parent->findChild<QLabel *>(entry.name, Qt::FindDirectChildrenOnly);
+        auto *label = qobject_cast<QLabel *>(byName.value(entry.name));
         for (const QString &name : entry.labels) {
-            QWidget *named = parent->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+            QWidget *named = byName.value(name);
             if (!label || !named) {
                 qWarning("zentak: %s names %s, which the window does not have", qPrintable(entry.name),
                          qPrintable(name));
@@ -143,11 +143,13 @@ void setBackground(QWidget *w, const QColor &color)
     w->setPalette(p);
 }
 
-void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale)
+BuiltControls buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale)
 {
+    BuiltControls built;
     for (const ControlSpec &entry : controls) {
         QWidget *w = create(entry, parent);
         w->setObjectName(entry.name);
+        built.byName_.insert(entry.name, w);
         applyLook(w, entry.look);
         if (entry.width > 0)
             placeTwips(w, scale, entry.left, entry.top, entry.width, entry.height);
@@ -156,7 +158,8 @@ void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, co
             w->move(scale.px(entry.left), scale.py(entry.top));
         }
     }
-    nameLabelled(parent, controls);
+    nameLabelled(built.byName_, controls);
+    return built;
 }
 
 } // namespace zentak

@@ -1,18 +1,19 @@
 #pragma once
 // A window's controls as data: the kind of each, its name (which tests and
-// the window itself look it up by), its caption, and where it stands in
-// twips. A window's file then reads as its table of controls plus its
-// behaviour.
+// screen readers know it by, and the window takes its typed pointer by,
+// once), its caption, and where it stands in twips. A window's file then
+// reads as its table of controls plus its behaviour.
 
 #include "twips.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <vector>
 
 class QLabel;
-class QWidget;
 
 namespace zentak {
 
@@ -51,10 +52,31 @@ struct ControlSpec {
 // first of the controls.
 ControlSpec labelOf(const QStringList &controls, ControlSpec label);
 
+// The controls just built from a table, by their names: the window takes
+// its typed pointers from it once, as it is built, and keeps them.
+class BuiltControls {
+public:
+    // A name not in the table, or a control of another kind, stops the
+    // program here, where every window's first build (and so every test
+    // of it) finds it, rather than as a null pointer at some later use.
+    template <typename T>
+    T *get(const QString &name) const
+    {
+        T *control = qobject_cast<T *>(byName_.value(name));
+        if (!control)
+            qFatal("zentak: the window has no %s of the kind asked for", qPrintable(name));
+        return control;
+    }
+
+private:
+    friend BuiltControls buildControls(QWidget *, const std::vector<ControlSpec> &, const TwipScale &);
+    QHash<QString, QWidget *> byName_;
+};
+
 // Creates the controls on `parent`, placed by `scale`, in the order given,
 // which is also their order for the Tab key. A focused button is pressed by
 // Enter as by Space; Enter in a box presses none.
-void buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale);
+BuiltControls buildControls(QWidget *parent, const std::vector<ControlSpec> &controls, const TwipScale &scale);
 
 // Shows the figure's text, and names it for assistive technology by its
 // caption (the label whose buddy it is) and the text: "稼動時間 56.00".

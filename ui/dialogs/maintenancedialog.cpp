@@ -50,46 +50,35 @@ MaintenanceDialog::MaintenanceDialog(AttendanceBook &book, Platform &platform, Q
     setWindowTitle(QStringLiteral("Zentakの整備"));
     setBackground(this, QColor(0xC0, 0xFF, 0xC0));
     setClientTwips(2160, 4125);
-    buildForm(controlTable());
+    const BuiltControls built = buildForm(controlTable());
+    yearList_ = built.get<QComboBox>("Tyear");
     // A narrow arrow, so that the four digits of the year fit in the box.
-    yearList()->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; padding-right: 0px; }"
-                                             "QComboBox::drop-down { width: 13px; }"));
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &MaintenanceDialog::reject);
-    connect(control<QPushButton>("delcmd"), &QPushButton::clicked, this, &MaintenanceDialog::eraseChosenYear);
-    for (int m = 1; m <= 12; ++m)
-        connect(monthReportButton(m), &QPushButton::clicked, this, [this, m] { writeMonthReport(m); });
-}
-
-QComboBox *MaintenanceDialog::yearList() const
-{
-    return control<QComboBox>("Tyear");
-}
-
-QLabel *MaintenanceDialog::monthTotalLabel(int month) const
-{
-    return control<QLabel>(QStringLiteral("tmonth_%1").arg(month));
-}
-
-QPushButton *MaintenanceDialog::monthReportButton(int month) const
-{
-    return control<QPushButton>(QStringLiteral("prtcmd_%1").arg(month));
+    yearList_->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; padding-right: 0px; }"
+                                            "QComboBox::drop-down { width: 13px; }"));
+    connect(built.get<QPushButton>("Command2"), &QPushButton::clicked, this, &MaintenanceDialog::reject);
+    connect(built.get<QPushButton>("delcmd"), &QPushButton::clicked, this, &MaintenanceDialog::eraseChosenYear);
+    for (int m = 1; m <= 12; ++m) {
+        monthTotals_[m - 1] = built.get<QLabel>(QStringLiteral("tmonth_%1").arg(m));
+        monthReportButtons_[m - 1] = built.get<QPushButton>(QStringLiteral("prtcmd_%1").arg(m));
+        connect(monthReportButtons_[m - 1], &QPushButton::clicked, this, [this, m] { writeMonthReport(m); });
+    }
 }
 
 void MaintenanceDialog::fillControls()
 {
     const int thisYear = platform_.today().year();
     const QStringList years = yearChoices(thisYear, book_.recordedYears());
-    yearList()->addItems(years);
+    yearList_->addItems(years);
     // Choosing a year shows its totals; the first choice is made here, so
     // the totals are there before the dialog shows.
-    connect(yearList(), &QComboBox::currentIndexChanged, this, &MaintenanceDialog::showYearTotals);
-    yearList()->setCurrentIndex(-1);
-    yearList()->setCurrentIndex(int(years.indexOf(QString::number(thisYear))));
+    connect(yearList_, &QComboBox::currentIndexChanged, this, &MaintenanceDialog::showYearTotals);
+    yearList_->setCurrentIndex(-1);
+    yearList_->setCurrentIndex(int(years.indexOf(QString::number(thisYear))));
 }
 
 int MaintenanceDialog::chosenYear() const
 {
-    return yearList()->currentText().toInt();
+    return yearList_->currentText().toInt();
 }
 
 void MaintenanceDialog::showYearTotals()

@@ -5,6 +5,8 @@
 
 #include "formdialog.h"
 
+#include <array>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -19,9 +21,10 @@ public:
     MaintenanceDialog(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
                       QWidget *parent = nullptr);
 
-    QComboBox *yearList() const;
-    QLabel *monthTotalLabel(int month) const;
-    QPushButton *monthReportButton(int month) const;
+    QComboBox *yearList() const { return yearList_; }
+    // month: 1 to 12.
+    QLabel *monthTotalLabel(int month) const { return monthTotals_[month - 1]; }
+    QPushButton *monthReportButton(int month) const { return monthReportButtons_[month - 1]; }
     // The chosen year: the text of the year list.
     int chosenYear() const;
 
@@ -37,6 +40,9 @@ protected:
 
 private:
     AttendanceBook &book_;
+    QComboBox *yearList_ = nullptr;
+    std::array<QLabel *, 12> monthTotals_{};
+    std::array<QPushButton *, 12> monthReportButtons_{};
 };
 
 } // namespace zentak

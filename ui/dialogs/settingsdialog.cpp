@@ -24,7 +24,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
     // their parent: one group, choosing one clears the other. The labels
     // name the controls beside them (the options and check boxes have no
     // caption of their own).
-    buildForm({
+    const BuiltControls built = buildForm({
         labelOf({"initim"}, {"Label3", K::Label, "出社時間", 120, 165}),
         {"initim", K::DigitBox, "", 900, 135, 550, 270, 5},
         labelOf({"daytim"}, {"Label5", K::Label, "就業時間", 1605, 165}),
@@ -45,19 +45,18 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         {"Check2", K::CheckBox, "", 2175, 2310},
         labelOf({"Check2"}, {"Label8", K::Label, "勤怠を１０日毎に集計", 2430, 2325}),
     });
-    defaultNoteBox()->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &SettingsDialog::reject);
+    usualStartBox_ = built.get<QLineEdit>("initim");
+    regularHoursBox_ = built.get<QLineEdit>("daytim");
+    leaveBalanceBox_ = built.get<QLineEdit>("yukyuz");
+    defaultNoteBox_ = built.get<NoteEdit>("Text1");
+    lunchBreak60Option_ = built.get<QRadioButton>("Option1");
+    lunchBreak45Option_ = built.get<QRadioButton>("Option2");
+    shiftWorkBox_ = built.get<QCheckBox>("Check1");
+    tenDayTallyBox_ = built.get<QCheckBox>("Check2");
+    defaultNoteBox_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
+    connect(built.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);
+    connect(built.get<QPushButton>("Command2"), &QPushButton::clicked, this, &SettingsDialog::reject);
 }
-
-QLineEdit *SettingsDialog::usualStartBox() const { return control<QLineEdit>("initim"); }
-QLineEdit *SettingsDialog::regularHoursBox() const { return control<QLineEdit>("daytim"); }
-QLineEdit *SettingsDialog::leaveBalanceBox() const { return control<QLineEdit>("yukyuz"); }
-NoteEdit *SettingsDialog::defaultNoteBox() const { return control<NoteEdit>("Text1"); }
-QRadioButton *SettingsDialog::lunchBreak60Option() const { return control<QRadioButton>("Option1"); }
-QRadioButton *SettingsDialog::lunchBreak45Option() const { return control<QRadioButton>("Option2"); }
-QCheckBox *SettingsDialog::shiftWorkBox() const { return control<QCheckBox>("Check1"); }
-QCheckBox *SettingsDialog::tenDayTallyBox() const { return control<QCheckBox>("Check2"); }
 
 void SettingsDialog::tellRefused(const QString &refused)
 {
@@ -67,18 +66,18 @@ void SettingsDialog::tellRefused(const QString &refused)
 void SettingsDialog::fillControls()
 {
     const SettingsForm f = settingsForm(book_.settings());
-    lunchBreak60Option()->setChecked(f.lunchBreak60);
-    lunchBreak45Option()->setChecked(f.lunchBreak45);
+    lunchBreak60Option_->setChecked(f.lunchBreak60);
+    lunchBreak45Option_->setChecked(f.lunchBreak45);
     // A default note edited by hand into the store is shown as the box
     // would take it, and saved so.
     const AdmittedNote note = admitNote(f.defaultNote);
-    defaultNoteBox()->setStoredText(note.text);
-    leaveBalanceBox()->setText(f.leaveBalance);
-    usualStartBox()->setText(f.usualStart);
-    regularHoursBox()->setText(f.regularHours);
-    shiftWorkBox()->setChecked(f.shiftWork);
-    tenDayTallyBox()->setChecked(f.tenDayTally);
-    usualStartBox()->setFocus();
+    defaultNoteBox_->setStoredText(note.text);
+    leaveBalanceBox_->setText(f.leaveBalance);
+    usualStartBox_->setText(f.usualStart);
+    regularHoursBox_->setText(f.regularHours);
+    shiftWorkBox_->setChecked(f.shiftWork);
+    tenDayTallyBox_->setChecked(f.tenDayTally);
+    usualStartBox_->setFocus();
     if (!note.refused.isEmpty())
         tellRefused(note.refused);
 }
@@ -86,14 +85,14 @@ void SettingsDialog::fillControls()
 SettingsForm SettingsDialog::shownForm() const
 {
     SettingsForm f;
-    f.usualStart = usualStartBox()->text();
-    f.regularHours = regularHoursBox()->text();
-    f.leaveBalance = leaveBalanceBox()->text();
-    f.defaultNote = defaultNoteBox()->storedText();
-    f.lunchBreak60 = lunchBreak60Option()->isChecked();
-    f.lunchBreak45 = lunchBreak45Option()->isChecked();
-    f.shiftWork = shiftWorkBox()->isChecked();
-    f.tenDayTally = tenDayTallyBox()->isChecked();
+    f.usualStart = usualStartBox_->text();
+    f.regularHours = regularHoursBox_->text();
+    f.leaveBalance = leaveBalanceBox_->text();
+    f.defaultNote = defaultNoteBox_->storedText();
+    f.lunchBreak60 = lunchBreak60Option_->isChecked();
+    f.lunchBreak45 = lunchBreak45Option_->isChecked();
+    f.shiftWork = shiftWorkBox_->isChecked();
+    f.tenDayTally = tenDayTallyBox_->isChecked();
     return f;
 }
 
@@ -101,7 +100,7 @@ void SettingsDialog::saveSettings()
 {
     const SettingsForm form = shownForm();
     if (const std::optional<SettingsBox> bad = firstBadSetting(form)) {
-        QLineEdit *boxes[] = {usualStartBox(), regularHoursBox(), leaveBalanceBox()};
+        QLineEdit *boxes[] = {usualStartBox_, regularHoursBox_, leaveBalanceBox_};
         boxes[static_cast<int>(*bad)]->setFocus();
         tell(platform_, badSettingMessage(*bad), MsgIcon::Stop);
         return;

@@ -21,14 +21,14 @@ public:
     SettingsDialog(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
                    QWidget *parent = nullptr);
 
-    QLineEdit *usualStartBox() const;
-    QLineEdit *regularHoursBox() const;
-    QLineEdit *leaveBalanceBox() const;
-    NoteEdit *defaultNoteBox() const;
-    QRadioButton *lunchBreak60Option() const;
-    QRadioButton *lunchBreak45Option() const;
-    QCheckBox *shiftWorkBox() const;
-    QCheckBox *tenDayTallyBox() const;
+    QLineEdit *usualStartBox() const { return usualStartBox_; }
+    QLineEdit *regularHoursBox() const { return regularHoursBox_; }
+    QLineEdit *leaveBalanceBox() const { return leaveBalanceBox_; }
+    NoteEdit *defaultNoteBox() const { return defaultNoteBox_; }
+    QRadioButton *lunchBreak60Option() const { return lunchBreak60Option_; }
+    QRadioButton *lunchBreak45Option() const { return lunchBreak45Option_; }
+    QCheckBox *shiftWorkBox() const { return shiftWorkBox_; }
+    QCheckBox *tenDayTallyBox() const { return tenDayTallyBox_; }
 
 public slots:
     // "保存": the three typed values checked, then every setting saved.
@@ -42,6 +42,14 @@ private:
     void tellRefused(const QString &refused);
 
     AttendanceBook &book_;
+    QLineEdit *usualStartBox_ = nullptr;
+    QLineEdit *regularHoursBox_ = nullptr;
+    QLineEdit *leaveBalanceBox_ = nullptr;
+    NoteEdit *defaultNoteBox_ = nullptr;
+    QRadioButton *lunchBreak60Option_ = nullptr;
+    QRadioButton *lunchBreak45Option_ = nullptr;
+    QCheckBox *shiftWorkBox_ = nullptr;
+    QCheckBox *tenDayTallyBox_ = nullptr;
 };
 
 } // namespace zentak

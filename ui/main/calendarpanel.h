@@ -2,7 +2,8 @@
 // The calendar panel (Picture1): the shown year and month, the weekday
 // header, 42 day cells in six weeks (Sunday first) and the buttons that step
 // by month and year. Every recorded day is filled by its kind and today is
-// framed. It draws from the attendance book and follows its signals.
+// framed (the days are drawn by the DayGrid). It draws from the attendance
+// book and follows its signals.
 //
 // With the keyboard focus it frames one day of the shown month, the one
 // the keys act on: the arrow keys move the frame by a day or a week (into
@@ -11,12 +12,13 @@
 // step by month, Ctrl with them by year, as the buttons do.
 
 #include "calendarmath.h"
-#include "daykind.h"
+#include "daygrid.h"
 #include "twips.h"
 
 #include <QDate>
 #include <QFrame>
-#include <QVector>
+
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -24,7 +26,6 @@ class QPushButton;
 namespace zentak {
 
 class AttendanceBook;
-class DayLabel;
 
 class CalendarPanel : public QFrame {
     Q_OBJECT
@@ -41,10 +42,10 @@ public:
     QDate framedDay() const { return framed_; }
     void frameDay(QDate day);
 
-    DayLabel *dayCell(int index) const;
+    DayLabel *dayCell(int index) const { return grid_->cell(index); }
     // The cell that shows the day, or null when its month is not shown.
-    DayLabel *cellShowing(QDate day) const;
-    QLabel *weekLabel(int index) const;
+    DayLabel *cellShowing(QDate day) const { return grid_->cellShowing(day); }
+    QLabel *weekLabel(int index) const { return grid_->weekLabel(index); }
     QLabel *yearLabel() const { return yearLabel_; }
     QLabel *monthLabel() const { return monthLabel_; }
     QPushButton *reportButton() const { return reportButton_; }
@@ -69,12 +70,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void buildGrid();
     void showFramed(YearMonth month, QDate framed);
     void stepTo(YearMonth month);
     void drawMonth();
-    void paintDay(QDate day, DayKind shownAs);
-    void speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownAs);
     // The frame drawn on the framed day's cell while the panel has the
     // keyboard focus, and nowhere else.
     void placeFrame();
@@ -92,8 +90,7 @@ private:
     QLabel *yearLabel_ = nullptr;
     QLabel *monthLabel_ = nullptr;
     QPushButton *reportButton_ = nullptr;
-    QVector<QLabel *> weekLabels_;
-    QVector<DayLabel *> dayCells_;
+    std::unique_ptr<DayGrid> grid_;
 };
 
 } // namespace zentak

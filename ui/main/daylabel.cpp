@@ -38,7 +38,7 @@ public:
 private:
     DayLabel *cell() const { return static_cast<DayLabel *>(widget()); }
     // An empty cell outside the month is nothing to act on.
-    bool showsDay() const { return !cell()->text().isEmpty(); }
+    bool showsDay() const { return cell()->date().isValid(); }
 };
 
 QAccessibleInterface *calendarInterface(const QString &className, QObject *object)
@@ -111,7 +111,7 @@ void installCalendarAccessibility()
     Q_UNUSED(installed);
 }
 
-DayLabel::DayLabel(int index, QWidget *parent) : QLabel(parent), index_(index)
+DayLabel::DayLabel(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
     setMargin(0);
@@ -183,6 +183,12 @@ void DayLabel::paintEvent(QPaintEvent *)
     p.setPen(textColor_);
     p.setFont(font());
     p.drawText(r, Qt::AlignCenter, text());
+}
+
+void DayLabel::press()
+{
+    if (date_.isValid())
+        emit clicked(date_);
 }
 
 void DayLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -1,12 +1,14 @@
 #pragma once
 // One cell of the calendar: a day number with an optional opaque fill, a
-// thin border (today) and a focus frame (the day the keys act on); a click
-// reports the cell's index. For assistive technology a cell that shows a
-// day is a button named by its date and described by its record.
+// thin border (today) and a focus frame (the day the keys act on). It knows
+// the day it shows, set as its month is drawn, and a click reports that
+// day. For assistive technology a cell that shows a day is a button named
+// by its date and described by its record.
 
 #include "daykind.h"
 
 #include <QColor>
+#include <QDate>
 #include <QLabel>
 
 #include <optional>
@@ -36,9 +38,11 @@ void installCalendarAccessibility();
 class DayLabel : public QLabel {
     Q_OBJECT
 public:
-    DayLabel(int index, QWidget *parent = nullptr);
+    explicit DayLabel(QWidget *parent = nullptr);
 
-    int index() const { return index_; }
+    // The day shown; invalid for a cell outside the month.
+    void setDate(QDate day) { date_ = day; }
+    QDate date() const { return date_; }
 
     void setFill(const QColor &color); // an invalid colour: transparent
     QColor fill() const { return fill_; }
@@ -65,18 +69,19 @@ public:
     void setHolidayName(const QString &name);
     QString holidayName() const { return toolTip(); }
 
-    // What a click does, for assistive technology's press action.
-    void press() { emit clicked(index_); }
+    // What a click does, for assistive technology's press action: an
+    // empty cell reports nothing.
+    void press();
 
 signals:
-    void clicked(int index);
+    void clicked(QDate day);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    int index_;
+    QDate date_;
     QColor fill_;
     QColor textColor_;
     bool border_ = false;

@@ -3,6 +3,7 @@
 #include "attendancebook.h"
 #include "calendarpanel.h"
 #include "centerform.h"
+#include "keyactions.h"
 #include "menucommands.h"
 #include "messages.h"
 #include "monthoutput.h"
@@ -47,8 +48,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     layout->addWidget(client);
 
     summary_ = new MonthSummary(book_, scale_, client);
-    buildControls(client, {{"Command2", ControlKind::Button, "退社", 2160, 120, 520, 350}}, scale_);
-    clockOutButton_ = client->findChild<QPushButton *>(QStringLiteral("Command2"));
+    clockOutButton_ = buildControls(client, {{"Command2", ControlKind::Button, "退社", 2160, 120, 520, 350}}, scale_)
+                          .get<QPushButton>("Command2");
     connect(clockOutButton_, &QPushButton::clicked, this, &MainWindow::clockOut);
 
     calendar_ = new CalendarPanel(book_, platform_, scale_, client);
@@ -61,34 +62,11 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
 
     menu_ = new MenuCommands(book_, platform_, this, menuBar_);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::close);
-    // X ends the program and S opens the settings, with any modifier held
-    // (the menu advertises Ctrl+X and Ctrl+S), whichever control has the
-    // focus.
-    addKey(Qt::Key_X, [this] { close(); });
-    addKey(Qt::Key_S, [this] { menu_->openSettings(); });
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { takeBackLastChange(); });
-    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-            [this] { doAgain(); });
-}
-
-void MainWindow::addKeys(const QList<QKeySequence> &keys, const std::function<void()> &act)
-{
-    auto *action = new QAction(this);
-    action->setShortcuts(keys);
-    addAction(action);
-    connect(action, &QAction::triggered, this, act);
-}
-
-void MainWindow::addKey(Qt::Key key, const std::function<void()> &act)
-{
-    QList<QKeySequence> keys;
-    for (const Qt::KeyboardModifiers held :
-         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
-          Qt::KeyboardModifiers(Qt::AltModifier), Qt::ShiftModifier | Qt::ControlModifier,
-          Qt::ShiftModifier | Qt::AltModifier, Qt::ControlModifier | Qt::AltModifier,
-          Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier})
-        keys << QKeySequence(QKeyCombination(held, key));
-    addKeys(keys, act);
+    keys_ = new KeyActions(book_, this);
+    connect(keys_->exit(), &QAction::triggered, this, &MainWindow::close);
+    connect(keys_->settings(), &QAction::triggered, menu_, &MenuCommands::openSettings);
+    connect(keys_->undo(), &QAction::triggered, this, &MainWindow::takeBackLastChange);
+    connect(keys_->redo(), &QAction::triggered, this, &MainWindow::doAgain);
 }
 
 void MainWindow::takeBackLastChange()
@@ -107,6 +85,8 @@ void MainWindow::doAgain()
 
 void MainWindow::showChangedMonth(const UndoReport &report)
 {
+    // A refused step changes the history without a signal.
+    keys_->followHistory();
     // The user sees what came back (or went again), framed.
     if (report.outcome == UndoReport::Outcome::Done && report.day.isValid())
         calendar_->frameDay(report.day);
@@ -116,6 +96,7 @@ void MainWindow::showChangedMonth(const UndoReport &report)
 void MainWindow::startUp()
 {
     tellLoad(platform_, book_.load());
+    keys_->followHistory();
     restorePosition();
     calendar_->showMonth(yearMonthOf(platform_.today()));
 }

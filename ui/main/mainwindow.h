@@ -11,8 +11,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QMenuBar;
 class QPushButton;
 
@@ -20,6 +18,7 @@ namespace zentak {
 
 class AttendanceBook;
 class CalendarPanel;
+class KeyActions;
 struct UndoReport;
 class MenuCommands;
 class MonthSummary;
@@ -41,7 +40,7 @@ public:
     QWidget *centralWidget() const { return client_; }
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *clockOutButton() const { return clockOutButton_; }
-    MenuCommands *menuCommands() const { return menu_; }
+    KeyActions *keyActions() const { return keys_; }
     // The position the start-up read (twips).
     SavedPos savedPosition() const { return saved_; }
     bool hasShutDown() const { return shutDown_; }
@@ -53,9 +52,9 @@ public slots:
     void clockOut();
     // "出力": the report of the shown month, written and opened.
     void writeShownMonthReport();
-    // Ctrl+Z: the last change to the records taken back (an erasure after a
-    // question); Ctrl+Shift+Z or Ctrl+Y: done again. The calendar shows the
-    // month of the change.
+    // Undo (Ctrl+Z): the last change to the records taken back (an erasure
+    // after a question); Redo (Ctrl+Shift+Z) or Ctrl+Y: done again. The
+    // calendar shows the month of the change.
     void takeBackLastChange();
     void doAgain();
     // A second start asked this instance to come forward.
@@ -69,8 +68,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void addKeys(const QList<QKeySequence> &keys, const std::function<void()> &act);
-    void addKey(Qt::Key key, const std::function<void()> &act);
     void showChangedMonth(const UndoReport &report);
     void restorePosition();
     void openDayEntry(QDate day, DayEntryDialog::Opening opening);
@@ -84,6 +81,7 @@ private:
     CalendarPanel *calendar_ = nullptr;
     MonthSummary *summary_ = nullptr;
     MenuCommands *menu_ = nullptr;
+    KeyActions *keys_ = nullptr;
     QPushButton *clockOutButton_ = nullptr;
     SavedPos saved_;
     bool shutDown_ = false;

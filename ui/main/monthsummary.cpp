@@ -16,21 +16,22 @@ MonthSummary::MonthSummary(const AttendanceBook &book, const TwipScale &scale, Q
     setObjectName(QStringLiteral("monthSummary"));
     using K = ControlKind;
     // Each caption stands above its figure and names it.
-    buildControls(client,
-                  {
-                      {"Line1", K::Frame, "", 0, 0, 690, scale.y},
-                      labelOf({"msum"}, {"Label3", K::Label, "稼動時間", 150, 75, 720, 195}),
-                      labelOf({"kensu"}, {"Label4", K::Label, "日数", 1080, 75, 360, 195, 0, Tinted}),
-                      labelOf({"zan"}, {"Label6", K::Label, "有給", 1635, 75, 360, 195, 0, Tinted}),
-                      {"msum", K::Label, "", 165, 300, 720, 240, 0, Boxed | RightAligned | Larger},
-                      {"kensu", K::Label, "", 960, 300, 495, 240, 0, Boxed | RightAligned | Larger},
-                      {"zan", K::Label, "", 1530, 300, 495, 240, 0, Boxed | RightAligned | Larger},
-                  },
-                  scale);
-    setBackground(client->findChild<QWidget *>(QStringLiteral("Line1")), Qt::white);
-    hours_ = client->findChild<QLabel *>(QStringLiteral("msum"));
-    days_ = client->findChild<QLabel *>(QStringLiteral("kensu"));
-    balance_ = client->findChild<QLabel *>(QStringLiteral("zan"));
+    const BuiltControls built = buildControls(
+        client,
+        {
+            {"Line1", K::Frame, "", 0, 0, 690, scale.y},
+            labelOf({"msum"}, {"Label3", K::Label, "稼動時間", 150, 75, 720, 195}),
+            labelOf({"kensu"}, {"Label4", K::Label, "日数", 1080, 75, 360, 195, 0, Tinted}),
+            labelOf({"zan"}, {"Label6", K::Label, "有給", 1635, 75, 360, 195, 0, Tinted}),
+            {"msum", K::Label, "", 165, 300, 720, 240, 0, Boxed | RightAligned | Larger},
+            {"kensu", K::Label, "", 960, 300, 495, 240, 0, Boxed | RightAligned | Larger},
+            {"zan", K::Label, "", 1530, 300, 495, 240, 0, Boxed | RightAligned | Larger},
+        },
+        scale);
+    setBackground(built.get<QFrame>("Line1"), Qt::white);
+    hours_ = built.get<QLabel>("msum");
+    days_ = built.get<QLabel>("kensu");
+    balance_ = built.get<QLabel>("zan");
 
     connect(&book_, &AttendanceBook::dayChanged, this, &MonthSummary::refresh);
     connect(&book_, &AttendanceBook::recordsChanged, this, &MonthSummary::refresh);
