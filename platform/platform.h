@@ -17,10 +17,7 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { Stop, Exclamation, Information, Question };
 enum class MsgAnswer { Ok, Yes, No };
 
-// Platform identifiers of the version query: the two of the Windows family
-// as its own version query numbers them, and ours for Linux.
-inline constexpr int kPlatformWin32Windows = 1;
-inline constexpr int kPlatformWin32NT = 2;
+// The platform identifier of the version query for Linux.
 inline constexpr int kPlatformLinux = 100;
 
 struct VersionInfo {

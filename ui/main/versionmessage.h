@@ -7,9 +7,9 @@
 
 namespace zentak {
 
-// The name of the platform by the version query's identifier and minor
-// version; empty for an identifier the table does not know.
-QString platformName(int platformId, int minor);
+// The name of the platform by the version query's identifier; empty for
+// one the program does not know.
+QString platformName(int platformId);
 
 // The whole message: the title, the comment, an empty line, the rights
 // holder, and the platform's version and name.
