@@ -34,7 +34,6 @@
 #include <iterator>
 #include <set>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -164,14 +163,6 @@ int sharedLibraries(pid_t pid)
     return int(files.size());
 }
 
-// A hash of an image read back: images are compared by it, as only
-// whether two are the same matters, and one is read every 2 ms.
-uint64_t imageHash(const uint8_t *data, int length)
-{
-    return std::hash<std::string_view>{}(
-        std::string_view(reinterpret_cast<const char *>(data), size_t(length)));
-}
-
 // Pixels dark enough to be text (all three channels below a third): the
 // check that the image a program settled on shows its text, not a blank
 // window or the white root under an unpainted one. 32-bit pixels of a
@@ -239,15 +230,16 @@ bool watchWindow(const Display &d, xcb_window_t window, pid_t pid, const std::st
 {
     using namespace std::chrono_literals;
     watch.mapMs = msBetween(start, mapped);
+    // Every image that differed from the one read before it. A window
+    // changes a few times as it starts; more than this many changes is one
+    // that does not settle (an animation, a blinking cursor).
     struct Seen {
         Clock::time_point at;
-        uint64_t hash;
-        double cpuMs;
-        // Kept only to be written out (ZENTAK_BENCH_FRAMES).
         std::vector<uint8_t> pixels;
+        double cpuMs;
     };
+    constexpr size_t kMostChanges = 100;
     std::vector<Seen> changes;
-    std::vector<uint8_t> last;
     uint16_t width = 0, height = 0;
     auto measureWindow = [&] {
         xcb_get_geometry_reply_t *g =
@@ -287,12 +279,19 @@ bool watchWindow(const Display &d, xcb_window_t window, pid_t pid, const std::st
         if (image) {
             const uint8_t *data = xcb_get_image_data(image);
             const int length = xcb_get_image_data_length(image);
-            const uint64_t hash = imageHash(data, length);
-            if (changes.empty() || changes.back().hash != hash) {
-                changes.push_back({at, hash, cpuMilliseconds(pid), {}});
-                if (watch.keepImages)
-                    changes.back().pixels.assign(data, data + length);
-                last.assign(data, data + length);
+            // Compared whole with the last one (cheaper than hashing it,
+            // read every 2 ms as it is).
+            const bool same = !changes.empty() && changes.back().pixels.size() == size_t(length)
+                              && std::memcmp(changes.back().pixels.data(), data, length) == 0;
+            if (!same) {
+                if (changes.size() == kMostChanges) {
+                    free(image);
+                    std::fprintf(stderr, "bench_startup: %s's window keeps changing\n",
+                                 name.c_str());
+                    return false;
+                }
+                changes.push_back({at, std::vector<uint8_t>(data, data + length),
+                                   cpuMilliseconds(pid)});
                 quietFrom = {};
             }
             free(image);
@@ -324,14 +323,14 @@ bool watchWindow(const Display &d, xcb_window_t window, pid_t pid, const std::st
             next = at + 2ms;
         std::this_thread::sleep_until(next);
     }
-    if (darkPixels(last) < 100) {
+    const std::vector<uint8_t> &settled = changes.back().pixels;
+    if (darkPixels(settled) < 100) {
         std::fprintf(stderr, "bench_startup: %s settled on a window without its text\n",
                      name.c_str());
         return false;
     }
-    const uint64_t settled = changes.back().hash;
     const auto first = std::find_if(changes.begin(), changes.end(),
-                                    [settled](const Seen &s) { return s.hash == settled; });
+                                    [&settled](const Seen &s) { return s.pixels == settled; });
     watch.frameMs = msBetween(start, first->at);
     watch.frameCpuMs = first->cpuMs;
     watch.drawnAtFirstRead = first == changes.begin();
