@@ -2,10 +2,10 @@
 // program, waits for the map of its top-level window, then reads the
 // window's image back from the X server every 2 ms until the program has
 // settled (see watchWindow). The start-up is the time to the first frame
-// with the text drawn; the peak resident memory, the shared libraries and
-// the processor time so far are read once the program has settled, at
-// least 300 ms after that frame, so the work put off past the first frame
-// counts. The programs are started in turn (the order reversed every round)
+// with the text drawn, and the processor time is read at that frame; the
+// peak resident memory, the shared libraries and the processor time again
+// are read once the program has settled, at least 300 ms after that frame,
+// so the work put off past the first frame counts. The programs are started in turn (the order reversed every round)
 // after warm-up starts, each with a fresh runtime folder. The first program
 // is the yardstick: every other is measured against it, the last one (the
 // one measured) with the targets, and the last one against each of the
