@@ -1,15 +1,22 @@
-// The yardsticks of the start-up: a bare Qt Widgets window, one label that
-// shows the Japanese text of the main window in the same Mincho font, and
-// nothing else (no translation, style or locale of its own). Built with
-// ZENTAK_BARE_SET_UP, the application is first set up as the program set
-// itself up before it put off Qt's translation (translation, style and
-// locale): the yardstick of earlier figures.
+// The yardsticks of the start-up: bare Qt Widgets windows that show the
+// Japanese text of the main window in the same Mincho font, and nothing else
+// (no translation, style or locale of their own).
+//
+// Built with ZENTAK_BARE_MAIN_WINDOW, the window is a QMainWindow with one
+// child label, the first yardstick: what any Qt Widgets program pays before
+// it shows its text. Without it, the label is itself the top-level window
+// (the yardstick of earlier figures). Built with ZENTAK_BARE_SET_UP, the
+// application is first set up as the program set itself up before it put
+// off Qt's translation (translation, style and locale).
 
 #include "appsetup.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
+#ifdef ZENTAK_BARE_MAIN_WINDOW
+#include <QMainWindow>
+#endif
 #ifdef ZENTAK_BARE_SET_UP
 #include "realplatform.h"
 #endif
@@ -24,13 +31,23 @@ int main(int argc, char *argv[])
     zentak::setUpApplication(app);
 #endif
 
-    QLabel label(QStringLiteral("ﾌｧｲﾙ(F)\n稼動時間  日数  有給  退社\n  160.00  20.0  12.5\n"
-                                "2026  <<  >>  12  <  >\n日 月 火 水 木 金 土\n"
-                                "       1  2  3  4  5\n 6  7  8  9 10 11 12\n"
-                                "13 14 15 16 17 18 19\n20 21 22 23 24 25 26\n"
-                                "27 28 29 30 31\n出力"));
+    const QString text = QStringLiteral("ﾌｧｲﾙ(F)\n稼動時間  日数  有給  退社\n  160.00  20.0  12.5\n"
+                                        "2026  <<  >>  12  <  >\n日 月 火 水 木 金 土\n"
+                                        "       1  2  3  4  5\n 6  7  8  9 10 11 12\n"
+                                        "13 14 15 16 17 18 19\n20 21 22 23 24 25 26\n"
+                                        "27 28 29 30 31\n出力");
+#ifdef ZENTAK_BARE_MAIN_WINDOW
+    QMainWindow window;
+    auto *label = new QLabel(text, &window);
+    label->setFont(zentak::windowFont());
+    window.setCentralWidget(label);
+    window.setWindowTitle(QStringLiteral("Zentak  Ver1.3.0"));
+    window.show();
+#else
+    QLabel label(text);
     label.setFont(zentak::windowFont());
     label.setWindowTitle(QStringLiteral("Zentak  Ver1.3.0"));
     label.show();
+#endif
     return app.exec();
 }
