@@ -4,9 +4,10 @@
 // end ("<name>.zentak-new-XXXXXX", atomicfile.h). A kill in between leaves
 // the temporary file, which nothing reads and nothing else removes.
 
-#include <QList>
-#include <QRegularExpression>
 #include <QStringList>
+#include <QStringView>
+
+#include <functional>
 
 namespace zentak {
 
@@ -16,11 +17,17 @@ struct RemovedFiles {
 };
 
 // Removes the regular files of the folder (not links, not folders) whose
-// whole names match one of the patterns; never any other file.
-RemovedFiles removeFilesNamed(const QString &folder, const QList<QRegularExpression> &names);
+// names the test accepts; never any other file.
+RemovedFiles removeFilesNamed(const QString &folder, const std::function<bool(QStringView)> &isLeftover);
 
-// The program folder's leftovers: of the data file, a month report, and the
-// copies kept beside the data file.
+// True for "<name><mark><six letters or digits>" where `isReplaced` accepts
+// the name: what a write of that file leaves when it is cut short.
+bool isTemporaryNameOf(QStringView name, const std::function<bool(QStringView)> &isReplaced);
+// "N" of a copy's number: digits only, at least one.
+bool isNumber(QStringView text);
+
+// The program folder's leftovers: of the data file, a month report, the
+// journal, and the copies kept beside them.
 RemovedFiles removeInterruptedWrites(const QString &programFolder);
 
 } // namespace zentak

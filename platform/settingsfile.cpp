@@ -90,13 +90,16 @@ bool storeSettings(const QString &iniPath, const QList<QPair<QString, QString>> 
 
 RemovedFiles removeInterruptedSettingsWrites(const QString &iniPath)
 {
-    const QFileInfo ini(iniPath);
-    const QRegularExpression name(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(ini.fileName()) + QStringLiteral(R"(\.[0-9]+\.[0-9]+\.new)")));
-    // The file's own replacement ("<name>.zentak-new-XXXXXX").
-    const QRegularExpression replacement(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(ini.fileName() + temporaryNameMark()) + QStringLiteral(R"([A-Za-z0-9]{6})")));
-    return removeFilesNamed(ini.path(), {name, replacement});
+    const QString file = QFileInfo(iniPath).fileName();
+    return removeFilesNamed(QFileInfo(iniPath).path(), [&](QStringView name) {
+        // A draft, "<name>.<pid>.<n>.new"; or the file's own replacement.
+        if (name.startsWith(file) && name.endsWith(u".new")) {
+            const QList<QStringView> parts = name.sliced(file.size(), name.size() - file.size() - 4).split(u'.');
+            if (parts.size() == 3 && parts[0].isEmpty() && isNumber(parts[1]) && isNumber(parts[2]))
+                return true;
+        }
+        return isTemporaryNameOf(name, [&](QStringView replaced) { return replaced == file; });
+    });
 }
 
 } // namespace zentak

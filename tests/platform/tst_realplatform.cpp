@@ -123,11 +123,12 @@ void TestRealPlatform::interruptedWritesAreRemoved_data()
     for (const char *name : {"Zentak.txt.zentak-new-Ab3xY9", "202405.txt.zentak-new-abcdef",
                              "Zentak.txt.bak.zentak-new-ZZZZZZ", "Zentak.txt.orig.zentak-new-a1b2c3",
                              "Zentak.txt.other.12.zentak-new-q1w2e3", "Zentak.journal.zentak-new-AAAAAA",
-                             "ZENTAK.ini.4242.1.new", "ZENTAK.ini.zentak-new-abcdef"})
+                             "ZENTAK.ini.4242.1.new", "ZENTAK.ini.zentak-new-abcdef", "Zentak.journal.broken.2.zentak-new-abcdef"})
         QTest::newRow(name) << QString::fromLatin1(name) << 'f' << true;
     for (const char *name : {"Zentak.txt", "Zentak.txt.bak", "Zentak.txt.orig.2", "202405.txt", "Zentak.txt.backup",
                              "Zentak.journal.broken", "notes.txt.zentak-new-abcdef", "Zentak.txt.zentak-new-abcdef\n",
-                             "ZENTAK.ini.4242.new", "ZENTAKxini.4242.1.new"})
+                             "ZENTAK.ini.4242.new", "ZENTAKxini.4242.1.new", "Zentak.txt.orig.x.zentak-new-abcdef",
+                             "2024051.txt.zentak-new-abcdef"})
         QTest::newRow(name) << QString::fromLatin1(name) << 'f' << false;
     QTest::newRow("a link") << QStringLiteral("Zentak.txt.zentak-new-abcdef") << 'l' << false;
     QTest::newRow("a folder") << QStringLiteral("Zentak.txt.zentak-new-abcdef") << 'd' << false;
