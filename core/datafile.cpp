@@ -4,15 +4,13 @@
 #include "codepage.h"
 #include "fieldreader.h"
 #include "fixedtext.h"
-#include "storabletext.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <map>
-#include <optional>
 
 namespace zentak {
 
@@ -59,11 +57,9 @@ bool appendRecord(QByteArray &out, const AttendanceTable &table, const DayKey &d
             continue;
         }
         const QStringView text = table.stored(day, f);
-        // A character with two codes (the NEC-selected IBM extensions, lead
-        // bytes 0xED and 0xEE, read as the same characters as the IBM
-        // extensions 0xFA-0xFC) is written with the one code the encoder
-        // has for it: the text is kept, the bytes may change. Left so on
-        // purpose: the text is what the file holds for the program.
+        // A character with two codes (NEC-selected IBM extensions, 0xED and
+        // 0xEE, the same as 0xFA-0xFC) is written with the encoder's one
+        // code: the text is kept, on purpose; the bytes may change.
         if (!encodeCodePage(text, out))
             return false;
         if (f != Field::Note)
@@ -181,7 +177,10 @@ SerializeResult serializeTable(const AttendanceTable &table)
     // Each line of a record changed since the file was last read or written
     // is read back and must give that record again; the others are lines
     // read or checked so before.
+    // When most records changed (a table built anew), the whole text is read
+    // back at once instead.
     const std::map<DayKey, DayRecord> &changed = table.changedSinceWritten();
+    const bool whole = qsizetype(changed.size()) * 4 > table.size();
     AttendanceTable check;
     for (const DayKey &day : order) {
         const qsizetype begin = bytes.size();
@@ -189,13 +188,19 @@ SerializeResult serializeTable(const AttendanceTable &table)
             result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。").arg(day.dateText());
             return result;
         }
-        if (!changed.contains(day))
+        if (whole || !changed.contains(day))
             continue;
         const ParseResult back = parseRecords(bytes.sliced(begin), check);
         if (back.records != 1 || back.skipped != 0 || !table.sameDay(check, day)) {
             result.error = QStringLiteral("%1 の記録を正しく書けません。").arg(day.dateText());
             return result;
         }
+    }
+    if (whole && (parseRecords(bytes, check).skipped != 0 || !(check == table))) {
+        const auto bad = std::find_if(order.begin(), order.end(), [&](const DayKey &d) { return !table.sameDay(check, d); });
+        result.error = bad == order.end() ? QStringLiteral("記録を正しく書けません。")
+                                          : QStringLiteral("%1 の記録を正しく書けません。").arg(bad->dateText());
+        return result;
     }
     result.bytes = std::move(bytes);
     result.ok = true;

@@ -8,9 +8,6 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-#include <vector>
-
 namespace zentak {
 
 // The name of the code page in Qt's converters; the program's own tables
