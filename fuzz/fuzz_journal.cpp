@@ -9,6 +9,7 @@
 #include "attendancetable.h"
 #include "changehistory.h"
 #include "check.h"
+#include "scratchfolder.h"
 #include "datafile.h"
 #include "journal.h"
 
@@ -145,30 +146,6 @@ QByteArray readFile(const QString &path)
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::ReadOnly));
     return file.readAll();
-}
-
-void writeFile(const QString &path, QByteArrayView bytes)
-{
-    QFile file(path);
-    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    FUZZ_CHECK(file.write(bytes.data(), bytes.size()) == bytes.size());
-}
-
-// One folder for every input, emptied before each; in memory when it can be,
-// since the journal is synced at every line.
-QDir &folder()
-{
-    static std::unique_ptr<QTemporaryDir> dir = [] {
-        auto d = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/zentak-fuzz-journal-XXXXXX"));
-        if (!d->isValid())
-            d = std::make_unique<QTemporaryDir>();
-        return d;
-    }();
-    FUZZ_CHECK(dir->isValid());
-    static QDir at(dir->path());
-    for (const QString &name : at.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        FUZZ_CHECK(at.remove(name));
-    return at;
 }
 
 // The input read as choices.
@@ -364,7 +341,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // The same bytes as the journal beside a data file.
-    QDir &dir = folder();
+    QDir &dir = scratchFolder("journal");
     const QString journal = dir.filePath(QStringLiteral("Zentak.journal"));
     const QString dataFile = dir.filePath(kDataFileName);
     writeFile(journal, bytes);

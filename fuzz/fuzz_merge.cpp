@@ -10,6 +10,7 @@
 
 #include "attendancetable.h"
 #include "check.h"
+#include "scratchfolder.h"
 #include "datafile.h"
 #include "recordstore.h"
 
@@ -142,28 +143,6 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    FUZZ_CHECK(file.write(bytes) == bytes.size());
-}
-
-QDir &folder()
-{
-    static std::unique_ptr<QTemporaryDir> dir = [] {
-        auto d = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/zentak-fuzz-merge-XXXXXX"));
-        if (!d->isValid())
-            d = std::make_unique<QTemporaryDir>();
-        return d;
-    }();
-    FUZZ_CHECK(dir->isValid());
-    static QDir at(dir->path());
-    for (const QString &name : at.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        FUZZ_CHECK(at.remove(name));
-    return at;
-}
-
 QString withoutTrailingBlanks(QString text)
 {
     while (text.endsWith(QLatin1Char(' ')))
@@ -225,7 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         changed[size_t(d)] = true;
     }
 
-    QDir &dir = folder();
+    QDir &dir = scratchFolder("merge");
     const QString path = dir.filePath(kDataFileName);
     const QByteArray baseBytes = bytesOf(base);
     if (!baseMissing)
