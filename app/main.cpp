@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
                      Qt::QueuedConnection);
     window.startUp();
     window.show();
-    // What the first frame does not need.
+    // What the first frame does not need, after the window's own.
     afterFirstFrame(&window, [&platform] {
         removeLeftovers(platform);
         platform.useJapaneseQtTexts();

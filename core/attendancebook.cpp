@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <utility>
+
 namespace zentak {
 
 AttendanceBook::AttendanceBook(const BookPorts &ports, QObject *parent)
@@ -22,17 +24,39 @@ QString AttendanceBook::dataFilePath() const
     return store_->path();
 }
 
-StartReport AttendanceBook::load()
+void AttendanceBook::readSettings()
 {
     settings_ = loadSettings(settingsStore_);
     // A store without the balance gets it with the first change, as it
     // always did.
     storedBalance_ = settingsStore_.hasSetting(kStoreApp, kSectionSet, kKeyLeaveBalance) ? settings_.leaveBalance : QString();
-    StartReport report;
-    report.records = store_->load(table_);
-    report.journal = history_.load(table_);
-    report.journalPath = history_.path();
-    return report;
+}
+
+void AttendanceBook::readAhead(YearMonth month)
+{
+    readSettings();
+    store_->readAhead(month.year, month.month, table_);
+    readAhead_ = true;
+}
+
+StartReport AttendanceBook::load()
+{
+    finishStart();
+    return std::exchange(startFound_, StartReport{});
+}
+
+void AttendanceBook::finishStart()
+{
+    if (started_)
+        return;
+    started_ = true;
+    if (!readAhead_)
+        readSettings();
+    startFound_.records = store_->load(table_);
+    startFound_.journal = history_.load(table_);
+    startFound_.journalPath = history_.path();
+    if (readAhead_)
+        emit recordsChanged();
 }
 
 DayRecord AttendanceBook::record(QDate day) const
@@ -77,16 +101,19 @@ DayProposal AttendanceBook::toldOnce(DayProposal proposal)
 
 DayProposal AttendanceBook::proposeDay(QDate day)
 {
+    finishStart();
     return toldOnce(proposalForRecord(record(day), settings_));
 }
 
 DayProposal AttendanceBook::proposeClockOut(QDate day, QTime now)
 {
+    finishStart();
     return toldOnce(clockOutProposal(record(day), settings_, now));
 }
 
 WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance)
 {
+    finishStart();
     Change change{clock_.now(), kind, 0, settings_.leaveBalance, balance, {}};
     const DayKey key = keyOf(day);
     const DayRecord before = table_.record(key);
@@ -131,6 +158,7 @@ WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
 std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind kind,
                                                            QStringView noteShown)
 {
+    finishStart();
     if (const std::optional<QString> refusal = paidLeaveRefusal(settings_.leaveBalance, kind))
         return Refusal{*refusal};
     const QString balance = balanceAfter(settings_.leaveBalance, kind, noteShown);
@@ -144,6 +172,7 @@ std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind 
 
 ErasureReport AttendanceBook::eraseYear(int year)
 {
+    finishStart();
     ErasureReport report;
     report.write.path = store_->path();
     // Changes made outside come in first, so that they are in the kept copy
@@ -198,6 +227,7 @@ UndoReport AttendanceBook::doAgain()
 
 UndoReport AttendanceBook::step(bool back)
 {
+    finishStart();
     UndoReport report;
     report.back = back;
     const Change *next = back ? history_.toTakeBack() : history_.toDoAgain();
@@ -248,13 +278,15 @@ UndoReport AttendanceBook::step(bool back)
     return report;
 }
 
-ReportWrite AttendanceBook::writeMonthReport(int year, int month) const
+ReportWrite AttendanceBook::writeMonthReport(int year, int month)
 {
+    finishStart();
     return zentak::writeMonthReport(folder_, table_, year, month, settings_);
 }
 
 bool AttendanceBook::saveSettings(const Settings &settings)
 {
+    finishStart();
     settings_ = settings;
     emit settingsChanged();
     const bool saved = zentak::saveSettings(settingsStore_, settings_);
@@ -278,6 +310,7 @@ WriteReport AttendanceBook::saveWindowPosition(const QString &ppos)
 
 WriteReport AttendanceBook::saveAtExit()
 {
+    // Only a verb changes anything, and each finished the start first.
     if (!changed_)
         return {};
     WriteReport written = writeRecords();

@@ -7,6 +7,7 @@
 // acted to tell the user.
 
 #include "attendancetable.h"
+#include "calendarmath.h"
 #include "changehistory.h"
 #include "daykind.h"
 #include "dayproposal.h"
@@ -58,8 +59,14 @@ public:
     explicit AttendanceBook(const BookPorts &ports, QObject *parent = nullptr);
     ~AttendanceBook() override;
 
-    // The start: the settings from the store, the records from the data
-    // file, the changes that can be taken back from the journal.
+    // The start, in two steps. First what the first frame shows: the
+    // settings, and the records of one month read ahead from the data file.
+    void readAhead(YearMonth month);
+    // Then the whole start: the records from the data file, the changes that
+    // can be taken back from the journal (and the settings, when nothing was
+    // read ahead), and what it found, once. Every verb finishes the start
+    // first, so no change and no write ever meets a part of the records;
+    // the views hear of the rest by recordsChanged.
     StartReport load();
 
     const Settings &settings() const { return settings_; }
@@ -98,7 +105,7 @@ public:
     const Change *changeToDoAgain() const { return history_.toDoAgain(); }
 
     // The month report written beside the program: its file name, or why not.
-    ReportWrite writeMonthReport(int year, int month) const;
+    ReportWrite writeMonthReport(int year, int month);
 
     // Every setting into memory and the store; false when the store could
     // not take them (they hold for this run all the same).
@@ -123,6 +130,8 @@ signals:
     void settingsChanged();
 
 private:
+    void readSettings();
+    void finishStart();
     DayProposal toldOnce(DayProposal proposal);
     // A new change of the day (and the balance to `balance`), written
     // through and journaled.
@@ -145,6 +154,9 @@ private:
     QString storedBalance_; // the balance as the settings store last took it
     std::unique_ptr<RecordStore> store_;
     ChangeHistory history_;
+    bool readAhead_ = false;
+    bool started_ = false;
+    StartReport startFound_; // until load() hands it on
     bool journalFailureTold_ = false;
     bool changed_ = false;     // anything changed this run
     bool unwritten_ = false;   // the last write failed

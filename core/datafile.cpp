@@ -164,6 +164,25 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table)
     return result;
 }
 
+QByteArray linesOfMonth(QByteArrayView bytes, int year, int month)
+{
+    const std::array<char, 10> date = DayKey{year, month, 1}.dateChars();
+    // The quote and "YYYY/MM/".
+    char head[9] = {'"'};
+    std::copy(date.begin(), date.begin() + 8, head + 1);
+    const QByteArrayView prefix(head, 9);
+    QByteArray lines;
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', at);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArrayView line = bytes.sliced(at, end - at);
+        if (line.startsWith(prefix))
+            lines += line;
+        at = end;
+    }
+    return lines;
+}
+
 SerializeResult serializeTable(const AttendanceTable &table)
 {
     SerializeResult result;

@@ -32,6 +32,12 @@ struct ParseResult {
 // records for one date the later replaces the earlier.
 ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table);
 
+// The lines of the bytes that begin with a date of the month, as
+// "YYYY/MM/DD" in quotes: the records the first look at one month needs, out
+// of a file of many years. (A record that goes on over the next line is cut
+// short here; only the whole file's read is to be trusted.)
+QByteArray linesOfMonth(QByteArrayView bytes, int year, int month);
+
 struct SerializeResult {
     bool ok = false;
     QByteArray bytes;

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace zentak {
 
 RecordStore::RecordStore(const QString &dataFilePath) : path_(dataFilePath) {}
@@ -23,7 +25,14 @@ LoadReport RecordStore::load(AttendanceTable &table)
 {
     LoadReport report;
     report.path = path_;
-    const ReadResult read = readDataFile(path_, table);
+    ReadResult read;
+    if (readAhead_) {
+        read.status = ReadStatus::Read;
+        read.bytes = *std::exchange(readAhead_, std::nullopt);
+        read.parsed = parseRecords(read.bytes, table);
+    } else {
+        read = readDataFile(path_, table);
+    }
     switch (read.status) {
     case ReadStatus::Missing:
         return report;
@@ -50,6 +59,17 @@ LoadReport RecordStore::load(AttendanceTable &table)
     if (keepOriginal(&error))
         report.keptOriginal = keptOriginal_;
     return report;
+}
+
+void RecordStore::readAhead(int year, int month, AttendanceTable &table)
+{
+    table.clear();
+    QByteArray bytes;
+    QString error;
+    if (!QFileInfo::exists(path_) || !readWholeFile(path_, &bytes, &error))
+        return;
+    parseRecords(linesOfMonth(bytes, year, month), table);
+    readAhead_ = std::move(bytes);
 }
 
 QString RecordStore::keepAside(const QString &name, const QByteArray &bytes, QString *error)

@@ -89,6 +89,8 @@ public:
         QApplication::setActiveWindow(window.get());
         if (!QTest::qWaitForWindowActive(window.get()))
             qWarning("the main window did not become active");
+        // The rest of the start, which the first frame's paint sets off.
+        window->finishStartUp();
         return *window;
     }
 

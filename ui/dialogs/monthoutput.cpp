@@ -6,7 +6,7 @@
 
 namespace zentak {
 
-void writeAndOpenMonthReport(const AttendanceBook &book, Platform &platform, int year, int month)
+void writeAndOpenMonthReport(AttendanceBook &book, Platform &platform, int year, int month)
 {
     ReportWrite written;
     {

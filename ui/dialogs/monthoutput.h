@@ -8,6 +8,6 @@ namespace zentak {
 class AttendanceBook;
 class Platform;
 
-void writeAndOpenMonthReport(const AttendanceBook &book, Platform &platform, int year, int month);
+void writeAndOpenMonthReport(AttendanceBook &book, Platform &platform, int year, int month);
 
 } // namespace zentak

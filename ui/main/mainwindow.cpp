@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "afterfirstframe.h"
 #include "attendancebook.h"
 #include "calendarpanel.h"
 #include "centerform.h"
@@ -95,10 +96,17 @@ void MainWindow::showChangedMonth(const UndoReport &report)
 
 void MainWindow::startUp()
 {
+    const YearMonth thisMonth = yearMonthOf(platform_.today());
+    book_.readAhead(thisMonth);
+    restorePosition();
+    calendar_->showMonth(thisMonth);
+    afterFirstFrame(this, [this] { finishStartUp(); });
+}
+
+void MainWindow::finishStartUp()
+{
     tellLoad(platform_, book_.load());
     keys_->followHistory();
-    restorePosition();
-    calendar_->showMonth(yearMonthOf(platform_.today()));
 }
 
 void MainWindow::restorePosition()

@@ -28,9 +28,13 @@ class MainWindow : public QWidget {
 public:
     MainWindow(AttendanceBook &book, Platform &platform);
 
-    // The start: the caption, the settings and the records, the window at
-    // its saved place, and the current month.
+    // The start: the caption, the settings and this month's records, the
+    // window at its saved place, and the current month; the rest of the
+    // records and the journal once the first frame is drawn.
     void startUp();
+    // That rest, and what the start found told to the user: the first time
+    // only, whether after the first frame or sooner.
+    void finishStartUp();
     // The shutdown: the window's place saved, and the records when anything
     // changed. Runs once, whichever way the program is left.
     void shutDown();
