@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <utility>
-
 namespace zentak {
 
 RecordStore::RecordStore(const QString &dataFilePath) : path_(dataFilePath) {}
@@ -25,14 +23,7 @@ LoadReport RecordStore::load(AttendanceTable &table)
 {
     LoadReport report;
     report.path = path_;
-    ReadResult read;
-    if (readAhead_) {
-        read.status = ReadStatus::Read;
-        read.bytes = *std::exchange(readAhead_, std::nullopt);
-        read.parsed = parseRecords(read.bytes, table);
-    } else {
-        read = readDataFile(path_, table);
-    }
+    const ReadResult read = readDataFile(path_, table);
     switch (read.status) {
     case ReadStatus::Missing:
         return report;
@@ -68,8 +59,10 @@ void RecordStore::readAhead(int year, int month, AttendanceTable &table)
     QString error;
     if (!QFileInfo::exists(path_) || !readWholeFile(path_, &bytes, &error))
         return;
+    // The bytes are not kept for load(): held across the first frame they
+    // would raise the peak memory by the file's size, and reading them again
+    // costs less than a tenth of a millisecond.
     parseRecords(linesOfMonth(bytes, year, month), table);
-    readAhead_ = std::move(bytes);
 }
 
 QString RecordStore::keepAside(const QString &name, const QByteArray &bytes, QString *error)

@@ -65,8 +65,8 @@ public:
     LoadReport load(AttendanceTable &table);
     // Clears the table and reads into it the records of one month only: what
     // the first frame shows of a file of many years. load() then reads the
-    // rest from the same bytes; a file that cannot be read leaves the table
-    // empty, for load() to report.
+    // file whole; a file that cannot be read leaves the table empty, for
+    // load() to report.
     void readAhead(int year, int month, AttendanceTable &table);
 
     // Writes the table over the file, first taking over into the table what
@@ -88,8 +88,6 @@ private:
 
     QString path_;
     bool unreadable_ = false;
-    // The file as readAhead() read it, until load() has read it whole.
-    std::optional<QByteArray> readAhead_;
     // The file as loaded, while it holds records the table lacks and has
     // not been kept aside yet.
     std::optional<QByteArray> originalToKeep_;
