@@ -8,7 +8,7 @@
 // from another version) stops nothing: what could not be read is kept
 // aside, and undo reaches back only to the first change after it.
 
-#include "journal.h"
+#include "journalfile.h"
 
 #include <QList>
 #include <QString>
@@ -28,7 +28,7 @@ public:
     // The journal holds records: it is as private as the data file.
     ChangeHistory(const QString &journalPath, const QString &dataFilePath);
 
-    const QString &path() const { return path_; }
+    const QString &path() const { return file_.path(); }
     // The journal read, beside the records as the data file holds them.
     JournalLoad load(const AttendanceTable &table);
 
@@ -59,14 +59,10 @@ private:
     // True when the table holds each day as the change left it (after) or
     // found it.
     static bool holds(const AttendanceTable &table, const Change &change, bool after);
-    static bool failed(QString *error, const QString &why);
 
-    QString path_;
-    QString dataFilePath_;
+    JournalFile file_;
     QList<Change> undo_; // the last is taken back first
     QList<Change> redo_; // the last is done again first
-    int lines_ = 0;      // lines in the file
-    bool linked_ = false; // the journal is a symbolic link: left alone
 };
 
 } // namespace zentak

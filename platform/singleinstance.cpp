@@ -1,93 +1,13 @@
 #include "singleinstance.h"
 
+#include "activationsocket.h"
+#include "privatefolder.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSocketNotifier>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace zentak {
-
-namespace {
-
-const QByteArray kActivate = "activate\n";
-const QByteArray kAcknowledge = "ok\n";
-// What a peer may send before it has said what it wants.
-constexpr qsizetype kMaxRequest = 64;
-
-// The address of a socket path; false when the path is too long for one.
-bool socketAddress(const QString &path, sockaddr_un *address)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    std::memset(address, 0, sizeof *address);
-    address->sun_family = AF_UNIX;
-    if (encoded.isEmpty() || size_t(encoded.size()) >= sizeof address->sun_path)
-        return false;
-    std::memcpy(address->sun_path, encoded.constData(), size_t(encoded.size()));
-    return true;
-}
-
-// Writes all of it, waiting up to timeoutMs for room.
-bool writeAll(int fd, const QByteArray &bytes, int timeoutMs)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::send(fd, bytes.constData() + done, size_t(bytes.size() - done),
-                                 MSG_NOSIGNAL);
-        if (n > 0) {
-            done += n;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd p{fd, POLLOUT, 0};
-            if (::poll(&p, 1, timeoutMs) <= 0)
-                return false;
-            continue;
-        }
-        return false;
-    }
-    return true;
-}
-
-// Why the folder may not hold the lock and the socket; empty when it may: a
-// folder itself (not a link to one), this user's, closed to everyone else.
-// Looked at, never changed: another user may have put files in it.
-QString whyNotPrivate(const QString &dir)
-{
-    struct stat st;
-    if (::lstat(QFile::encodeName(dir).constData(), &st) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    if (S_ISLNK(st.st_mode))
-        return QStringLiteral("シンボリックリンクです");
-    if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("フォルダーではありません");
-    if (st.st_uid != ::getuid())
-        return QStringLiteral("ほかのユーザーのフォルダーです");
-    if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return QStringLiteral("ほかのユーザーも開けるフォルダーです");
-    return {};
-}
-
-// The folder, made for this user alone when missing.
-QString makePrivate(const QString &dir)
-{
-    if (::mkdir(QFile::encodeName(dir).constData(), S_IRWXU) != 0 && errno != EEXIST)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return whyNotPrivate(dir);
-}
-
-} // namespace
 
 SingleInstance::SingleInstance(const QString &folder, QObject *parent)
     : QObject(parent), folder_(folder)
@@ -96,56 +16,43 @@ SingleInstance::SingleInstance(const QString &folder, QObject *parent)
 
 SingleInstance::~SingleInstance()
 {
-    for (auto &[fd, peer] : peers_) {
-        delete peer.notifier;
-        ::close(fd);
-    }
-    peers_.clear();
-    if (listenFd_ >= 0) {
-        delete listenNotifier_;
-        ::close(listenFd_);
-        ::unlink(QFile::encodeName(socketPath_).constData());
-    }
+    // The socket goes before the lock: once the lock is free, a new start
+    // may put its own socket in place, which this one must not remove.
+    listener_.reset();
     if (lock_)
         lock_->unlock();
 }
 
 SingleInstance::Claim SingleInstance::claim()
 {
-    // XDG_RUNTIME_DIR itself, not QStandardPaths: without the variable that
-    // one picks a predictable name in the temporary folder, and it changes
-    // the mode of a folder it finds open.
-    QString dir = QDir::cleanPath(folder_);
-    if (dir.isEmpty()) {
-        const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
-        const bool usable = QDir::isAbsolutePath(runtime) && whyNotPrivate(runtime).isEmpty();
-        dir = usable ? runtime
-                     : QDir(QDir::tempPath()).filePath(QStringLiteral("zentak-%1").arg(::getuid()));
-    }
-    if (const QString why = makePrivate(dir); !why.isEmpty())
+    const QString dir = instanceFolder(folder_);
+    if (const QString why = makePrivateFolder(dir); !why.isEmpty())
         return fail(QStringLiteral("Zentak の起動を確かめるフォルダーを使えません。\n%1\n(%2)")
                         .arg(QDir::toNativeSeparators(dir), why));
-    lockPath_ = QDir(dir).filePath(QStringLiteral("zentak-%1.lock").arg(::getuid()));
-    socketPath_ = QDir(dir).filePath(QStringLiteral("zentak-%1.sock").arg(::getuid()));
+    const QString lockPath = QDir(dir).filePath(QStringLiteral("zentak-%1.lock").arg(::getuid()));
+    const QString socketPath = QDir(dir).filePath(QStringLiteral("zentak-%1.sock").arg(::getuid()));
 
-    lock_ = std::make_unique<QLockFile>(lockPath_);
+    lock_ = std::make_unique<QLockFile>(lockPath);
     // 0: a lock is stale only when the process that holds it is gone.
     lock_->setStaleLockTime(0);
     if (!lock_->tryLock(0)) {
         if (lock_->error() != QLockFile::LockFailedError) {
             QString text = QStringLiteral("Zentak の起動を確かめるファイルを作れません。\n%1")
-                               .arg(QDir::toNativeSeparators(lockPath_));
+                               .arg(QDir::toNativeSeparators(lockPath));
             if (lock_->error() == QLockFile::PermissionError)
                 text += QStringLiteral("\n(書き込みが許されていません)");
             return fail(text);
         }
-        if (askRunningInstance())
+        if (askToComeForward(socketPath))
             return Claim::Forwarded;
         return fail(QStringLiteral("Zentak はすでに起動していますが、応答がありません。"));
     }
     // Without the socket this instance still runs; a later start then
     // finds no one to ask and says so.
-    listen();
+    listener_ = std::make_unique<ActivationListener>();
+    connect(listener_.get(), &ActivationListener::activationRequested, this,
+            &SingleInstance::activationRequested);
+    listener_->listen(socketPath);
     return Claim::Claimed;
 }
 
@@ -153,132 +60,6 @@ SingleInstance::Claim SingleInstance::fail(const QString &text)
 {
     failure_ = text;
     return Claim::Failed;
-}
-
-bool SingleInstance::listen()
-{
-    sockaddr_un address;
-    if (!socketAddress(socketPath_, &address))
-        return false;
-    // A socket left by a crashed instance; the lock says that one is gone.
-    ::unlink(address.sun_path);
-
-    // Bound in a folder of its own first and moved into place once it is
-    // the owner's only, so no other user can connect in between.
-    QByteArray privateDir = QFile::encodeName(
-        QFileInfo(socketPath_).absoluteDir().filePath(QStringLiteral(".zentak-XXXXXX")));
-    if (!::mkdtemp(privateDir.data()))
-        return false;
-    sockaddr_un bound;
-    const bool fits = socketAddress(QFile::decodeName(privateDir) + QStringLiteral("/s"), &bound);
-    const int fd = fits ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) : -1;
-    const bool ok = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&bound), sizeof bound) == 0
-                    && ::chmod(bound.sun_path, S_IRUSR | S_IWUSR) == 0
-                    && ::listen(fd, 8) == 0 && ::rename(bound.sun_path, address.sun_path) == 0;
-    if (!ok) {
-        if (fits)
-            ::unlink(bound.sun_path);
-        if (fd >= 0)
-            ::close(fd);
-    }
-    ::rmdir(privateDir.constData());
-    if (!ok)
-        return false;
-    listenFd_ = fd;
-    listenNotifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-    connect(listenNotifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptPeers);
-    return true;
-}
-
-void SingleInstance::acceptPeers()
-{
-    while (true) {
-        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) {
-            if (errno == EINTR)
-                continue;
-            return; // EAGAIN: none left; anything else: try at the next one
-        }
-        Peer &peer = peers_[fd];
-        peer.notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-        connect(peer.notifier, &QSocketNotifier::activated, this, [this, fd] { readPeer(fd); });
-    }
-}
-
-void SingleInstance::readPeer(int fd)
-{
-    const auto it = peers_.find(fd);
-    if (it == peers_.end())
-        return;
-    Peer &peer = it->second;
-    char buffer[256];
-    while (true) {
-        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
-        if (n > 0) {
-            peer.received.append(buffer, n);
-            if (peer.received.contains("activate")) {
-                writeAll(fd, kAcknowledge, 1000);
-                dropPeer(fd);
-                emit activationRequested();
-                return;
-            }
-            if (peer.received.size() > kMaxRequest) {
-                dropPeer(fd);
-                return;
-            }
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return; // the rest comes later
-        dropPeer(fd); // the peer is gone
-        return;
-    }
-}
-
-void SingleInstance::dropPeer(int fd)
-{
-    const auto it = peers_.find(fd);
-    if (it == peers_.end())
-        return;
-    it->second.notifier->setEnabled(false);
-    it->second.notifier->deleteLater();
-    ::close(fd);
-    peers_.erase(it);
-}
-
-bool SingleInstance::askRunningInstance()
-{
-    sockaddr_un address;
-    if (!socketAddress(socketPath_, &address))
-        return false;
-    // The first instance may still be starting: try for about two seconds.
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            return false;
-        if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0) {
-            bool acknowledged = false;
-            if (writeAll(fd, kActivate, 1000)) {
-                QByteArray answer;
-                char buffer[64];
-                pollfd p{fd, POLLIN, 0};
-                while (!answer.contains("ok") && ::poll(&p, 1, 2000) > 0) {
-                    const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
-                    if (n <= 0)
-                        break;
-                    answer.append(buffer, n);
-                }
-                acknowledged = answer.contains("ok");
-            }
-            ::close(fd);
-            return acknowledged;
-        }
-        ::close(fd);
-        ::usleep(100 * 1000);
-    }
-    return false;
 }
 
 } // namespace zentak

@@ -1,0 +1,128 @@
+#include "journalfile.h"
+
+#include "atomicfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace zentak {
+
+namespace {
+
+bool failed(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
+
+} // namespace
+
+JournalFile::JournalFile(const QString &path, const QString &dataFilePath)
+    : path_(path), dataFilePath_(dataFilePath)
+{
+}
+
+bool JournalFile::read(JournalContents *contents, QString *error)
+{
+    *contents = {};
+    lines_ = 0;
+    if (QFileInfo(path_).isSymLink()) {
+        // Written through, the link would put the history where the user
+        // did not look for it; replaced, the link would be gone. Neither
+        // without a word: undo reaches this run's changes only.
+        linked_ = true;
+        return failed(error, QStringLiteral("シンボリックリンクのため、読み書きしません"));
+    }
+    if (!QFileInfo::exists(path_))
+        return true;
+    if (!readWholeFile(path_, &contents->bytes, error))
+        return false;
+    const QByteArray &bytes = contents->bytes;
+    // Each change is one line (a field never holds a line end). The program
+    // ends them with CR LF; a bare LF (an editor, a synchronisation tool)
+    // ends one as well. Only what follows the last line end can have been
+    // cut by a kill: passed over when it does not read, and gone when the
+    // journal is next written.
+    qsizetype begin = 0;
+    while (begin < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', begin);
+        const bool last = end < 0;
+        if (last)
+            end = bytes.size();
+        QByteArrayView line = QByteArrayView(bytes).sliced(begin, end - begin);
+        if (!last && line.endsWith('\r'))
+            line.chop(1);
+        begin = end + 1;
+        if (line.isEmpty())
+            continue;
+        std::optional<Change> change = parseJournalLine(line);
+        // A last line without its line end is torn; read or not, the
+        // journal is written anew, so the next line does not join it.
+        contents->torn = contents->torn || last;
+        if (!change && last)
+            break;
+        if (change)
+            ++lines_;
+        contents->changes.append(std::move(change));
+    }
+    return true;
+}
+
+QString JournalFile::keepBrokenCopy(const QByteArray &bytes, QString *error) const
+{
+    return keepNumberedCopy(path_ + QStringLiteral(".broken"), bytes, permissionsOf(dataFilePath_), error);
+}
+
+bool JournalFile::append(const Change &change, QString *error)
+{
+    leftTornLine_ = false;
+    if (linked_)
+        return failed(error, QStringLiteral("シンボリックリンクのため、書き込みません"));
+    const std::optional<QByteArray> line = journalLine(change);
+    if (!line)
+        return failed(error, QStringLiteral("記録できない文字があります"));
+    QFile file(path_);
+    // Appended and synced at once, like the data file. A write that fails
+    // halfway (a full disk) is cut back to where it began, so the next line
+    // does not follow a torn one; when even that fails, the caller writes
+    // the journal anew.
+    const bool created = !file.exists();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
+        || (created && !file.setPermissions(permissionsOf(dataFilePath_))))
+        return failed(error, file.errorString());
+    const qint64 size = file.size();
+    errno = 0;
+    if (file.write(*line) != line->size() || ::fsync(file.handle()) != 0) {
+        const QString why = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        leftTornLine_ = !file.resize(size);
+        return failed(error, why);
+    }
+    ++lines_;
+    return true;
+}
+
+bool JournalFile::replace(const QList<Change> &changes, QString *error)
+{
+    if (linked_)
+        return failed(error, QStringLiteral("シンボリックリンクのため、書き込みません"));
+    QByteArray bytes;
+    int count = 0;
+    for (const Change &change : changes) {
+        if (const std::optional<QByteArray> line = journalLine(change)) {
+            bytes += *line;
+            ++count;
+        }
+    }
+    if (!replaceFile(path_, bytes, error, permissionsOf(dataFilePath_)))
+        return false;
+    lines_ = count;
+    return true;
+}
+
+} // namespace zentak

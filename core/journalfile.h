@@ -1,0 +1,55 @@
+#pragma once
+// The journal's file itself: read whole and cut into its lines, appended to
+// a line at a time, and written anew. What the lines mean for undo and redo
+// is the change history's concern.
+
+#include "journal.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zentak {
+
+// What the journal held, line by line.
+struct JournalContents {
+    QByteArray bytes;                      // the file as it was
+    QList<std::optional<Change>> changes;  // each line read back; nullopt for one that could not be
+    bool torn = false;                     // the last line had no line end
+};
+
+class JournalFile {
+public:
+    // The journal holds records: it is as private as the data file.
+    JournalFile(const QString &path, const QString &dataFilePath);
+
+    const QString &path() const { return path_; }
+    // Lines in the file, as far as this object has read and written them.
+    int lines() const { return lines_; }
+
+    // The journal's lines; empty (and true) when there is no journal, false
+    // (with `error`) when it could not be read or is a symbolic link.
+    bool read(JournalContents *contents, QString *error);
+    // The bytes kept aside beside the journal: the copy's path, empty (with
+    // `error`) when none could be made.
+    QString keepBrokenCopy(const QByteArray &bytes, QString *error) const;
+
+    // The change's line added at the end, synced.
+    bool append(const Change &change, QString *error);
+    // True when the last append failed and could not take its part-written
+    // line back out: the file should be written anew before the next line.
+    bool leftTornLine() const { return leftTornLine_; }
+    // The file written anew with one line for each change.
+    bool replace(const QList<Change> &changes, QString *error);
+
+private:
+    QString path_;
+    QString dataFilePath_;
+    int lines_ = 0;
+    bool linked_ = false; // the journal is a symbolic link: left alone
+    bool leftTornLine_ = false;
+};
+
+} // namespace zentak
