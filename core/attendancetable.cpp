@@ -102,18 +102,18 @@ bool AttendanceTable::addForLoad(DayKey day, const std::array<QStringView, kFiel
     return true;
 }
 
-int AttendanceTable::finishLoad()
+std::vector<DayKey> AttendanceTable::finishLoad()
 {
     // The file's order is by year slot: one sort puts the days in date
     // order, keeping the file's order among records of one day.
     std::stable_sort(days_.begin(), days_.end(), [](const Day &a, const Day &b) { return a.key < b.key; });
-    int replaced = 0;
+    std::vector<DayKey> replaced;
     size_t kept = 0;
     for (size_t i = 0; i < days_.size(); ++i) {
         if (kept > 0 && days_[kept - 1].key == days_[i].key) {
             texts_.release(days_[kept - 1].span);
             days_[kept - 1] = days_[i];
-            ++replaced;
+            replaced.push_back(unpack(days_[i].key));
             continue;
         }
         days_[kept++] = days_[i];

@@ -41,9 +41,9 @@ public:
 
     // A load: records added in any order (false for a blank date), then
     // put in date order, where of two records for one day the one added
-    // later stays. The records replaced so.
+    // later stays. The day of each record replaced so.
     bool addForLoad(DayKey day, const std::array<QStringView, kFieldCount> &fields);
-    int finishLoad();
+    std::vector<DayKey> finishLoad();
 
     // Takes every record of the year away; the days that had one.
     std::vector<DayKey> eraseYear(int year);

@@ -1,7 +1,9 @@
 #pragma once
 // Splits the bytes of the data file into fields: quoted or not, separated
 // by commas, records ended by CR LF, CR or LF. Used by the data file reader
-// alone.
+// alone, which hands it the file a piece at a time: the reader tells when it
+// looked for a byte beyond the piece, so that what it found there is looked
+// at again with the next piece.
 
 #include <QByteArrayView>
 
@@ -21,8 +23,11 @@ class FieldReader {
 public:
     explicit FieldReader(QByteArrayView bytes) : b_(bytes) {}
 
-    bool atEnd() const { return pos_ >= b_.size(); }
+    bool atEnd() const { return !has(pos_); }
     qsizetype position() const { return pos_; }
+    // True when a byte beyond the end was looked for since the reader was
+    // made: what was read depends on where the bytes end.
+    bool ranIntoEnd() const { return ranIntoEnd_; }
 
     // A field as the bytes hold it. Not whole when the reader would see only
     // a part of what is written there, so that a save would lose the rest.
@@ -34,7 +39,7 @@ public:
     // Line ends between records are passed over.
     void skipLineEnds()
     {
-        while (pos_ < b_.size() && (b_[pos_] == kCR || b_[pos_] == kLF))
+        while (has(pos_) && (b_[pos_] == kCR || b_[pos_] == kLF))
             ++pos_;
     }
 
@@ -47,13 +52,13 @@ public:
     bool atDateField() const
     {
         qsizetype i = pos_;
-        while (i < b_.size() && isPadding(b_[i]))
+        while (has(i) && isPadding(b_[i]))
             ++i;
-        if (i < b_.size() && b_[i] == kQuote)
+        if (has(i) && b_[i] == kQuote)
             ++i;
         static constexpr char shape[] = "dddd/dd/dd";
         for (int k = 0; k < 10; ++k, ++i) {
-            if (i >= b_.size())
+            if (!has(i))
                 return false;
             const char c = b_[i];
             if (shape[k] == 'd' ? (c < '0' || c > '9') : c != shape[k])
@@ -66,12 +71,13 @@ public:
     std::optional<Raw> next()
     {
         skipPadding();
-        if (pos_ >= b_.size())
+        if (!has(pos_))
             return std::nullopt;
         Raw field;
         if (b_[pos_] == kQuote) {
             const qsizetype close = b_.indexOf(kQuote, pos_ + 1);
             if (close < 0) {
+                ranIntoEnd_ = true;
                 pos_ = b_.size();
                 return std::nullopt;
             }
@@ -79,12 +85,12 @@ public:
             pos_ = close + 1;
             skipPadding();
             // Text between the closing quote and the delimiter is in no field.
-            field.whole = pos_ >= b_.size() || isDelimiter(b_[pos_]);
-            while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
+            field.whole = !has(pos_) || isDelimiter(b_[pos_]);
+            while (has(pos_) && !isDelimiter(b_[pos_]))
                 ++pos_;
         } else {
             const qsizetype begin = pos_;
-            while (pos_ < b_.size() && !isDelimiter(b_[pos_]))
+            while (has(pos_) && !isDelimiter(b_[pos_]))
                 ++pos_;
             qsizetype end = pos_;
             while (end > begin && isPadding(b_[end - 1]))
@@ -106,28 +112,37 @@ private:
 
     void skipPadding()
     {
-        while (pos_ < b_.size() && isPadding(b_[pos_]))
+        while (has(pos_) && isPadding(b_[pos_]))
             ++pos_;
     }
 
     void consumeDelimiter()
     {
-        if (pos_ >= b_.size()) {
+        if (!has(pos_)) {
             lastEnd_ = End::Data;
             return;
         }
         lastEnd_ = b_[pos_] == kComma ? End::Comma : End::LineEnd;
         if (b_[pos_] == kCR) {
             ++pos_;
-            if (pos_ < b_.size() && b_[pos_] == kLF)
+            if (has(pos_) && b_[pos_] == kLF)
                 ++pos_;
         } else {
             ++pos_; // a comma or a lone LF
         }
     }
 
+    bool has(qsizetype i) const
+    {
+        if (i < b_.size())
+            return true;
+        ranIntoEnd_ = true;
+        return false;
+    }
+
     QByteArrayView b_;
     qsizetype pos_ = 0;
+    mutable bool ranIntoEnd_ = false;
     End lastEnd_ = End::Data;
 };
 

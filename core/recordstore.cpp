@@ -3,21 +3,12 @@
 #include "atomicfile.h"
 #include "datafile.h"
 
-#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 
 namespace zentak {
 
 RecordStore::RecordStore(const QString &dataFilePath) : path_(dataFilePath) {}
-
-RecordStore::Known RecordStore::knownOf(const QByteArray &bytes)
-{
-    // Tells a file changed outside from the one this run knows: not a
-    // safeguard against anyone, so Qt's own hash, with the size, will do
-    // (MD5 took a tenth of a write-through of thirty years).
-    return {bytes.size(), qHash(QByteArrayView(bytes), 0x5a656e74616bULL)};
-}
 
 LoadReport RecordStore::load(AttendanceTable &table)
 {
@@ -37,7 +28,7 @@ LoadReport RecordStore::load(AttendanceTable &table)
         break;
     }
     report.status = LoadReport::Status::Read;
-    known_ = knownOf(read.bytes);
+    known_ = read.stamp;
     knownLost_ = QSet<QByteArray>(read.parsed.lost.begin(), read.parsed.lost.end());
     report.unreadable = read.parsed.skipped;
     report.replaced = read.parsed.replaced;
@@ -54,15 +45,10 @@ LoadReport RecordStore::load(AttendanceTable &table)
 
 void RecordStore::readAhead(int year, int month, AttendanceTable &table)
 {
-    table.clear();
-    QByteArray bytes;
-    QString error;
-    if (!QFileInfo::exists(path_) || !readWholeFile(path_, &bytes, &error))
-        return;
-    // The bytes are not kept for load(): held across the first frame they
-    // would raise the peak memory by the file's size, and reading them again
-    // costs less than a tenth of a millisecond.
-    parseRecords(linesOfMonth(bytes, year, month), table);
+    // The file is gone through a piece at a time and only the month's lines
+    // kept: its bytes held across the first frame would raise the peak
+    // memory by the file's size.
+    parseRecords(linesOfMonthInFile(path_, year, month), table);
 }
 
 QString RecordStore::keepAside(const QString &name, const QByteArray &bytes, QString *error)
@@ -91,7 +77,7 @@ bool RecordStore::takeOverOutsideChanges(AttendanceTable &table, WriteReport &re
     QByteArray now;
     if (!readWholeFile(path_, &now, &report.error))
         return false;
-    const Known seen = knownOf(now);
+    const FileStamp seen = stampOf(now);
     if (known_ && seen == *known_)
         return true;
     AttendanceTable theirs;
@@ -133,7 +119,7 @@ WriteReport RecordStore::write(AttendanceTable &table)
     }
     if (!replaceFile(path_, serialized.bytes, &report.error))
         return report;
-    known_ = knownOf(serialized.bytes);
+    known_ = stampOf(serialized.bytes);
     table.markWritten();
     report.written = true;
     return report;

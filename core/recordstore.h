@@ -8,6 +8,7 @@
 
 #include "attendancetable.h"
 #include "outsidechanges.h"
+#include "recordreader.h"
 
 #include <QByteArray>
 #include <QFileDevice>
@@ -92,16 +93,10 @@ private:
     // not been kept aside yet.
     std::optional<QByteArray> originalToKeep_;
     QString keptOriginal_;
-    // What the file held when this run last read or wrote it: its size and
-    // digest (none when there was no file). The records themselves are the
-    // table's, as it was then (AttendanceTable::asWritten).
-    struct Known {
-        qsizetype size = 0;
-        size_t digest = 0;
-        bool operator==(const Known &) const = default;
-    };
-    static Known knownOf(const QByteArray &bytes);
-    std::optional<Known> known_;
+    // What the file held when this run last read or wrote it (none when
+    // there was no file). The records themselves are the table's, as it was
+    // then (AttendanceTable::asWritten).
+    std::optional<FileStamp> known_;
     // The records of the file, as this run read them, that are in no table:
     // kept aside already, so they are not kept again when another writer
     // leaves them in.

@@ -89,12 +89,15 @@ void TestDataFile::laterRecordWins()
     const QByteArray file = line({"2007/06/01", "火", "09:00", "18:00", "08:00", "08.00", "first"})
                             + line({"2004/06/01", "金", "10:00", "19:00", "08:00", "08.00", "other year"})
                             + line({"2007/06/01", "金", "10:00", "19:00", "08:00", "08.00", "second"});
-    AttendanceTable t;
-    const ParseResult r = parseRecords(file, t);
-    QCOMPARE(r.records, 3);
-    QCOMPARE(r.replaced, 1);
-    QCOMPARE(t.field({2007, 6, 1}, Field::Note).trimmed(), QStringLiteral("second"));
-    QCOMPARE(t.field({2004, 6, 1}, Field::Note).trimmed(), QStringLiteral("other year"));
+    for (const qsizetype piece : {kReadPiece, qsizetype(3)}) {
+        AttendanceTable t;
+        const ParseResult r = parseRecords(file, t, piece);
+        QCOMPARE(r.records, 3);
+        QCOMPARE(r.replaced, 1);
+        QCOMPARE(r.lost, QList<QByteArray>{file.first(file.indexOf('\n') + 1)});
+        QCOMPARE(t.field({2007, 6, 1}, Field::Note).trimmed(), QStringLiteral("second"));
+        QCOMPARE(t.field({2004, 6, 1}, Field::Note).trimmed(), QStringLiteral("other year"));
+    }
 }
 
 void TestDataFile::recordsAreWrittenInSlotOrder()
@@ -128,6 +131,19 @@ void TestDataFile::largeFileLoads()
     const ParseResult r = parseRecords(big, t);
     QCOMPARE(r.skipped, 0);
     QCOMPARE(r.records, int(big.size() / a.size()) + 1);
+    QCOMPARE(written(t), last);
+
+    // From the file, read in pieces: the replaced records' lines are lost
+    // and the file is kept as read.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Zentak.txt"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(big) == big.size());
+    f.close();
+    const ReadResult read = readDataFile(path, t);
+    QCOMPARE(read.parsed.replaced, r.records - 1);
+    QCOMPARE(read.parsed.lost, QList<QByteArray>(r.records - 1, a));
+    QCOMPARE(read.bytes, big);
     QCOMPARE(written(t), last);
 }
 

@@ -56,12 +56,16 @@ void TestDataReader::readerStreamRules()
     QFETCH(QByteArray, input);
     QFETCH(QString, start);
     QFETCH(QString, note);
-    AttendanceTable t;
-    const ParseResult r = parseRecords(input, t);
-    QCOMPARE(r.records, 1);
-    QCOMPARE(r.skipped, 0);
-    QCOMPARE(t.field({2006, 1, 5}, Field::Start), start);
-    QCOMPARE(t.field({2006, 1, 5}, Field::Note), note + QString(200 - note.size(), QLatin1Char(' ')));
+    // Read whole, and in pieces that end inside fields, characters and line
+    // ends, as a file is read.
+    for (const qsizetype piece : {kReadPiece, qsizetype(1), qsizetype(2), qsizetype(7)}) {
+        AttendanceTable t;
+        const ParseResult r = parseRecords(input, t, piece);
+        QCOMPARE(r.records, 1);
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(t.field({2006, 1, 5}, Field::Start), start);
+        QCOMPARE(t.field({2006, 1, 5}, Field::Note), note + QString(200 - note.size(), QLatin1Char(' ')));
+    }
 }
 
 void TestDataReader::malformedRecordsAreSkipped_data()
@@ -115,6 +119,12 @@ void TestDataReader::malformedRecordsAreSkipped()
     QFETCH(bool, endsFile);
     const QByteArray after = line({"2007/01/02", "火", "09:00", "18:00", "08:00", "08.00", "after"});
     const QByteArray input = kGood + bad + (endsFile ? QByteArray() : after);
+    for (const qsizetype piece : {qsizetype(1), qsizetype(5)}) {
+        AttendanceTable t;
+        const ParseResult r = parseRecords(input, t, piece);
+        QCOMPARE(r.skipped, 1);
+        QCOMPARE(r.lost, QList<QByteArray>{bad});
+    }
     AttendanceTable t;
     const ParseResult r = parseRecords(input, t);
     QCOMPARE(r.skipped, 1);
