@@ -16,8 +16,6 @@ namespace zentak {
 
 namespace {
 
-constexpr size_t kStampSeed = 0x5a656e74616bULL;
-
 // Appends the text of one field to `out`. A field is read only when its
 // bytes decode completely and its text is one a record may hold; anything
 // else would be lost or block the next save.
@@ -37,47 +35,6 @@ bool fitsWidth(QStringView text, Field f)
     const QStringView kept = trimmedTrailingBlanks(text);
     return kept.size() <= fieldWidth(f) || characterCount(kept) <= fieldWidth(f);
 }
-
-// The bytes of a device a piece at a time: what is left of the piece before,
-// then the next piece.
-class Pieces {
-public:
-    Pieces(QIODevice &device, qsizetype piece) : device_(device), piece_(std::max<qsizetype>(piece, 1)) {}
-
-    QByteArrayView bytes() const { return bytes_; }
-    bool atEnd() const { return atEnd_; }
-    bool failed() const { return failed_; }
-    const FileStamp &stamp() const { return stamp_; }
-
-    // Drops the bytes before `from` and appends the next piece.
-    void more(qsizetype from)
-    {
-        bytes_.remove(0, from);
-        const qsizetype had = bytes_.size();
-        bytes_.resize(had + piece_);
-        qsizetype got = 0;
-        while (got < piece_) {
-            const qint64 n = device_.read(bytes_.data() + had + got, piece_ - got);
-            failed_ = failed_ || n < 0;
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        bytes_.resize(had + got);
-        atEnd_ = got < piece_;
-        if (got > 0)
-            stamp_.hash = qHash(QByteArrayView(bytes_).sliced(had), stamp_.hash);
-        stamp_.size += got;
-    }
-
-private:
-    QIODevice &device_;
-    const qsizetype piece_;
-    QByteArray bytes_;
-    bool atEnd_ = false;
-    bool failed_ = false;
-    FileStamp stamp_{0, kStampSeed};
-};
 
 enum class Scan { Record, Unreadable, CutOff };
 
@@ -182,14 +139,6 @@ Pieces parseDevice(QIODevice &device, qsizetype piece, AttendanceTable &table, P
 
 } // namespace
 
-FileStamp stampOf(QByteArrayView bytes)
-{
-    FileStamp stamp{bytes.size(), kStampSeed};
-    for (qsizetype at = 0; at < bytes.size(); at += kReadPiece)
-        stamp.hash = qHash(bytes.sliced(at, std::min(kReadPiece, bytes.size() - at)), stamp.hash);
-    return stamp;
-}
-
 ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table, qsizetype piece)
 {
     ParseResult result;
@@ -215,45 +164,6 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table, qsizet
         if (read[i].first == read[i + 1].first)
             result.lost.append(read[i].second);
     return result;
-}
-
-QByteArray linesOfMonth(QByteArrayView bytes, int year, int month)
-{
-    const std::array<char, 10> date = DayKey{year, month, 1}.dateChars();
-    // The quote and "YYYY/MM/".
-    char head[9] = {'"'};
-    std::copy(date.begin(), date.begin() + 8, head + 1);
-    const QByteArrayView prefix(head, 9);
-    QByteArray lines;
-    for (qsizetype at = 0; at < bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', at);
-        end = end < 0 ? bytes.size() : end + 1;
-        const QByteArrayView line = bytes.sliced(at, end - at);
-        if (line.startsWith(prefix))
-            lines += line;
-        at = end;
-    }
-    return lines;
-}
-
-QByteArray linesOfMonthInFile(const QString &path, int year, int month)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    Pieces pieces(file, kReadPiece);
-    QByteArray lines;
-    pieces.more(0);
-    while (true) {
-        // The lines whole so far; the rest waits for the next piece.
-        const QByteArrayView bytes = pieces.bytes();
-        const qsizetype whole = pieces.atEnd() ? bytes.size() : bytes.lastIndexOf('\n') + 1;
-        lines += linesOfMonth(bytes.first(whole), year, month);
-        if (pieces.atEnd() || pieces.failed())
-            break;
-        pieces.more(whole);
-    }
-    return pieces.failed() ? QByteArray() : lines;
 }
 
 ReadResult readDataFile(const QString &path, AttendanceTable &table)

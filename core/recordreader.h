@@ -4,6 +4,7 @@
 // never held whole beside the table it fills.
 
 #include "attendancetable.h"
+#include "filepieces.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,9 +17,6 @@ namespace zentak {
 // The fields of a record in the order of the file's line.
 inline constexpr std::array<Field, kFieldCount> kFileOrder = {
     Field::Date, Field::Week, Field::Start, Field::End, Field::Worked, Field::Attendance, Field::Note};
-
-// How much of the file is read at a time.
-inline constexpr qsizetype kReadPiece = 64 * 1024;
 
 struct ParseResult {
     int records = 0; // read into the table
@@ -35,25 +33,6 @@ struct ParseResult {
 // records for one date the later replaces the earlier. The bytes are gone
 // through `piece` bytes at a time, as a file is.
 ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table, qsizetype piece = kReadPiece);
-
-// A file's contents told from another's: its size and a hash of its bytes.
-// Not a safeguard against anyone, so Qt's own hash will do (MD5 took a tenth
-// of a write-through of thirty years).
-struct FileStamp {
-    qsizetype size = 0;
-    size_t hash = 0;
-    bool operator==(const FileStamp &) const = default;
-};
-FileStamp stampOf(QByteArrayView bytes);
-
-// The lines of the bytes that begin with a date of the month, as
-// "YYYY/MM/DD" in quotes: the records the first look at one month needs, out
-// of a file of many years. (A record that goes on over the next line is cut
-// short here; only the whole file's read is to be trusted.)
-QByteArray linesOfMonth(QByteArrayView bytes, int year, int month);
-// The same, read from the file a piece at a time; empty when it cannot be
-// read.
-QByteArray linesOfMonthInFile(const QString &path, int year, int month);
 
 enum class ReadStatus { Missing, Read, Unreadable };
 
