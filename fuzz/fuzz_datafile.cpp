@@ -44,6 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                                      qsizetype(size));
     const ParseResult parsed = parseRecords(bytes, table);
     FUZZ_CHECK(parsed.records - parsed.replaced == int(table.size()));
+    // A file is read in pieces: wherever they end, the same records and
+    // the same lost lines as the bytes read at once.
+    AttendanceTable inPieces;
+    const ParseResult pieces = parseRecords(bytes, inPieces, 1 + qsizetype(size % 13));
+    FUZZ_CHECK(inPieces == table && pieces.lost == parsed.lost && pieces.skipped == parsed.skipped);
 
     for (qsizetype i = 0; i < table.size(); ++i) {
         const DayKey day = table.keyAt(i);
