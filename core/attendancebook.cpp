@@ -159,7 +159,7 @@ std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind 
                                                            QStringView noteShown)
 {
     finishStart();
-    if (const std::optional<QString> refusal = paidLeaveRefusal(settings_.leaveBalance, kind))
+    if (const std::optional<LeaveShortfall> refusal = paidLeaveRefusal(settings_.leaveBalance, kind))
         return Refusal{*refusal};
     const QString balance = balanceAfter(settings_.leaveBalance, kind, noteShown);
     const bool balanceMoved = balance != settings_.leaveBalance;

@@ -27,9 +27,9 @@
 namespace zentak {
 
 
-// A change that was refused before anything changed.
+// Paid leave refused before anything changed: what the balance has left.
 struct Refusal {
-    QString message;
+    LeaveShortfall shortfall;
 };
 
 // What the start read: the records, and the journal of changes.

@@ -105,15 +105,15 @@ double balanceValue(QStringView balance)
     return leadingNumber(balance);
 }
 
-std::optional<QString> paidLeaveRefusal(QStringView balance, LeaveKind kind)
+std::optional<LeaveShortfall> paidLeaveRefusal(QStringView balance, LeaveKind kind)
 {
     if (kind != LeaveKind::WholeDayPaid && kind != LeaveKind::HalfDayPaid)
         return std::nullopt;
     const double days = balanceValue(balance);
     if (days < 0.5)
-        return QStringLiteral("有給休暇残は０日です！");
+        return LeaveShortfall::NoneLeft;
     if (days < 1.0 && kind == LeaveKind::WholeDayPaid)
-        return QStringLiteral("有給休暇残は０．５日です！");
+        return LeaveShortfall::HalfDayLeft;
     return std::nullopt;
 }
 

@@ -43,11 +43,13 @@ std::optional<QString> balanceTextFor(double days);
 // The number a balance text holds (its leading number).
 double balanceValue(QStringView balance);
 
-// Paid leave that the balance does not allow: the message, or none when the
+// What is left when the balance does not allow the paid leave asked for.
+enum class LeaveShortfall { NoneLeft, HalfDayLeft };
+// Paid leave that the balance does not allow: what is left, or none when the
 // day can be taken. The balance is judged by its value, so one that is
 // blank, negative or not in the "00.0" form (a hand-edited store) never goes
 // below zero: below 0.5 nothing can be taken, below 1.0 only half a day.
-std::optional<QString> paidLeaveRefusal(QStringView balance, LeaveKind kind);
+std::optional<LeaveShortfall> paidLeaveRefusal(QStringView balance, LeaveKind kind);
 // The balance after marking a day with the kind: paid leave takes one or a
 // half day; cancelling gives back what the note being cancelled took
 // (noteShown: the note as the dialog shows it when cancelling).

@@ -75,10 +75,4 @@ std::optional<DayBox> firstBadBox(const DayBoxes &b)
     return std::nullopt;
 }
 
-QString badBoxMessage(DayBox box)
-{
-    return box == DayBox::Attendance ? QStringLiteral("時間はHH.MMで入力して下さい！")
-                                     : QStringLiteral("時間はHH:MMで入力して下さい！");
-}
-
 } // namespace zentak

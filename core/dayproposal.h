@@ -45,6 +45,5 @@ enum class DayBox { Start, End, Worked, Attendance };
 // The first of the four time boxes whose text has the wrong shape, in the
 // order start, end, worked time, attendance value.
 std::optional<DayBox> firstBadBox(const DayBoxes &boxes);
-QString badBoxMessage(DayBox box);
 
 } // namespace zentak

@@ -10,7 +10,7 @@
 namespace zentak {
 
 // How much of the file is read at a time.
-inline constexpr qsizetype kReadPiece = 64 * 1024;
+inline constexpr qsizetype kReadPiece = 16 * 1024;
 
 // A file's contents told from another's: its size and a hash of its bytes.
 // Not a safeguard against anyone, so Qt's own hash will do (MD5 took a tenth

@@ -147,7 +147,7 @@ void DayEntryDialog::markDay(LeaveKind kind)
         return;
     const std::variant<Refusal, WriteReport> outcome = book_.markDay(day_, kind, noteBox_->storedText());
     if (const Refusal *refusal = std::get_if<Refusal>(&outcome)) {
-        tell(platform_, refusal->message, MsgIcon::Information);
+        tell(platform_, leaveShortfallMessage(refusal->shortfall), MsgIcon::Information);
         return;
     }
     tellWrite(platform_, std::get<WriteReport>(outcome));

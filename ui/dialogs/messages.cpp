@@ -173,4 +173,16 @@ QString noteRefusalMessage(const QString &refused)
         .arg(refused);
 }
 
+QString badBoxMessage(DayBox box)
+{
+    return box == DayBox::Attendance ? QStringLiteral("時間はHH.MMで入力して下さい！")
+                                     : QStringLiteral("時間はHH:MMで入力して下さい！");
+}
+
+QString leaveShortfallMessage(LeaveShortfall shortfall)
+{
+    return shortfall == LeaveShortfall::NoneLeft ? QStringLiteral("有給休暇残は０日です！")
+                                                 : QStringLiteral("有給休暇残は０．５日です！");
+}
+
 } // namespace zentak

@@ -42,5 +42,9 @@ void tellReportOpening(Platform &platform, const QString &name, const ReportOpen
 
 // The message that names characters a note box kept out.
 QString noteRefusalMessage(const QString &refused);
+// A time box whose text has the wrong shape.
+QString badBoxMessage(DayBox box);
+// Paid leave the balance does not allow.
+QString leaveShortfallMessage(LeaveShortfall shortfall);
 
 } // namespace zentak
