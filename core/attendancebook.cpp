@@ -88,27 +88,16 @@ std::vector<int> AttendanceBook::recordedYears() const
     return years;
 }
 
-DayProposal AttendanceBook::toldOnce(DayProposal proposal)
-{
-    // A default note that had to be cleaned is told the first time only.
-    if (!proposal.refusedFromDefault.isEmpty()) {
-        if (defaultNoteTold_)
-            proposal.refusedFromDefault.clear();
-        defaultNoteTold_ = true;
-    }
-    return proposal;
-}
-
 DayProposal AttendanceBook::proposeDay(QDate day)
 {
     finishStart();
-    return toldOnce(proposalForRecord(record(day), settings_));
+    return proposalForRecord(record(day), settings_);
 }
 
 DayProposal AttendanceBook::proposeClockOut(QDate day, QTime now)
 {
     finishStart();
-    return toldOnce(clockOutProposal(record(day), settings_, now));
+    return clockOutProposal(record(day), settings_, now);
 }
 
 WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance)
@@ -132,10 +121,11 @@ WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &
 
 void AttendanceBook::noteJournalFailure(bool kept, const QString &error, WriteReport &report)
 {
-    if (kept || journalFailureTold_)
+    if (kept)
         return;
-    journalFailureTold_ = true;
-    report.journalError = error.isEmpty() ? history_.path() : history_.path() + QStringLiteral("\n(") + error + u')';
+    report.journaled = false;
+    report.journalPath = history_.path();
+    report.journalError = error;
 }
 
 WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
@@ -304,7 +294,7 @@ WriteReport AttendanceBook::saveWindowPosition(const QString &ppos)
 {
     WriteReport report;
     if (!settingsStore_.writeSetting(kStoreApp, kSectionForm, kKeyPos, ppos))
-        report.settingsNotSaved = firstSettingsFailure();
+        report.settingsSaved = false;
     return report;
 }
 
@@ -315,15 +305,7 @@ WriteReport AttendanceBook::saveAtExit()
         return {};
     WriteReport written = writeRecords();
     unwritten_ = !written.written;
-    written.failureToTell = !written.written;
     return written;
-}
-
-bool AttendanceBook::firstSettingsFailure()
-{
-    const bool first = !settingsFailureTold_;
-    settingsFailureTold_ = true;
-    return first;
 }
 
 WriteReport AttendanceBook::writeRecords()
@@ -334,7 +316,7 @@ WriteReport AttendanceBook::writeRecords()
         if (saveLeaveBalance(settingsStore_, settings_))
             storedBalance_ = settings_.leaveBalance;
         else
-            written.settingsNotSaved = firstSettingsFailure();
+            written.settingsSaved = false;
     }
     if (written.outside)
         emit recordsChanged();
@@ -346,10 +328,6 @@ WriteReport AttendanceBook::writeThrough()
     changed_ = true;
     WriteReport written = writeRecords();
     unwritten_ = !written.written;
-    // A failure is told when it first happens and again at the exit, not
-    // at every change.
-    written.failureToTell = !written.written && !failureTold_;
-    failureTold_ = failureTold_ || !written.written;
     return written;
 }
 

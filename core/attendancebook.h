@@ -132,19 +132,17 @@ signals:
 private:
     void readSettings();
     void finishStart();
-    DayProposal toldOnce(DayProposal proposal);
     // A new change of the day (and the balance to `balance`), written
     // through and journaled.
     WriteReport commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance);
-    // A journal that could not be written: told once a run.
+    // A journal that could not be written, in the report.
     void noteJournalFailure(bool kept, const QString &error, WriteReport &report);
     UndoReport step(bool back);
     // The records and the balance written; changes taken over from outside
     // are signalled.
     WriteReport writeRecords();
-    // A change written through, with the failure told once a run.
+    // A change written through.
     WriteReport writeThrough();
-    bool firstSettingsFailure();
 
     SettingsStore &settingsStore_;
     Clock &clock_;
@@ -157,12 +155,8 @@ private:
     bool readAhead_ = false;
     bool started_ = false;
     StartReport startFound_; // until load() hands it on
-    bool journalFailureTold_ = false;
     bool changed_ = false;     // anything changed this run
     bool unwritten_ = false;   // the last write failed
-    bool failureTold_ = false;
-    bool settingsFailureTold_ = false;
-    bool defaultNoteTold_ = false;
 };
 
 } // namespace zentak

@@ -35,10 +35,13 @@ struct LoadReport {
 struct WriteReport {
     bool written = true;
     QString path;
-    QString error;                 // why the records were not written
-    bool failureToTell = false;    // a failed write the user is to be told of now
-    bool settingsNotSaved = false; // the balance could not be stored (told once a run)
-    QString journalError;          // the journal could not be written (told once a run)
+    QString error;              // why the records were not written
+    bool settingsSaved = true;  // false: the balance could not be stored
+    // False when the change could not be added to the journal: where the
+    // journal is, and why (empty when the reason is not known).
+    bool journaled = true;
+    QString journalPath;
+    QString journalError;
     // Changes made outside that were taken over, and where the outside file
     // was kept when it had to be.
     std::optional<OutsideChanges> outside;

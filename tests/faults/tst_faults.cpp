@@ -158,7 +158,8 @@ void TestFaults::dataFile()
     book.load();
     {
         const FaultScope faultScope(fault, folder_, previous.size());
-        tellWrite(p, book.storeDay(QDate(2026, 1, 1), {{}, {}, {}, {}, QStringLiteral("changed")}));
+        ToldOnce told;
+        tellWrite(p, book.storeDay(QDate(2026, 1, 1), {{}, {}, {}, {}, QStringLiteral("changed")}), told);
     }
     QVERIFY(book.hasUnwrittenChanges());
     QCOMPARE(p.boxes.size(), 1);
@@ -231,7 +232,8 @@ void TestFaults::settingsStore()
         const FaultScope faultScope(fault, folder_, previous.size());
         QVERIFY(!book.saveSettings(second));
         // The balance written through with a change of the records.
-        tellWrite(p, book.storeDay(QDate(2026, 1, 1), {}));
+        ToldOnce toldOnce;
+        tellWrite(p, book.storeDay(QDate(2026, 1, 1), {}), toldOnce);
     }
     // Told once about the settings (the records failed beside them).
     int told = 0;

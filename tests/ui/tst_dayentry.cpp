@@ -172,7 +172,8 @@ private slots:
         rig.setRecord({"2024/01/15", "月", "08:00", "17:00", "08:00", "08.00", "元のメモ"});
         if (way == QLatin1String("unshown")) {
             rig.begin();
-            rig.dlg = new DayEntryDialog(*rig.book, rig.platform, rig.day, DayEntryDialog::Opening::Day,
+            ToldOnce told;
+            rig.dlg = new DayEntryDialog(*rig.book, rig.platform, told, rig.day, DayEntryDialog::Opening::Day,
                                          rig.window.get());
             rig.dlg->load();
             QVERIFY(!rig.window->isVisible());

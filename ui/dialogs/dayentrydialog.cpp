@@ -23,9 +23,9 @@ QString dayTitle(QDate day)
 
 } // namespace
 
-DayEntryDialog::DayEntryDialog(AttendanceBook &book, Platform &platform, QDate day, Opening opening,
-                               QWidget *mainWindow, QWidget *parent)
-    : FormDialog(platform, mainWindow, parent), book_(book), day_(day), opening_(opening)
+DayEntryDialog::DayEntryDialog(AttendanceBook &book, Platform &platform, ToldOnce &told, QDate day,
+                               Opening opening, QWidget *mainWindow, QWidget *parent)
+    : FormDialog(platform, mainWindow, parent), book_(book), told_(told), day_(day), opening_(opening)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Zentakの作業内容"));
@@ -100,7 +100,7 @@ void DayEntryDialog::fillControls()
     attendanceBox_->setText(proposal.boxes.attendance);
     noteBox_->setStoredText(proposal.boxes.note);
     noteBox_->setFocus();
-    if (!proposal.refusedFromDefault.isEmpty())
+    if (!proposal.refusedFromDefault.isEmpty() && told_.first(ToldOnce::Matter::DefaultNoteRefusal))
         tell(platform_, noteRefusalMessage(proposal.refusedFromDefault), MsgIcon::Information);
 }
 
@@ -124,7 +124,7 @@ void DayEntryDialog::saveDay()
         refuse(*bad, badBoxMessage(*bad));
         return;
     }
-    tellWrite(platform_, book_.storeDay(day_, boxes));
+    tellWrite(platform_, book_.storeDay(day_, boxes), told_);
     accept();
 }
 
@@ -150,7 +150,7 @@ void DayEntryDialog::markDay(LeaveKind kind)
         tell(platform_, leaveShortfallMessage(refusal->shortfall), MsgIcon::Information);
         return;
     }
-    tellWrite(platform_, std::get<WriteReport>(outcome));
+    tellWrite(platform_, std::get<WriteReport>(outcome), told_);
     accept();
 }
 

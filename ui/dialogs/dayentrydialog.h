@@ -6,6 +6,7 @@
 #include "daykind.h"
 #include "dayproposal.h"
 #include "formdialog.h"
+#include "toldonce.h"
 
 #include <QDate>
 
@@ -24,7 +25,7 @@ public:
     // the end, and the worked time computed from them.
     enum class Opening { Day, ClockOut };
 
-    DayEntryDialog(AttendanceBook &book, Platform &platform, QDate day, Opening opening,
+    DayEntryDialog(AttendanceBook &book, Platform &platform, ToldOnce &told, QDate day, Opening opening,
                    QWidget *mainWindow, QWidget *parent = nullptr);
 
     QDate day() const { return day_; }
@@ -52,6 +53,7 @@ private:
     void refuse(DayBox which, const QString &message);
 
     AttendanceBook &book_;
+    ToldOnce &told_;
     QDate day_;
     Opening opening_;
     QLabel *dateLabel_ = nullptr;

@@ -42,9 +42,9 @@ std::vector<ControlSpec> controlTable()
 
 } // namespace
 
-MaintenanceDialog::MaintenanceDialog(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
-                                     QWidget *parent)
-    : FormDialog(platform, mainWindow, parent), book_(book)
+MaintenanceDialog::MaintenanceDialog(AttendanceBook &book, Platform &platform, ToldOnce &told,
+                                     QWidget *mainWindow, QWidget *parent)
+    : FormDialog(platform, mainWindow, parent), book_(book), told_(told)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Zentakの整備"));
@@ -108,7 +108,7 @@ void MaintenanceDialog::eraseChosenYear()
         erasure = book_.eraseYear(chosenYear());
     }
     showYearTotals();
-    tellErasure(platform_, erasure);
+    tellErasure(platform_, erasure, told_);
 }
 
 } // namespace zentak

@@ -4,6 +4,7 @@
 // hides the main window while it is open.
 
 #include "formdialog.h"
+#include "toldonce.h"
 
 #include <array>
 
@@ -18,7 +19,7 @@ class AttendanceBook;
 class MaintenanceDialog : public FormDialog {
     Q_OBJECT
 public:
-    MaintenanceDialog(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
+    MaintenanceDialog(AttendanceBook &book, Platform &platform, ToldOnce &told, QWidget *mainWindow,
                       QWidget *parent = nullptr);
 
     QComboBox *yearList() const { return yearList_; }
@@ -40,6 +41,7 @@ protected:
 
 private:
     AttendanceBook &book_;
+    ToldOnce &told_;
     QComboBox *yearList_ = nullptr;
     std::array<QLabel *, 12> monthTotals_{};
     std::array<QPushButton *, 12> monthReportButtons_{};

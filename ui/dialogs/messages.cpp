@@ -77,27 +77,43 @@ void tellLoad(Platform &platform, const StartReport &start)
     tell(platform, text, MsgIcon::Exclamation);
 }
 
-void tellWrite(Platform &platform, const WriteReport &report)
+namespace {
+
+// As tellWrite; a failed write is told only when `failureToTell`.
+void tellWriteOf(Platform &platform, const WriteReport &report, ToldOnce &told, bool failureToTell)
 {
-    if (report.settingsNotSaved)
+    using Matter = ToldOnce::Matter;
+    if (!report.settingsSaved && told.first(Matter::SettingsFailure))
         tell(platform, kSettingsNotSaved, MsgIcon::Exclamation);
     if (report.outside)
         tell(platform, outsideChangesText(*report.outside, report.outsideCopy), MsgIcon::Exclamation);
-    if (report.failureToTell) {
+    const bool journalToTell = !report.journaled && told.first(Matter::JournalFailure);
+    if (failureToTell) {
         QString text = QStringLiteral("記録を書き込めませんでした。\n%1").arg(native(report.path));
         if (!report.error.isEmpty())
             text += QStringLiteral("\n(%1)").arg(report.error);
         // The same fault stops the journal: one message for both.
-        if (!report.journalError.isEmpty())
+        if (journalToTell)
             text += QStringLiteral("\n変更の履歴も書き込めませんでした。");
         tell(platform, text, MsgIcon::Exclamation);
-    } else if (!report.journalError.isEmpty()) {
-        tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(report.journalError),
-             MsgIcon::Exclamation);
+    } else if (journalToTell) {
+        QString where = native(report.journalPath);
+        if (!report.journalError.isEmpty())
+            where += QStringLiteral("\n(%1)").arg(report.journalError);
+        tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(where), MsgIcon::Exclamation);
     }
 }
 
-void tellUndo(Platform &platform, const UndoReport &report)
+} // namespace
+
+void tellWrite(Platform &platform, const WriteReport &report, ToldOnce &told, WriteMoment moment)
+{
+    const bool failed = !report.written;
+    const bool firstFailure = failed && told.first(ToldOnce::Matter::WriteFailure);
+    tellWriteOf(platform, report, told, moment == WriteMoment::AtExit ? failed : firstFailure);
+}
+
+void tellUndo(Platform &platform, const UndoReport &report, ToldOnce &told)
 {
     if (report.outcome == UndoReport::Outcome::Stale)
         tell(platform,
@@ -110,12 +126,13 @@ void tellUndo(Platform &platform, const UndoReport &report)
                  .arg(report.balance, 0, 'f', 1)
                  .arg(report.back ? QStringLiteral("元に戻せません") : QStringLiteral("やり直せません")),
              MsgIcon::Exclamation);
-    tellWrite(platform, report.write);
+    tellWrite(platform, report.write, told);
 }
 
-void tellErasure(Platform &platform, const ErasureReport &report)
+void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told)
 {
-    tellWrite(platform, report.write);
+    // A write that failed is told as the refusal below.
+    tellWriteOf(platform, report.write, told, false);
     const QString path = native(report.write.path);
     switch (report.refusal) {
     case ErasureReport::Refusal::None: {

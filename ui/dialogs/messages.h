@@ -8,6 +8,7 @@
 #include "recordstore.h"
 #include "reportfile.h"
 #include "reportopening.h"
+#include "toldonce.h"
 
 #include <QString>
 
@@ -30,12 +31,15 @@ inline const QString kSettingsNotSaved = QStringLiteral("設定を保存でき�
 // as it was is kept).
 void tellLoad(Platform &platform, const StartReport &report);
 // A write of the records: settings that could not be stored, changes taken
-// over from outside, a failed write (when it is to be told now).
-void tellWrite(Platform &platform, const WriteReport &report);
+// over from outside, a failed write. At the exit a failed write is told
+// whether it was told before or not.
+enum class WriteMoment { DuringRun, AtExit };
+void tellWrite(Platform &platform, const WriteReport &report, ToldOnce &told,
+               WriteMoment moment = WriteMoment::DuringRun);
 // A change taken back or done again that could not be.
-void tellUndo(Platform &platform, const UndoReport &report);
+void tellUndo(Platform &platform, const UndoReport &report, ToldOnce &told);
 // A year's erasure: done (and where the file as it was is kept), or refused.
-void tellErasure(Platform &platform, const ErasureReport &report);
+void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told);
 // A month report that could not be written, or opened.
 void tellReportWrite(Platform &platform, const ReportWrite &report);
 void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening);

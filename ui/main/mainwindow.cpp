@@ -61,7 +61,7 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     // The calendar's keys work from the start.
     calendar_->setFocus();
 
-    menu_ = new MenuCommands(book_, platform_, this, menuBar_);
+    menu_ = new MenuCommands(book_, platform_, told_, this, menuBar_);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::close);
     keys_ = new KeyActions(book_, this);
     connect(keys_->exit(), &QAction::triggered, this, &MainWindow::close);
@@ -91,7 +91,7 @@ void MainWindow::showChangedMonth(const UndoReport &report)
     // The user sees what came back (or went again), framed.
     if (report.outcome == UndoReport::Outcome::Done && report.day.isValid())
         calendar_->frameDay(report.day);
-    tellUndo(platform_, report);
+    tellUndo(platform_, report, told_);
 }
 
 void MainWindow::startUp()
@@ -166,9 +166,10 @@ void MainWindow::shutDown()
     tellWrite(platform_, book_.saveWindowPosition(formatPos(
                              static_cast<long long>(r.x() * scale_.x), static_cast<long long>(r.y() * scale_.y),
                              static_cast<long long>(r.width() * scale_.x),
-                             static_cast<long long>(r.height() * scale_.y))));
+                             static_cast<long long>(r.height() * scale_.y))),
+              told_);
     platform_.sleepMs(300);
-    tellWrite(platform_, book_.saveAtExit());
+    tellWrite(platform_, book_.saveAtExit(), told_, WriteMoment::AtExit);
     emit ended();
 }
 
@@ -184,7 +185,7 @@ void MainWindow::clockOut()
 
 void MainWindow::openDayEntry(QDate day, DayEntryDialog::Opening opening)
 {
-    openForm(new DayEntryDialog(book_, platform_, day, opening, this), this, platform_);
+    openForm(new DayEntryDialog(book_, platform_, told_, day, opening, this), this, platform_);
 }
 
 } // namespace zentak

@@ -79,6 +79,7 @@ private:
 
     AttendanceBook &book_;
     Platform &platform_;
+    ToldOnce told_;
     TwipScale scale_;
     QMenuBar *menuBar_ = nullptr;
     QWidget *client_ = nullptr;

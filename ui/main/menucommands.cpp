@@ -12,9 +12,9 @@
 
 namespace zentak {
 
-MenuCommands::MenuCommands(AttendanceBook &book, Platform &platform, QWidget *mainWindow,
+MenuCommands::MenuCommands(AttendanceBook &book, Platform &platform, ToldOnce &told, QWidget *mainWindow,
                            QMenuBar *bar)
-    : QObject(mainWindow), book_(book), platform_(platform), mainWindow_(mainWindow)
+    : QObject(mainWindow), book_(book), platform_(platform), told_(told), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("menuCommands"));
     buildMenu(bar);
@@ -58,7 +58,7 @@ void MenuCommands::openSettings()
 
 void MenuCommands::openMaintenance()
 {
-    openForm(new MaintenanceDialog(book_, platform_, mainWindow_), mainWindow_, platform_);
+    openForm(new MaintenanceDialog(book_, platform_, told_, mainWindow_), mainWindow_, platform_);
 }
 
 void MenuCommands::showFortune()

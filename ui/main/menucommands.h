@@ -4,6 +4,7 @@
 // maintenance dialog and the two desk accessories.
 
 #include "accessories.h"
+#include "toldonce.h"
 
 #include <QObject>
 
@@ -19,7 +20,7 @@ class MenuCommands : public QObject {
     Q_OBJECT
 public:
     // Builds the menu tree on the main window's menu bar.
-    MenuCommands(AttendanceBook &book, Platform &platform, QWidget *mainWindow, QMenuBar *bar);
+    MenuCommands(AttendanceBook &book, Platform &platform, ToldOnce &told, QWidget *mainWindow, QMenuBar *bar);
 
 public slots:
     void openSettings();
@@ -39,6 +40,7 @@ private:
 
     AttendanceBook &book_;
     Platform &platform_;
+    ToldOnce &told_;
     QWidget *mainWindow_;
 };
 
