@@ -6,51 +6,24 @@
 // the views by a signal. Failures come back as values, for the window that
 // acted to tell the user.
 
-#include "attendancetable.h"
-#include "calendarmath.h"
-#include "changehistory.h"
 #include "daykind.h"
 #include "dayproposal.h"
 #include "monthreport.h"
-#include "ports.h"
-#include "recordstore.h"
+#include "recordkeeper.h"
 #include "reportfile.h"
-#include "settings.h"
+#include "undostep.h"
 
 #include <QObject>
 
-#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace zentak {
 
-
 // Paid leave refused before anything changed: what the balance has left.
 struct Refusal {
     LeaveShortfall shortfall;
-};
-
-// What the start read: the records, and the journal of changes.
-struct StartReport {
-    LoadReport records;
-    JournalLoad journal;
-    QString journalPath;
-};
-
-// A change taken back or done again.
-struct UndoReport {
-    // Nothing to take back (or do again); done; or refused because the
-    // records are no longer what the change left (undo then reaches no
-    // further back).
-    // Refused too when the balance would not fit its four characters.
-    enum class Outcome { Nothing, Done, Stale, BalanceOutOfRange };
-    Outcome outcome = Outcome::Nothing;
-    bool back = true;   // taken back, not done again
-    double balance = 0; // the balance it would have given
-    QDate day; // the day the change was about
-    WriteReport write;
 };
 
 class AttendanceBook : public QObject {
@@ -69,12 +42,12 @@ public:
     // the views hear of the rest by recordsChanged.
     StartReport load();
 
-    const Settings &settings() const { return settings_; }
+    const Settings &settings() const { return keeper_.settings(); }
     // The day's record (at full width); blank when it has none.
     DayRecord record(QDate day) const;
     // One field of that record as stored, without its blank fill: for
     // readers of many days, with no copy.
-    QStringView storedField(QDate day, Field field) const { return table_.stored(keyOf(day), field); }
+    QStringView storedField(QDate day, Field field) const { return keeper_.table().stored(keyOf(day), field); }
     // The kind of the day's record; none when nothing is recorded.
     std::optional<DayKind> kindOf(QDate day) const;
     MonthTotals monthTotals(int year, int month) const;
@@ -100,9 +73,9 @@ public:
     UndoReport takeBackLastChange();
     UndoReport doAgain();
     // The change an undo would take back; null when there is none.
-    const Change *changeToTakeBack() const { return history_.toTakeBack(); }
+    const Change *changeToTakeBack() const { return keeper_.history().toTakeBack(); }
     // The change a redo would do again; null when there is none.
-    const Change *changeToDoAgain() const { return history_.toDoAgain(); }
+    const Change *changeToDoAgain() const { return keeper_.history().toDoAgain(); }
 
     // The month report written beside the program: its file name, or why not.
     ReportWrite writeMonthReport(int year, int month);
@@ -112,13 +85,13 @@ public:
     bool saveSettings(const Settings &settings);
 
     // The main window's position as saved ("ppos"), and saving it.
-    QString savedWindowPosition() const;
-    WriteReport saveWindowPosition(const QString &ppos);
+    QString savedWindowPosition() const { return keeper_.savedWindowPosition(); }
+    WriteReport saveWindowPosition(const QString &ppos) { return keeper_.saveWindowPosition(ppos); }
 
     // The exit: the records and the balance when anything changed.
     WriteReport saveAtExit();
-    bool hasUnwrittenChanges() const { return unwritten_; }
-    QString dataFilePath() const;
+    bool hasUnwrittenChanges() const { return keeper_.hasUnwrittenChanges(); }
+    QString dataFilePath() const { return keeper_.store().path(); }
 
 signals:
     // One day changed. shownAs: the kind the act gave it, which is how its
@@ -130,33 +103,17 @@ signals:
     void settingsChanged();
 
 private:
-    void readSettings();
     void finishStart();
     // A new change of the day (and the balance to `balance`), written
     // through and journaled.
     WriteReport commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance);
-    // A journal that could not be written, in the report.
-    void noteJournalFailure(bool kept, const QString &error, WriteReport &report);
     UndoReport step(bool back);
-    // The records and the balance written; changes taken over from outside
-    // are signalled.
-    WriteReport writeRecords();
-    // A change written through.
-    WriteReport writeThrough();
+    // A write's report, with the changes it took over from outside
+    // signalled.
+    WriteReport told(WriteReport written);
 
-    SettingsStore &settingsStore_;
+    RecordKeeper keeper_;
     Clock &clock_;
-    QString folder_;
-    AttendanceTable table_;
-    Settings settings_;
-    QString storedBalance_; // the balance as the settings store last took it
-    std::unique_ptr<RecordStore> store_;
-    ChangeHistory history_;
-    bool readAhead_ = false;
-    bool started_ = false;
-    StartReport startFound_; // until load() hands it on
-    bool changed_ = false;     // anything changed this run
-    bool unwritten_ = false;   // the last write failed
 };
 
 } // namespace zentak

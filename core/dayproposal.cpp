@@ -1,5 +1,6 @@
 #include "dayproposal.h"
 
+#include "daykind.h"
 #include "fixedtext.h"
 #include "storabletext.h"
 #include "timerules.h"
@@ -73,6 +74,19 @@ std::optional<DayBox> firstBadBox(const DayBoxes &b)
     if (!isDecimalHoursText(b.attendance))
         return DayBox::Attendance;
     return std::nullopt;
+}
+
+DayRecord storedDay(QDate day, const DayBoxes &boxes)
+{
+    DayRecord r;
+    r.date = dateField(day);
+    r.week = weekdayKanji(day);
+    r.start = boxes.start;
+    r.end = boxes.end;
+    r.worked = boxes.worked;
+    r.attendance = boxes.attendance;
+    r.note = boxes.note;
+    return r;
 }
 
 } // namespace zentak

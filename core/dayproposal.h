@@ -38,6 +38,9 @@ DayProposal proposalForRecord(const DayRecord &record, const Settings &settings)
 // start is no time); the note as for the record.
 DayProposal clockOutProposal(const DayRecord &record, const Settings &settings, QTime now);
 
+// The day's record as the boxes give it.
+DayRecord storedDay(QDate day, const DayBoxes &boxes);
+
 // The break rules of the calculation as the settings hold them now.
 BreakRules breakRules(const Settings &settings);
 

@@ -112,4 +112,15 @@ QStringList monthReportLines(const AttendanceTable &table, int year, int month,
     return lines;
 }
 
+std::vector<int> recordedYears(const AttendanceTable &table)
+{
+    std::vector<int> years;
+    for (qsizetype i = 0; i < table.size(); ++i) {
+        const int year = table.keyAt(i).year;
+        if (years.empty() || years.back() != year)
+            years.push_back(year);
+    }
+    return years;
+}
+
 } // namespace zentak

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace zentak {
 
 struct MonthTotals {
@@ -19,6 +21,8 @@ struct MonthTotals {
     float hours = 0;
 };
 MonthTotals monthTotals(const AttendanceTable &table, int year, int month);
+// The years that have records, ascending.
+std::vector<int> recordedYears(const AttendanceTable &table);
 
 // The report's lines without line ends: the header, then one per recorded
 // day with running totals and overtime measured against the regular hours;
