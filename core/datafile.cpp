@@ -74,21 +74,24 @@ SerializeResult serializeTable(const AttendanceTable &table)
     for (const DayKey &day : order) {
         const qsizetype begin = bytes.size();
         if (!appendRecord(bytes, table, day)) {
-            result.error = QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。").arg(day.dateText());
+            result.fault = WriteFault::Unencodable;
+            result.faultDay = day;
             return result;
         }
         if (whole || !changed.contains(day))
             continue;
         const ParseResult back = parseRecords(bytes.sliced(begin), check);
         if (back.records != 1 || back.skipped != 0 || !table.sameDay(check, day)) {
-            result.error = QStringLiteral("%1 の記録を正しく書けません。").arg(day.dateText());
+            result.fault = WriteFault::NotReadBack;
+            result.faultDay = day;
             return result;
         }
     }
     if (whole && (parseRecords(bytes, check).skipped != 0 || !(check == table))) {
         const auto bad = std::find_if(order.begin(), order.end(), [&](const DayKey &d) { return !table.sameDay(check, d); });
-        result.error = bad == order.end() ? QStringLiteral("記録を正しく書けません。")
-                                          : QStringLiteral("%1 の記録を正しく書けません。").arg(bad->dateText());
+        result.fault = WriteFault::NotReadBack;
+        if (bad != order.end())
+            result.faultDay = *bad;
         return result;
     }
     result.bytes = std::move(bytes);
@@ -96,14 +99,13 @@ SerializeResult serializeTable(const AttendanceTable &table)
     return result;
 }
 
-bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error)
+bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error, WriteFault *fault)
 {
     const SerializeResult serialized = serializeTable(table);
-    if (!serialized.ok) {
-        if (error)
-            *error = serialized.error;
+    if (fault)
+        *fault = serialized.fault;
+    if (!serialized.ok)
         return false;
-    }
     return replaceFile(path, serialized.bytes, error);
 }
 

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace zentak {
 
 // The name of the code page in Qt's converters; the program's own tables
@@ -17,10 +19,17 @@ inline const QString kDataFileName = QStringLiteral("Zentak.txt");
 
 QString dataFilePath(const QString &programFolder);
 
+// Why the records were not written, when the program itself refused: a
+// file this run could not read is never replaced; a record has a character
+// the code page has no code for; a record's line would not read back as the
+// record.
+enum class WriteFault { None, FileNotRead, Unencodable, NotReadBack };
+
 struct SerializeResult {
     bool ok = false;
     QByteArray bytes;
-    QString error;
+    WriteFault fault = WriteFault::None;
+    std::optional<DayKey> faultDay; // the record at fault, when one is known
 };
 
 // Every record, by year slot, month, day and year (the order older
@@ -29,7 +38,10 @@ struct SerializeResult {
 // parsed back and compared with the record before the bytes are offered.
 SerializeResult serializeTable(const AttendanceTable &table);
 
-// Replaces the file atomically; on failure the previous file is left whole.
-bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error);
+// Replaces the file atomically; on failure the previous file is left whole
+// (`fault` says why when the records could not be written as they are,
+// `error` the system's reason otherwise).
+bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error,
+                   WriteFault *fault = nullptr);
 
 } // namespace zentak

@@ -107,14 +107,15 @@ WriteReport RecordStore::write(AttendanceTable &table)
     report.path = path_;
     report.written = false;
     if (unreadable_) {
-        report.error = QStringLiteral("読み込めなかったファイルは上書きしません");
+        report.fault = WriteFault::FileNotRead;
         return report;
     }
     if (!keepOriginal(&report.error) || !takeOverOutsideChanges(table, report))
         return report;
     const SerializeResult serialized = serializeTable(table);
     if (!serialized.ok) {
-        report.error = serialized.error;
+        report.fault = serialized.fault;
+        report.faultDay = serialized.faultDay;
         return report;
     }
     if (!replaceFile(path_, serialized.bytes, &report.error))

@@ -7,6 +7,7 @@
 // a year is erased only once the file as it was has been kept.
 
 #include "attendancetable.h"
+#include "datafile.h"
 #include "outsidechanges.h"
 #include "recordreader.h"
 
@@ -35,7 +36,11 @@ struct LoadReport {
 struct WriteReport {
     bool written = true;
     QString path;
-    QString error;              // why the records were not written
+    // Why the records were not written: what the program refused (and the
+    // record at fault, when one is known), or else the system's reason.
+    WriteFault fault = WriteFault::None;
+    std::optional<DayKey> faultDay;
+    QString error;
     bool settingsSaved = true;  // false: the balance could not be stored
     // False when the change could not be added to the journal: where the
     // journal is, and why (empty when the reason is not known).

@@ -50,6 +50,8 @@ private slots:
     void unreadableRecordsKeepOriginalAside();
     void keptCopyIsReusedOrNumbered();
     void unopenableFileIsNeverReplaced();
+    void refusedWriteIsToldWithItsReason_data();
+    void refusedWriteIsToldWithItsReason();
     void newUnreadableRecordOutsideIsKept();
 
 private:
@@ -172,6 +174,33 @@ void TestRecordStore::unopenableFileIsNeverReplaced()
     const WriteReport written = changeDay(book);
     QVERIFY(!written.written);
     QVERIFY(QFileInfo(path()).isDir());
+}
+
+void TestRecordStore::refusedWriteIsToldWithItsReason_data()
+{
+    QTest::addColumn<bool>("unreadFile");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file that could not be read")
+        << true << QStringLiteral("new") << QStringLiteral("(読み込めなかったファイルは上書きしません)");
+    QTest::newRow("a character without a code")
+        << false << QString::fromUtf8("\xF0\x9F\x98\x80")
+        << QStringLiteral("(2007/03/06 の記録に Shift_JIS で書けない文字があります。)");
+}
+
+void TestRecordStore::refusedWriteIsToldWithItsReason()
+{
+    QFETCH(bool, unreadFile);
+    QFETCH(QString, note);
+    QFETCH(QString, reason);
+    if (unreadFile)
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("Zentak.txt")));
+    AttendanceBook book(bookPortsOf(*p_));
+    book.load();
+    ToldOnce told;
+    tellWrite(*p_, book.storeDay(QDate(2007, 3, 6), DayBoxes{{}, {}, {}, {}, note}), told);
+    QCOMPARE(p_->boxes.size(), 1);
+    QVERIFY2(p_->boxes[0].text.contains(reason), qPrintable(p_->boxes[0].text));
 }
 
 void TestRecordStore::newUnreadableRecordOutsideIsKept()

@@ -27,6 +27,25 @@ QString outsideChangesText(const OutsideChanges &changes, const QString &copy)
     return text;
 }
 
+// Why the records were not written, in words: what the program refused,
+// or the system's reason.
+QString writeReason(const WriteReport &report)
+{
+    const QString day = report.faultDay ? report.faultDay->dateText() : QString();
+    switch (report.fault) {
+    case WriteFault::FileNotRead:
+        return QStringLiteral("読み込めなかったファイルは上書きしません");
+    case WriteFault::Unencodable:
+        return QStringLiteral("%1 の記録に Shift_JIS で書けない文字があります。").arg(day);
+    case WriteFault::NotReadBack:
+        return day.isEmpty() ? QStringLiteral("記録を正しく書けません。")
+                             : QStringLiteral("%1 の記録を正しく書けません。").arg(day);
+    case WriteFault::None:
+        break;
+    }
+    return report.error;
+}
+
 } // namespace
 
 void tell(Platform &platform, const QString &text, MsgIcon icon)
@@ -90,8 +109,8 @@ void tellWriteOf(Platform &platform, const WriteReport &report, ToldOnce &told, 
     const bool journalToTell = !report.journaled && told.first(Matter::JournalFailure);
     if (failureToTell) {
         QString text = QStringLiteral("記録を書き込めませんでした。\n%1").arg(native(report.path));
-        if (!report.error.isEmpty())
-            text += QStringLiteral("\n(%1)").arg(report.error);
+        if (const QString reason = writeReason(report); !reason.isEmpty())
+            text += QStringLiteral("\n(%1)").arg(reason);
         // The same fault stops the journal: one message for both.
         if (journalToTell)
             text += QStringLiteral("\n変更の履歴も書き込めませんでした。");
@@ -144,15 +163,15 @@ void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told
     }
     case ErasureReport::Refusal::FileUnreadable:
         tell(platform, QStringLiteral("記録ファイルを確かめられないため、削除しませんでした。\n%1\n(%2)")
-                           .arg(path, report.write.error), MsgIcon::Exclamation);
+                           .arg(path, writeReason(report.write)), MsgIcon::Exclamation);
         return;
     case ErasureReport::Refusal::CopyNotMade:
         tell(platform, QStringLiteral("削除前の記録ファイルを残せないため、削除しませんでした。\n%1\n(%2)")
-                           .arg(path + QStringLiteral(".bak"), report.write.error), MsgIcon::Exclamation);
+                           .arg(path + QStringLiteral(".bak"), writeReason(report.write)), MsgIcon::Exclamation);
         return;
     case ErasureReport::Refusal::NotWritten:
         tell(platform, QStringLiteral("記録ファイルに書き込めないため、削除しませんでした。\n%1\n(%2)")
-                           .arg(path, report.write.error), MsgIcon::Exclamation);
+                           .arg(path, writeReason(report.write)), MsgIcon::Exclamation);
         return;
     }
 }
