@@ -27,31 +27,22 @@ std::optional<QStringList> splitReportLine(const QString &line)
     return fields;
 }
 
-std::optional<QByteArray> encodeReport(const QStringList &lines, QString *error)
+std::optional<QByteArray> encodeReport(const QStringList &lines, ReportFault *fault)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         const std::optional<QStringList> fields = splitReportLine(line);
         if (!fields) {
-            *error = QStringLiteral("%1 の行にダブルクォーテーションがあります。").arg(line.mid(1, 10));
+            *fault = {ReportFault::Kind::QuoteInLine, line.mid(1, 10)};
             return std::nullopt;
         }
         if (!encodeCodePage(line, bytes)) {
-            *error = QStringLiteral("%1 の行に Shift_JIS で書けない文字があります。")
-                         .arg(fields->first());
+            *fault = {ReportFault::Kind::Unencodable, fields->first()};
             return std::nullopt;
         }
         bytes += "\r\n";
     }
     return bytes;
-}
-
-bool writeReportFile(const QString &path, const QStringList &lines, QString *error)
-{
-    const std::optional<QByteArray> bytes = encodeReport(lines, error);
-    if (!bytes)
-        return false;
-    return replaceFile(path, *bytes, error);
 }
 
 ReportWrite writeMonthReport(const QString &folder, const AttendanceTable &table, int year,
@@ -60,8 +51,9 @@ ReportWrite writeMonthReport(const QString &folder, const AttendanceTable &table
     ReportWrite report;
     report.name = reportFileName(year, month);
     report.path = QDir(folder).filePath(report.name);
-    report.written = writeReportFile(report.path, monthReportLines(table, year, month, settings),
-                                     &report.error);
+    // Replaced atomically: on failure nothing half-written is left.
+    const std::optional<QByteArray> bytes = encodeReport(monthReportLines(table, year, month, settings), &report.fault);
+    report.written = bytes && replaceFile(report.path, *bytes, &report.error);
     return report;
 }
 

@@ -125,8 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!note.contains(QLatin1Char('\n')) && !note.contains(QLatin1Char('\r'))
                    && !note.contains(QLatin1Char('\t')) && !note.endsWith(QLatin1Char(' ')));
     }
-    QString error;
-    FUZZ_CHECK(encodeReport(report, &error).has_value());
+    ReportFault fault;
+    FUZZ_CHECK(encodeReport(report, &fault).has_value());
 
     table.clear();
     return 0;

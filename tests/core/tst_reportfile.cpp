@@ -98,18 +98,24 @@ void TestReportFile::failedWriteIsToldAndNothingIsLeft()
 void TestReportFile::textTheFileCannotHoldIsRefused_data()
 {
     QTest::addColumn<QString>("note");
-    QTest::newRow("double quote") << QStringLiteral("say \"hi\"");
-    QTest::newRow("character outside the code page") << QStringLiteral("caf\u00e9");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("double quote") << QStringLiteral("say \"hi\"")
+                                  << QStringLiteral("(2024/05/01 の行にダブルクォーテーションがあります。)");
+    QTest::newRow("character outside the code page")
+        << QStringLiteral("caf\u00e9") << QStringLiteral("(2024/05/01 の行に Shift_JIS で書けない文字があります。)");
 }
 
 void TestReportFile::textTheFileCannotHoldIsRefused()
 {
     QFETCH(QString, note);
+    QFETCH(QString, reason);
     put(t_, worked(1));
     setField(t_, {2024, 5, 1}, Field::Note, note);
     const ReportWrite written = write();
     QVERIFY(!written.written);
-    QVERIFY(!written.error.isEmpty());
+    tellReportWrite(p_, written);
+    QCOMPARE(p_.boxes.size(), 1);
+    QVERIFY2(p_.boxes[0].text.endsWith(reason), qPrintable(p_.boxes[0].text));
     QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("202405.txt"))));
 }
 

@@ -178,9 +178,15 @@ void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told
 
 void tellReportWrite(Platform &platform, const ReportWrite &report)
 {
-    if (!report.written)
-        tell(platform, QStringLiteral("月報を書き込めませんでした。\n%1\n(%2)").arg(native(report.path), report.error),
-             MsgIcon::Exclamation);
+    if (report.written)
+        return;
+    QString reason = report.error;
+    if (report.fault.kind == ReportFault::Kind::QuoteInLine)
+        reason = QStringLiteral("%1 の行にダブルクォーテーションがあります。").arg(report.fault.line);
+    if (report.fault.kind == ReportFault::Kind::Unencodable)
+        reason = QStringLiteral("%1 の行に Shift_JIS で書けない文字があります。").arg(report.fault.line);
+    tell(platform, QStringLiteral("月報を書き込めませんでした。\n%1\n(%2)").arg(native(report.path), reason),
+         MsgIcon::Exclamation);
 }
 
 void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening)
