@@ -151,7 +151,7 @@ UndoReport AttendanceBook::step(bool back)
         keeper_.table().setRecord(c.day, c.after);
     const bool balanceMoved = step.done.balanceAfter != settings.leaveBalance;
     settings.leaveBalance = step.done.balanceAfter;
-    QString error;
+    JournalError error;
     const bool journaled = back ? history.tookBack(step.done, &error) : history.didAgain(step.done, &error);
     report.write = told(keeper_.writeThrough());
     keeper_.noteJournalFailure(journaled, error, report.write);

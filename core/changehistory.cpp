@@ -94,7 +94,7 @@ bool ChangeHistory::holds(const AttendanceTable &table, const Change &change, bo
     return true;
 }
 
-bool ChangeHistory::append(const Change &change, QString *error)
+bool ChangeHistory::append(const Change &change, JournalError *error)
 {
     if (!file_.append(change, error)) {
         // The next line must not follow a torn one.
@@ -109,7 +109,7 @@ bool ChangeHistory::append(const Change &change, QString *error)
     return true;
 }
 
-bool ChangeHistory::rewrite(QString *error)
+bool ChangeHistory::rewrite(JournalError *error)
 {
     QList<Change> changes = undo_;
     for (qsizetype i = redo_.size() - 1; i >= 0; --i)
@@ -122,7 +122,7 @@ bool ChangeHistory::rewrite(QString *error)
     return file_.replace(changes, error);
 }
 
-bool ChangeHistory::record(const Change &change, QString *error)
+bool ChangeHistory::record(const Change &change, JournalError *error)
 {
     undo_.append(change);
     redo_.clear();
@@ -131,13 +131,13 @@ bool ChangeHistory::record(const Change &change, QString *error)
     return append(change, error);
 }
 
-bool ChangeHistory::tookBack(const Change &done, QString *error)
+bool ChangeHistory::tookBack(const Change &done, JournalError *error)
 {
     redo_.append(undo_.takeLast());
     return append(done, error);
 }
 
-bool ChangeHistory::didAgain(const Change &done, QString *error)
+bool ChangeHistory::didAgain(const Change &done, JournalError *error)
 {
     undo_.append(redo_.takeLast());
     return append(done, error);

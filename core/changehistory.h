@@ -18,7 +18,7 @@ namespace zentak {
 struct JournalLoad {
     int unreadable = 0;   // lines that could not be read
     QString keptCopy;     // where the journal as it was is kept, when it had such lines
-    QString error;        // why the journal could not be read or kept
+    JournalError error;   // why the journal could not be read or kept
 };
 
 class ChangeHistory {
@@ -33,7 +33,7 @@ public:
     JournalLoad load(const AttendanceTable &table);
 
     // A new change: undo reaches it, and what could be done again is gone.
-    bool record(const Change &change, QString *error);
+    bool record(const Change &change, JournalError *error);
 
     // The change an undo takes back, or that a redo does again; null when
     // there is none.
@@ -41,9 +41,9 @@ public:
     const Change *toDoAgain() const { return redo_.isEmpty() ? nullptr : &redo_.last(); }
     // The change of toTakeBack() was taken back, as `done` says; it can be
     // done again.
-    bool tookBack(const Change &done, QString *error);
+    bool tookBack(const Change &done, JournalError *error);
     // The change of toDoAgain() was done again, as `done` says.
-    bool didAgain(const Change &done, QString *error);
+    bool didAgain(const Change &done, JournalError *error);
     // Undo reaches no further back than now (the records no longer are what
     // the older changes left); what can be done again stays.
     void forgetOlder();
@@ -51,10 +51,10 @@ public:
     void forgetNewer() { redo_.clear(); }
 
 private:
-    bool append(const Change &change, QString *error);
+    bool append(const Change &change, JournalError *error);
     // The journal written anew from the two stacks: the changes undo can
     // reach, then those redo can, each followed by its undo.
-    bool rewrite(QString *error);
+    bool rewrite(JournalError *error);
     void replay(const Change &line);
     // True when the table holds each day as the change left it (after) or
     // found it.

@@ -14,11 +14,18 @@ namespace zentak {
 
 namespace {
 
-bool failed(QString *error, const QString &why)
+bool failed(JournalError *error, JournalError::Kind kind, const QString &system = {})
 {
     if (error)
-        *error = why;
+        *error = {kind, system};
     return false;
+}
+
+// A step that gives the system's reason as a text: done, or failed with
+// that reason.
+bool systemStep(JournalError *error, bool done, const QString &why)
+{
+    return done || failed(error, JournalError::Kind::System, why);
 }
 
 } // namespace
@@ -28,7 +35,7 @@ JournalFile::JournalFile(const QString &path, const QString &dataFilePath)
 {
 }
 
-bool JournalFile::read(JournalContents *contents, QString *error)
+bool JournalFile::read(JournalContents *contents, JournalError *error)
 {
     *contents = {};
     lines_ = 0;
@@ -37,11 +44,12 @@ bool JournalFile::read(JournalContents *contents, QString *error)
         // did not look for it; replaced, the link would be gone. Neither
         // without a word: undo reaches this run's changes only.
         linked_ = true;
-        return failed(error, QStringLiteral("シンボリックリンクのため、読み書きしません"));
+        return failed(error, JournalError::Kind::Link);
     }
     if (!QFileInfo::exists(path_))
         return true;
-    if (!readWholeFile(path_, &contents->bytes, error))
+    QString why;
+    if (!systemStep(error, readWholeFile(path_, &contents->bytes, &why), why))
         return false;
     const QByteArray &bytes = contents->bytes;
     // Each change is one line (a field never holds a line end). The program
@@ -74,19 +82,22 @@ bool JournalFile::read(JournalContents *contents, QString *error)
     return true;
 }
 
-QString JournalFile::keepBrokenCopy(const QByteArray &bytes, QString *error) const
+QString JournalFile::keepBrokenCopy(const QByteArray &bytes, JournalError *error) const
 {
-    return keepNumberedCopy(path_ + QStringLiteral(".broken"), bytes, permissionsOf(dataFilePath_), error);
+    QString why;
+    const QString copy = keepNumberedCopy(path_ + QStringLiteral(".broken"), bytes, permissionsOf(dataFilePath_), &why);
+    systemStep(error, !copy.isEmpty(), why);
+    return copy;
 }
 
-bool JournalFile::append(const Change &change, QString *error)
+bool JournalFile::append(const Change &change, JournalError *error)
 {
     leftTornLine_ = false;
     if (linked_)
-        return failed(error, QStringLiteral("シンボリックリンクのため、書き込みません"));
+        return failed(error, JournalError::Kind::Link);
     const std::optional<QByteArray> line = journalLine(change);
     if (!line)
-        return failed(error, QStringLiteral("記録できない文字があります"));
+        return failed(error, JournalError::Kind::Unrecordable);
     QFile file(path_);
     // Appended and synced at once, like the data file. A write that fails
     // halfway (a full disk) is cut back to where it began, so the next line
@@ -95,22 +106,22 @@ bool JournalFile::append(const Change &change, QString *error)
     const bool created = !file.exists();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)
         || (created && !file.setPermissions(permissionsOf(dataFilePath_))))
-        return failed(error, file.errorString());
+        return failed(error, JournalError::Kind::System, file.errorString());
     const qint64 size = file.size();
     errno = 0;
     if (file.write(*line) != line->size() || ::fsync(file.handle()) != 0) {
         const QString why = errno ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
         leftTornLine_ = !file.resize(size);
-        return failed(error, why);
+        return failed(error, JournalError::Kind::System, why);
     }
     ++lines_;
     return true;
 }
 
-bool JournalFile::replace(const QList<Change> &changes, QString *error)
+bool JournalFile::replace(const QList<Change> &changes, JournalError *error)
 {
     if (linked_)
-        return failed(error, QStringLiteral("シンボリックリンクのため、書き込みません"));
+        return failed(error, JournalError::Kind::Link);
     QByteArray bytes;
     int count = 0;
     for (const Change &change : changes) {
@@ -119,7 +130,8 @@ bool JournalFile::replace(const QList<Change> &changes, QString *error)
             ++count;
         }
     }
-    if (!replaceFile(path_, bytes, error, permissionsOf(dataFilePath_)))
+    QString why;
+    if (!systemStep(error, replaceFile(path_, bytes, &why, permissionsOf(dataFilePath_)), why))
         return false;
     lines_ = count;
     return true;

@@ -13,6 +13,16 @@
 
 namespace zentak {
 
+// Why the journal could not be read or written: the system's reason, or the
+// program's own (a symbolic link in the journal's place is neither read nor
+// written; a change with a character the journal cannot hold).
+struct JournalError {
+    enum class Kind { None, System, Link, Unrecordable };
+    Kind kind = Kind::None;
+    QString system; // the system's reason, for System
+    bool isEmpty() const { return kind == Kind::None; }
+};
+
 // What the journal held, line by line.
 struct JournalContents {
     QByteArray bytes;                      // the file as it was
@@ -31,18 +41,18 @@ public:
 
     // The journal's lines; empty (and true) when there is no journal, false
     // (with `error`) when it could not be read or is a symbolic link.
-    bool read(JournalContents *contents, QString *error);
+    bool read(JournalContents *contents, JournalError *error);
     // The bytes kept aside beside the journal: the copy's path, empty (with
     // `error`) when none could be made.
-    QString keepBrokenCopy(const QByteArray &bytes, QString *error) const;
+    QString keepBrokenCopy(const QByteArray &bytes, JournalError *error) const;
 
     // The change's line added at the end, synced.
-    bool append(const Change &change, QString *error);
+    bool append(const Change &change, JournalError *error);
     // True when the last append failed and could not take its part-written
     // line back out: the file should be written anew before the next line.
     bool leftTornLine() const { return leftTornLine_; }
     // The file written anew with one line for each change.
-    bool replace(const QList<Change> &changes, QString *error);
+    bool replace(const QList<Change> &changes, JournalError *error);
 
 private:
     QString path_;

@@ -51,7 +51,7 @@ StartReport RecordKeeper::takeStartReport()
     return std::exchange(startFound_, StartReport{});
 }
 
-void RecordKeeper::noteJournalFailure(bool kept, const QString &error, WriteReport &report) const
+void RecordKeeper::noteJournalFailure(bool kept, const JournalError &error, WriteReport &report) const
 {
     if (kept)
         return;
@@ -124,7 +124,7 @@ WriteReport RecordKeeper::commit(ChangeKind kind, DayKey day, const DayRecord &a
     settings_.leaveBalance = balance;
     // Journaled first: a run ended before the data file has the change
     // leaves a journal that says so, and the next start passes over it.
-    QString error;
+    JournalError error;
     const bool journaled = history_.record(change, &error);
     WriteReport written = writeThrough();
     noteJournalFailure(journaled, error, written);
@@ -167,7 +167,7 @@ ErasureReport RecordKeeper::eraseYear(int year, const QDateTime &now)
         return report;
     }
     changed_ = true;
-    QString error;
+    JournalError error;
     noteJournalFailure(history_.record(change, &error), error, report.write);
     return report;
 }

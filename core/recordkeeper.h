@@ -47,7 +47,7 @@ public:
     StartReport takeStartReport();
 
     // A change not journaled, in its write's report.
-    void noteJournalFailure(bool kept, const QString &error, WriteReport &report) const;
+    void noteJournalFailure(bool kept, const JournalError &error, WriteReport &report) const;
     // The records and the balance written (the balance only when it moved).
     WriteReport write();
     // The same for a change: the records count as changed this run.

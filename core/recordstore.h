@@ -8,6 +8,7 @@
 
 #include "attendancetable.h"
 #include "datafile.h"
+#include "journalfile.h"
 #include "outsidechanges.h"
 #include "recordreader.h"
 
@@ -43,10 +44,10 @@ struct WriteReport {
     QString error;
     bool settingsSaved = true;  // false: the balance could not be stored
     // False when the change could not be added to the journal: where the
-    // journal is, and why (empty when the reason is not known).
+    // journal is, and why.
     bool journaled = true;
     QString journalPath;
-    QString journalError;
+    JournalError journalError;
     // Changes made outside that were taken over, and where the outside file
     // was kept when it had to be.
     std::optional<OutsideChanges> outside;

@@ -206,7 +206,7 @@ void undoAndRedo(ChangeHistory &history, const QString &journal, const QString &
     const AttendanceTable start = table;
     const std::optional<Change> beneath =
         history.toTakeBack() ? std::optional<Change>(*history.toTakeBack()) : std::nullopt;
-    QString error;
+    JournalError error;
 
     std::vector<Change> changes;
     const QDateTime first(QDate(2026, 12, 8), QTime(9, 0, 0));

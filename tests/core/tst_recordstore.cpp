@@ -52,6 +52,7 @@ private slots:
     void unopenableFileIsNeverReplaced();
     void refusedWriteIsToldWithItsReason_data();
     void refusedWriteIsToldWithItsReason();
+    void linkedJournalIsToldAtTheStartAndOnce();
     void newUnreadableRecordOutsideIsKept();
 
 private:
@@ -201,6 +202,20 @@ void TestRecordStore::refusedWriteIsToldWithItsReason()
     tellWrite(*p_, book.storeDay(QDate(2007, 3, 6), DayBoxes{{}, {}, {}, {}, note}), told);
     QCOMPARE(p_->boxes.size(), 1);
     QVERIFY2(p_->boxes[0].text.contains(reason), qPrintable(p_->boxes[0].text));
+}
+
+void TestRecordStore::linkedJournalIsToldAtTheStartAndOnce()
+{
+    QVERIFY(QFile::link(dir_->filePath(QStringLiteral("elsewhere")), dir_->filePath(QStringLiteral("Zentak.journal"))));
+    AttendanceBook book(bookPortsOf(*p_));
+    tellLoad(*p_, book.load());
+    ToldOnce told;
+    tellWrite(*p_, changeDay(book), told);
+    tellWrite(*p_, changeDay(book), told);
+    QCOMPARE(p_->boxes.size(), 2);
+    QVERIFY(p_->boxes[0].text.contains(QStringLiteral("(シンボリックリンクのため、読み書きしません)")));
+    QVERIFY(p_->boxes[1].text.startsWith(QStringLiteral("変更の履歴を書き込めませんでした。")));
+    QVERIFY(p_->boxes[1].text.endsWith(QStringLiteral("(シンボリックリンクのため、書き込みません)")));
 }
 
 void TestRecordStore::newUnreadableRecordOutsideIsKept()

@@ -258,7 +258,7 @@ void TestFaults::journalAppendFailingHalfwayIsCutBack()
         const FileSizeLimit limit(rlim_t(journal.size() + 20));
         failed = book->storeDay(QDate(2026, 1, 2), {{}, {}, {}, {}, QStringLiteral("two")});
     }
-    QVERIFY(failed.journalError.contains(QString::fromLocal8Bit(std::strerror(EFBIG))));
+    QVERIFY(failed.journalError.system.contains(QString::fromLocal8Bit(std::strerror(EFBIG))));
     QCOMPARE(readFile(path), journal);
     // The next line follows a whole one: the history reads at the next start.
     book->storeDay(QDate(2026, 1, 3), {{}, {}, {}, {}, QStringLiteral("three")});

@@ -46,6 +46,22 @@ QString writeReason(const WriteReport &report)
     return report.error;
 }
 
+// Why the journal could not be read (reading) or written, in words.
+QString journalReason(const JournalError &error, bool reading)
+{
+    switch (error.kind) {
+    case JournalError::Kind::Link:
+        return reading ? QStringLiteral("シンボリックリンクのため、読み書きしません")
+                       : QStringLiteral("シンボリックリンクのため、書き込みません");
+    case JournalError::Kind::Unrecordable:
+        return QStringLiteral("記録できない文字があります");
+    case JournalError::Kind::System:
+    case JournalError::Kind::None:
+        break;
+    }
+    return error.system;
+}
+
 } // namespace
 
 void tell(Platform &platform, const QString &text, MsgIcon icon)
@@ -64,12 +80,13 @@ void tellLoad(Platform &platform, const StartReport &start)
     const JournalLoad &journal = start.journal;
     if (!journal.error.isEmpty() && journal.keptCopy.isEmpty() && journal.unreadable == 0)
         tell(platform, QStringLiteral("変更の履歴を読み込めませんでした。\n%1\n(%2)\n元に戻せるのは、これからの変更だけです。")
-                           .arg(native(start.journalPath), journal.error), MsgIcon::Exclamation);
+                           .arg(native(start.journalPath), journalReason(journal.error, true)),
+             MsgIcon::Exclamation);
     else if (journal.unreadable > 0)
         tell(platform, QStringLiteral("変更の履歴の %1 行を読み込めませんでした。\n元に戻せるのは、それより後の変更だけです。\n%2")
                            .arg(journal.unreadable)
                            .arg(journal.keptCopy.isEmpty()
-                                    ? QStringLiteral("(%1)").arg(journal.error)
+                                    ? QStringLiteral("(%1)").arg(journalReason(journal.error, true))
                                     : QStringLiteral("元のファイルを次の名前で残しました。\n%1").arg(native(journal.keptCopy))),
              MsgIcon::Exclamation);
     const LoadReport &report = start.records;
@@ -117,8 +134,8 @@ void tellWriteOf(Platform &platform, const WriteReport &report, ToldOnce &told, 
         tell(platform, text, MsgIcon::Exclamation);
     } else if (journalToTell) {
         QString where = native(report.journalPath);
-        if (!report.journalError.isEmpty())
-            where += QStringLiteral("\n(%1)").arg(report.journalError);
+        if (const QString reason = journalReason(report.journalError, false); !reason.isEmpty())
+            where += QStringLiteral("\n(%1)").arg(reason);
         tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(where), MsgIcon::Exclamation);
     }
 }
