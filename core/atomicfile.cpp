@@ -94,7 +94,7 @@ QFileDevice::Permissions permissionsOf(const QString &path)
     return own ? own : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 }
 
-bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
+bool readWholeFile(const QString &path, QByteArray *bytes, QString *error, bool *cutShort)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -105,10 +105,12 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
     *bytes = file.readAll();
     // A read error, or a file that ends before its own size (cut while it
     // was read), gives no content at all rather than a short one.
-    if (file.error() != QFileDevice::NoError || bytes->size() < file.size()) {
+    const bool failed = file.error() != QFileDevice::NoError;
+    if (failed || bytes->size() < file.size()) {
         if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : QStringLiteral("ファイルを最後まで読めませんでした");
+            *error = failed ? file.errorString() : QString();
+        if (cutShort)
+            *cutShort = !failed;
         bytes->clear();
         return false;
     }

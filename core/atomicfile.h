@@ -30,8 +30,10 @@ QFileDevice::Permissions permissionsOf(const QString &path);
 QString keepNumberedCopy(const QString &name, const QByteArray &bytes, QFileDevice::Permissions permissions,
                          QString *error);
 
-// The whole content of the file; false (with `error`) when it cannot be
-// opened or read to its end.
-bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr);
+// The whole content of the file; false (with `error`, the system's reason)
+// when it cannot be opened or read, or (with `cutShort`) when it ends before
+// its own size: cut while it was read, which the system does not call an
+// error.
+bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr, bool *cutShort = nullptr);
 
 } // namespace zentak

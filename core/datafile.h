@@ -22,8 +22,8 @@ QString dataFilePath(const QString &programFolder);
 // Why the records were not written, when the program itself refused: a
 // file this run could not read is never replaced; a record has a character
 // the code page has no code for; a record's line would not read back as the
-// record.
-enum class WriteFault { None, FileNotRead, Unencodable, NotReadBack };
+// record; the file, read first, ended before its own size.
+enum class WriteFault { None, FileNotRead, Unencodable, NotReadBack, CutShort };
 
 struct SerializeResult {
     bool ok = false;

@@ -49,8 +49,9 @@ bool JournalFile::read(JournalContents *contents, JournalError *error)
     if (!QFileInfo::exists(path_))
         return true;
     QString why;
-    if (!systemStep(error, readWholeFile(path_, &contents->bytes, &why), why))
-        return false;
+    bool cutShort = false;
+    if (!readWholeFile(path_, &contents->bytes, &why, &cutShort))
+        return cutShort ? failed(error, JournalError::Kind::CutShort) : failed(error, JournalError::Kind::System, why);
     const QByteArray &bytes = contents->bytes;
     // Each change is one line (a field never holds a line end). The program
     // ends them with CR LF; a bare LF (an editor, a synchronisation tool)

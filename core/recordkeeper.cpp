@@ -141,7 +141,7 @@ ErasureReport RecordKeeper::eraseYear(int year, const QDateTime &now)
         report.refusal = ErasureReport::Refusal::FileUnreadable;
         return report;
     }
-    const std::optional<QString> kept = store_->keepBeforeErase(&report.write.error);
+    const std::optional<QString> kept = store_->keepBeforeErase(report.write);
     if (!kept) {
         report.refusal = ErasureReport::Refusal::CopyNotMade;
         return report;

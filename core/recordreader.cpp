@@ -188,7 +188,9 @@ ReadResult readDataFile(const QString &path, AttendanceTable &table)
         table.clear();
         result.parsed = {};
         result.status = ReadStatus::Unreadable;
-        result.error = pieces.failed() ? file.errorString() : QStringLiteral("ファイルを最後まで読めませんでした");
+        if (pieces.failed())
+            result.error = file.errorString();
+        result.cutShort = !pieces.failed();
         return result;
     }
     result.status = ReadStatus::Read;
@@ -198,7 +200,7 @@ ReadResult readDataFile(const QString &path, AttendanceTable &table)
     // Records that are not in the table: the file is kept as it was read,
     // so it is read whole.
     result.parsed = {};
-    if (!readWholeFile(path, &result.bytes, &result.error)) {
+    if (!readWholeFile(path, &result.bytes, &result.error, &result.cutShort)) {
         table.clear();
         result.status = ReadStatus::Unreadable;
         return result;

@@ -39,8 +39,9 @@ enum class ReadStatus { Missing, Read, Unreadable };
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     ParseResult parsed;
-    QString error;
-    FileStamp stamp; // of the file as it was read
+    QString error;         // the system's reason when it could not be read
+    bool cutShort = false; // or: it ended before its own size while it was read
+    FileStamp stamp;       // of the file as it was read
     // The file as it was read, kept only when some of its records are not
     // in the table (parsed.lost is not empty).
     QByteArray bytes;

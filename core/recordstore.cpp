@@ -23,6 +23,7 @@ LoadReport RecordStore::load(AttendanceTable &table)
         unreadable_ = true;
         report.status = LoadReport::Status::Unreadable;
         report.error = read.error;
+        report.cutShort = read.cutShort;
         return report;
     case ReadStatus::Read:
         break;
@@ -75,8 +76,12 @@ bool RecordStore::takeOverOutsideChanges(AttendanceTable &table, WriteReport &re
     if (unreadable_ || !QFileInfo::exists(path_))
         return true;
     QByteArray now;
-    if (!readWholeFile(path_, &now, &report.error))
+    bool cutShort = false;
+    if (!readWholeFile(path_, &now, &report.error, &cutShort)) {
+        if (cutShort)
+            report.fault = WriteFault::CutShort;
         return false;
+    }
     const FileStamp seen = stampOf(now);
     if (known_ && seen == *known_)
         return true;
@@ -126,14 +131,19 @@ WriteReport RecordStore::write(AttendanceTable &table)
     return report;
 }
 
-std::optional<QString> RecordStore::keepBeforeErase(QString *error)
+std::optional<QString> RecordStore::keepBeforeErase(WriteReport &report)
 {
     if (!QFileInfo::exists(path_))
         return QString();
     const QString copy = path_ + QStringLiteral(".bak");
     QByteArray bytes;
-    if (!readWholeFile(path_, &bytes, error) || !replaceFile(copy, bytes, error, permissionsOf(path_)))
+    bool cutShort = false;
+    if (!readWholeFile(path_, &bytes, &report.error, &cutShort)
+        || !replaceFile(copy, bytes, &report.error, permissionsOf(path_))) {
+        if (cutShort)
+            report.fault = WriteFault::CutShort;
         return std::nullopt;
+    }
     return copy;
 }
 

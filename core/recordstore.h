@@ -25,7 +25,8 @@ struct LoadReport {
     enum class Status { Missing, Read, Unreadable };
     Status status = Status::Missing;
     QString path;
-    QString error;       // why the file could not be read
+    QString error;       // why the file could not be read: the system's reason,
+    bool cutShort = false; // or it ended before its own size while it was read
     int unreadable = 0;  // records that could not be read
     int replaced = 0;    // records a later one for the same date replaced
     // Where the file as it was is kept when it holds records the table does
@@ -89,8 +90,8 @@ public:
 
     // The file as it is now, copied to Zentak.txt.bak (replacing an earlier
     // copy): its path, empty when there is no file; nullopt when the copy
-    // could not be made (`error` says why).
-    std::optional<QString> keepBeforeErase(QString *error);
+    // could not be made (`report` says why).
+    std::optional<QString> keepBeforeErase(WriteReport &report);
 
 private:
     bool keepOriginal(QString *error);

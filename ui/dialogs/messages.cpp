@@ -11,6 +11,9 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// A file that ended before its own size while it was read.
+const QString kCutShort = QStringLiteral("ファイルを最後まで読めませんでした");
+
 QString outsideChangesText(const OutsideChanges &changes, const QString &copy)
 {
     QString text = QStringLiteral("記録ファイルが、このプログラムの外で変更されていました。");
@@ -40,6 +43,8 @@ QString writeReason(const WriteReport &report)
     case WriteFault::NotReadBack:
         return day.isEmpty() ? QStringLiteral("記録を正しく書けません。")
                              : QStringLiteral("%1 の記録を正しく書けません。").arg(day);
+    case WriteFault::CutShort:
+        return kCutShort;
     case WriteFault::None:
         break;
     }
@@ -55,6 +60,8 @@ QString journalReason(const JournalError &error, bool reading)
                        : QStringLiteral("シンボリックリンクのため、書き込みません");
     case JournalError::Kind::Unrecordable:
         return QStringLiteral("記録できない文字があります");
+    case JournalError::Kind::CutShort:
+        return kCutShort;
     case JournalError::Kind::System:
     case JournalError::Kind::None:
         break;
@@ -93,7 +100,7 @@ void tellLoad(Platform &platform, const StartReport &start)
     if (report.status == LoadReport::Status::Unreadable) {
         tell(platform,
              QStringLiteral("記録ファイルを読み込めませんでした。\n%1\n(%2)\n\nこのファイルは上書きしません。")
-                 .arg(native(report.path), report.error),
+                 .arg(native(report.path), report.cutShort ? kCutShort : report.error),
              MsgIcon::Exclamation);
         return;
     }
