@@ -105,7 +105,9 @@ void MainWindow::startUp()
 
 void MainWindow::finishStartUp()
 {
-    tellLoad(platform_, book_.load());
+    const StartReport found = book_.load();
+    summary_->startFinished();
+    tellLoad(platform_, found);
     keys_->followHistory();
 }
 

@@ -47,8 +47,10 @@ void MonthSummary::showMonth(int year, int month)
 void MonthSummary::refresh()
 {
     MonthTotals totals;
-    {
+    if (started_) {
         BusyPointer busy;
+        totals = book_.monthTotals(shown_.year, shown_.month);
+    } else {
         totals = book_.monthTotals(shown_.year, shown_.month);
     }
     showFigure(hours_, formatNumber(totals.hours, u"##0.00"));
