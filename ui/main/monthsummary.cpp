@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 namespace zentak {
 
 MonthSummary::MonthSummary(const AttendanceBook &book, const TwipScale &scale, QWidget *client)
@@ -46,13 +48,11 @@ void MonthSummary::showMonth(int year, int month)
 
 void MonthSummary::refresh()
 {
-    MonthTotals totals;
-    if (started_) {
-        BusyPointer busy;
-        totals = book_.monthTotals(shown_.year, shown_.month);
-    } else {
-        totals = book_.monthTotals(shown_.year, shown_.month);
-    }
+    std::optional<BusyPointer> busy;
+    if (started_)
+        busy.emplace();
+    const MonthTotals totals = book_.monthTotals(shown_.year, shown_.month);
+    busy.reset();
     showFigure(hours_, formatNumber(totals.hours, u"##0.00"));
     // The balance as stored, not reformatted; a blank one leaves the strip
     // as it was.
