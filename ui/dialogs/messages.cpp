@@ -234,7 +234,7 @@ void tellReportWrite(Platform &platform, const ReportWrite &report)
          MsgIcon::Exclamation);
 }
 
-void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening)
+void tellReportOpening(Platform &platform, const QString &folder, const QString &name, const ReportOpening &opening)
 {
     switch (opening.result) {
     case ReportOpening::Result::Opened: return;
@@ -243,7 +243,10 @@ void tellReportOpening(Platform &platform, const QString &name, const ReportOpen
              MsgIcon::Exclamation);
         return;
     case ReportOpening::Result::NoProgram:
-        tell(platform, QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"),
+        tell(platform,
+             QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"
+                            "\n\n%1 は書き込みました。\n場所: %2")
+                 .arg(name, native(folder)),
              MsgIcon::Stop);
         return;
     case ReportOpening::Result::NotStarted:
