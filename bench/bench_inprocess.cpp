@@ -134,7 +134,7 @@ double heapPerYearKiB(int years)
     auto heapAfterLoad = [](int count) {
         QTemporaryDir dir;
         FolderPlatform platform(dir.path());
-        writeDataFile(dataFilePath(dir.path()), yearsTable(count), nullptr);
+        replaceFile(dataFilePath(dir.path()), serializeTable(yearsTable(count)).bytes);
         malloc_trim(0);
         // Large blocks are mapped by themselves, apart from the heap's arena.
         auto inUse = [] { const struct mallinfo2 m = mallinfo2(); return m.uordblks + m.hblkhd; };
@@ -150,7 +150,7 @@ void writeThrough(benchmark::State &st)
 {
     QTemporaryDir dir;
     FolderPlatform platform(dir.path());
-    writeDataFile(dataFilePath(dir.path()), st.range(0) == 0 ? fullTable(20) : yearsTable(int(st.range(0))), nullptr);
+    replaceFile(dataFilePath(dir.path()), serializeTable(st.range(0) == 0 ? fullTable(20) : yearsTable(int(st.range(0)))).bytes);
     AttendanceBook book(bookPortsOf(platform));
     book.load();
     int n = 0;
@@ -183,7 +183,7 @@ struct Started : Folder {
     {
         AttendanceTable years;
         bench::fillYears(years, kToday.year());
-        writeDataFile(dataFilePath(dir.path()), years, nullptr);
+        replaceFile(dataFilePath(dir.path()), serializeTable(years).bytes);
         book = std::make_unique<AttendanceBook>(bookPortsOf(platform));
         window = std::make_unique<MainWindow>(*book, platform);
         window->startUp();
@@ -212,7 +212,7 @@ void startInProcess(benchmark::State &st)
     Folder f;
     AttendanceTable years;
     bench::fillYears(years, kToday.year());
-    writeDataFile(dataFilePath(f.dir.path()), years, nullptr);
+    replaceFile(dataFilePath(f.dir.path()), serializeTable(years).bytes);
     for (auto _ : st) {
         AttendanceBook book(bookPortsOf(f.platform));
         MainWindow window(book, f.platform);

@@ -22,7 +22,8 @@ int main(int argc, char **argv)
     zentak::AttendanceTable table;
     zentak::bench::fillYears(table, QDate::currentDate().year(), years);
     QString error;
-    if (!zentak::writeDataFile(zentak::dataFilePath(QString::fromLocal8Bit(argv[1])), table, &error)) {
+    if (!zentak::replaceFile(zentak::dataFilePath(QString::fromLocal8Bit(argv[1])), zentak::serializeTable(table).bytes,
+                             &error)) {
         std::fprintf(stderr, "bench_makedata: %s\n", qPrintable(error));
         return 1;
     }

@@ -16,27 +16,30 @@ void AttendanceBook::readAhead(YearMonth month)
 
 StartReport AttendanceBook::load()
 {
-    finishStart();
+    if (!keeper_.hasStarted()) {
+        keeper_.finishStart();
+        if (keeper_.hasReadAhead())
+            emit recordsChanged();
+        emit historyChanged();
+    }
     return keeper_.takeStartReport();
 }
 
-void AttendanceBook::finishStart()
+void AttendanceBook::requireStarted() const
 {
-    if (keeper_.finishStart() && keeper_.hasReadAhead())
-        emit recordsChanged();
+    // A programming error, not a state a user can bring about: it must not
+    // pass silently in a build without debug checks.
+    if (!keeper_.hasStarted())
+        qFatal("zentak: a verb of the attendance book before its start was finished");
 }
 
-WriteReport AttendanceBook::told(WriteReport written)
+WriteReport AttendanceBook::applied(WriteReport written)
 {
     // Changes taken over from outside change many days at once.
     if (written.outside)
         emit recordsChanged();
+    emit historyChanged();
     return written;
-}
-
-WriteReport AttendanceBook::saveAtExit()
-{
-    return keeper_.saveAtExit();
 }
 
 DayRecord AttendanceBook::record(QDate day) const
@@ -64,20 +67,23 @@ std::vector<int> AttendanceBook::recordedYears() const
 
 DayProposal AttendanceBook::proposeDay(QDate day)
 {
-    finishStart();
+    requireStarted();
     return proposalForRecord(record(day), keeper_.settings());
 }
 
 DayProposal AttendanceBook::proposeClockOut(QDate day, QTime now)
 {
-    finishStart();
+    requireStarted();
     return clockOutProposal(record(day), keeper_.settings(), now);
 }
 
 WriteReport AttendanceBook::commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance)
 {
-    finishStart();
-    return told(keeper_.commit(kind, keyOf(day), after, balance, clock_.now()));
+    requireStarted();
+    const DayKey key = keyOf(day);
+    const Change change{clock_.now(), kind, 0, keeper_.settings().leaveBalance, balance,
+                        {{key, keeper_.table().record(key), after}}};
+    return applied(keeper_.apply(change, HistoryStep::New));
 }
 
 WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
@@ -92,7 +98,7 @@ WriteReport AttendanceBook::storeDay(QDate day, const DayBoxes &boxes)
 std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind kind,
                                                            QStringView noteShown)
 {
-    finishStart();
+    requireStarted();
     if (const std::optional<LeaveShortfall> refusal = paidLeaveRefusal(keeper_.settings().leaveBalance, kind))
         return Refusal{*refusal};
     const QString balance = balanceAfter(keeper_.settings().leaveBalance, kind, noteShown);
@@ -106,73 +112,57 @@ std::variant<Refusal, WriteReport> AttendanceBook::markDay(QDate day, LeaveKind 
 
 ErasureReport AttendanceBook::eraseYear(int year)
 {
-    finishStart();
+    requireStarted();
     const ErasureReport report = keeper_.eraseYear(year, clock_.now());
     // Changes taken over from outside come in even when nothing is erased.
     if (report.erased() || report.write.outside)
         emit recordsChanged();
+    if (report.erased())
+        emit historyChanged();
     return report;
 }
 
-UndoReport AttendanceBook::takeBackLastChange()
+UndoReport AttendanceBook::step(UndoDirection direction)
 {
-    return step(true);
-}
-
-UndoReport AttendanceBook::doAgain()
-{
-    return step(false);
-}
-
-UndoReport AttendanceBook::step(bool back)
-{
-    finishStart();
+    requireStarted();
     UndoReport report;
-    report.back = back;
-    ChangeHistory &history = keeper_.history();
-    const Change *next = back ? history.toTakeBack() : history.toDoAgain();
+    report.direction = direction;
+    const ChangeHistory &history = keeper_.history();
+    const Change *next = direction == UndoDirection::Back ? history.toTakeBack() : history.toDoAgain();
     if (!next)
         return report;
     report.day = next->day();
-    Settings &settings = keeper_.settings();
-    const UndoStep step = planUndoStep(*next, back, keeper_.table(), settings.leaveBalance, clock_.now());
+    const QString balanceBefore = keeper_.settings().leaveBalance;
+    const UndoStep step = planUndoStep(*next, direction, keeper_.table(), balanceBefore, clock_.now());
     report.outcome = step.outcome;
     report.balance = step.balance;
     if (step.outcome == UndoReport::Outcome::Stale) {
         // Only this side of the history goes.
-        if (back)
-            history.forgetOlder();
-        else
-            history.forgetNewer();
+        keeper_.forgetUnreachable(direction);
+        emit historyChanged();
     }
     if (step.outcome != UndoReport::Outcome::Done)
         return report;
-    for (const CellChange &c : step.done.cells)
-        keeper_.table().setRecord(c.day, c.after);
-    const bool balanceMoved = step.done.balanceAfter != settings.leaveBalance;
-    settings.leaveBalance = step.done.balanceAfter;
-    JournalError error;
-    const bool journaled = back ? history.tookBack(step.done, &error) : history.didAgain(step.done, &error);
-    report.write = told(keeper_.writeThrough());
-    keeper_.noteJournalFailure(journaled, error, report.write);
+    report.write = applied(keeper_.apply(step.done, direction == UndoDirection::Back ? HistoryStep::TakenBack
+                                                                                      : HistoryStep::DoneAgain));
     emit recordsChanged();
-    if (balanceMoved)
+    if (keeper_.settings().leaveBalance != balanceBefore)
         emit settingsChanged();
     return report;
 }
 
 ReportWrite AttendanceBook::writeMonthReport(int year, int month)
 {
-    finishStart();
+    requireStarted();
     return zentak::writeMonthReport(keeper_.programFolder(), keeper_.table(), year, month, keeper_.settings());
 }
 
 bool AttendanceBook::saveSettings(const Settings &settings)
 {
-    finishStart();
-    keeper_.settings() = settings;
+    requireStarted();
+    const bool saved = keeper_.saveSettings(settings);
     emit settingsChanged();
-    return keeper_.saveSettings();
+    return saved;
 }
 
 } // namespace zentak

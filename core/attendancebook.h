@@ -35,11 +35,11 @@ public:
     // The start, in two steps. First what the first frame shows: the
     // settings, and the records of one month read ahead from the data file.
     void readAhead(YearMonth month);
-    // Then the whole start: the records from the data file, the changes that
-    // can be taken back from the journal (and the settings, when nothing was
-    // read ahead), and what it found, once. Every verb finishes the start
-    // first, so no change and no write ever meets a part of the records;
-    // the views hear of the rest by recordsChanged.
+    // Then the whole start, once, before the user can act: the records from
+    // the data file, the changes that can be taken back from the journal
+    // (and the settings, when nothing was read ahead), and what it found.
+    // No verb runs before it, so no change and no write ever meets a part
+    // of the records; the views hear of the rest by recordsChanged.
     StartReport load();
 
     const Settings &settings() const { return keeper_.settings(); }
@@ -69,9 +69,9 @@ public:
     ErasureReport eraseYear(int year);
 
     // The last change, taken back; the last change taken back, done again.
-    // Each is a change like any other: written through and journaled.
-    UndoReport takeBackLastChange();
-    UndoReport doAgain();
+    // Each is a change like any other: journaled and written through.
+    UndoReport takeBackLastChange() { return step(UndoDirection::Back); }
+    UndoReport doAgain() { return step(UndoDirection::Again); }
     // The change an undo would take back; null when there is none.
     const Change *changeToTakeBack() const { return keeper_.history().toTakeBack(); }
     // The change a redo would do again; null when there is none.
@@ -84,14 +84,16 @@ public:
     // not take them (they hold for this run all the same).
     bool saveSettings(const Settings &settings);
 
+
     // The main window's position as saved ("ppos"), and saving it.
     QString savedWindowPosition() const { return keeper_.savedWindowPosition(); }
     WriteReport saveWindowPosition(const QString &ppos) { return keeper_.saveWindowPosition(ppos); }
 
-    // The exit: the records and the balance when anything changed.
-    WriteReport saveAtExit();
+    // The exit: a change the data file could not take yet is written again;
+    // with every change written through, nothing is.
+    WriteReport saveAtExit() { return keeper_.saveAtExit(); }
     bool hasUnwrittenChanges() const { return keeper_.hasUnwrittenChanges(); }
-    QString dataFilePath() const { return keeper_.store().path(); }
+    QString dataFilePath() const { return keeper_.dataFilePath(); }
 
 signals:
     // One day changed. shownAs: the kind the act gave it, which is how its
@@ -101,16 +103,21 @@ signals:
     void recordsChanged();
     // The settings or the leave balance changed.
     void settingsChanged();
+    // What undo and redo reach changed: a change made, taken back or done
+    // again, the journal read, or a step refused.
+    void historyChanged();
 
 private:
-    void finishStart();
-    // A new change of the day (and the balance to `balance`), written
-    // through and journaled.
+    // The start is finished before any verb: the window runs it before the
+    // first key or click is handled.
+    void requireStarted() const;
+    // A new change of the day (and the balance to `balance`), down the
+    // keeper's one road.
     WriteReport commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance);
-    UndoReport step(bool back);
-    // A write's report, with the changes it took over from outside
-    // signalled.
-    WriteReport told(WriteReport written);
+    UndoReport step(UndoDirection direction);
+    // A change applied: the changes it took over from outside and the new
+    // history signalled.
+    WriteReport applied(WriteReport written);
 
     RecordKeeper keeper_;
     Clock &clock_;

@@ -19,9 +19,10 @@ void AttendanceTable::reserve(qsizetype records, qsizetype characters)
     texts_.reserve(characters);
 }
 
-std::vector<AttendanceTable::Day>::iterator AttendanceTable::lowerBound(std::uint32_t key)
+qsizetype AttendanceTable::lowerBound(std::uint32_t key, qsizetype from) const
 {
-    return std::lower_bound(days_.begin(), days_.end(), key, [](const Day &d, std::uint32_t k) { return d.key < k; });
+    return std::lower_bound(days_.begin() + from, days_.end(), key, [](const Day &d, std::uint32_t k) { return d.key < k; })
+           - days_.begin();
 }
 
 qsizetype AttendanceTable::find(DayKey day) const
@@ -29,22 +30,14 @@ qsizetype AttendanceTable::find(DayKey day) const
     if (!day.valid())
         return -1;
     const std::uint32_t key = pack(day);
-    const auto it = std::lower_bound(days_.begin(), days_.end(), key,
-                                     [](const Day &d, std::uint32_t k) { return d.key < k; });
-    return it != days_.end() && it->key == key ? it - days_.begin() : -1;
+    const qsizetype i = lowerBound(key);
+    return i < size() && days_[size_t(i)].key == key ? i : -1;
 }
 
 QStringView AttendanceTable::stored(DayKey day, Field f) const
 {
     const qsizetype i = find(day);
     return i < 0 ? QStringView() : texts_.field(days_[size_t(i)].span, f);
-}
-
-QString AttendanceTable::field(DayKey day, Field f) const
-{
-    if (f == Field::Date)
-        return inUse(day) ? day.dateText() : fullWidthField({}, f);
-    return fullWidthField(stored(day, f), f);
 }
 
 DayRecord AttendanceTable::record(DayKey day) const
@@ -71,7 +64,7 @@ bool AttendanceTable::setRecord(DayKey day, const std::array<QStringView, kField
     }
     noteChange(day);
     const std::uint32_t key = pack(day);
-    auto it = lowerBound(key);
+    const auto it = days_.begin() + lowerBound(key);
     const bool present = it != days_.end() && it->key == key;
     if (present)
         texts_.release(it->span);
@@ -125,8 +118,8 @@ std::vector<DayKey> AttendanceTable::finishLoad()
 
 std::vector<DayKey> AttendanceTable::eraseYear(int year)
 {
-    const auto first = lowerBound(pack({year, 1, 1}));
-    const auto last = lowerBound(pack({year + 1, 1, 1}));
+    const auto first = days_.begin() + lowerBound(pack({year, 1, 1}));
+    const auto last = days_.begin() + lowerBound(pack({year + 1, 1, 1}));
     std::vector<DayKey> erased;
     for (auto it = first; it != last; ++it) {
         erased.push_back(unpack(it->key));
@@ -142,10 +135,8 @@ std::pair<qsizetype, qsizetype> AttendanceTable::monthRange(int year, int month)
 {
     if (year < 0 || year > 9999 || month < 1 || month > 12)
         return {0, 0};
-    const auto below = [](const Day &d, std::uint32_t k) { return d.key < k; };
-    const auto first = std::lower_bound(days_.begin(), days_.end(), pack({year, month, 0}), below);
-    const auto last = std::lower_bound(first, days_.end(), pack({year, month + 1, 0}), below);
-    return {first - days_.begin(), last - days_.begin()};
+    const qsizetype first = lowerBound(pack({year, month, 0}));
+    return {first, lowerBound(pack({year, month + 1, 0}), first)};
 }
 
 bool AttendanceTable::sameDay(const AttendanceTable &other, DayKey day) const

@@ -23,8 +23,6 @@ public:
     // load that knows what is coming.
     void reserve(qsizetype records, qsizetype characters);
 
-    // Reads the full-width text of a field; blanks for a day with no record.
-    QString field(DayKey day, Field f) const;
     // A field other than the date without its blank fill: the text as
     // stored, cut to the width, trailing blanks removed (empty for a blank
     // field or a day with no record). Valid until the table next changes.
@@ -79,8 +77,8 @@ private:
     static std::uint32_t pack(DayKey day) { return std::uint32_t(day.year) << 9 | day.month << 5 | day.day; }
     static DayKey unpack(std::uint32_t key) { return {int(key >> 9), int(key >> 5 & 15), int(key & 31)}; }
     qsizetype find(DayKey day) const;
-    // Where the day's record stands or would stand in days_.
-    std::vector<Day>::iterator lowerBound(std::uint32_t key);
+    // Where a day's record stands or would stand in days_, from `from` on.
+    qsizetype lowerBound(std::uint32_t key, qsizetype from = 0) const;
     // Keeps the day's record as it is, before a change, when it is the
     // first change since the last mark.
     void noteChange(DayKey day);

@@ -113,14 +113,5 @@ SerializeResult serializeTable(const AttendanceTable &table)
     return result;
 }
 
-bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error, WriteFault *fault)
-{
-    const SerializeResult serialized = serializeTable(table);
-    if (fault)
-        *fault = serialized.fault;
-    if (!serialized.ok)
-        return false;
-    return replaceFile(path, serialized.bytes, error);
-}
 
 } // namespace zentak

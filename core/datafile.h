@@ -42,10 +42,5 @@ struct SerializeResult {
 // parsed back and compared with the record before the bytes are offered.
 SerializeResult serializeTable(const AttendanceTable &table);
 
-// Replaces the file atomically; on failure the previous file is left whole
-// (`fault` says why when the records could not be written as they are,
-// `error` the system's reason otherwise).
-bool writeDataFile(const QString &path, const AttendanceTable &table, QString *error,
-                   WriteFault *fault = nullptr);
 
 } // namespace zentak

@@ -1,6 +1,7 @@
 #include "interruptedwrites.h"
 
 #include "atomicfile.h"
+#include "numbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +31,7 @@ QString reason()
 // compiling, measured).
 bool isNumber(QStringView text)
 {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isAsciiDigit);
 }
 
 bool isTemporaryNameOf(QStringView name, const std::function<bool(QStringView)> &isReplaced)
@@ -40,7 +41,7 @@ bool isTemporaryNameOf(QStringView name, const std::function<bool(QStringView)> 
     if (at <= 0 || name.size() != at + mark.size() + 6)
         return false;
     for (QChar c : name.sliced(at + mark.size()))
-        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || isAsciiDigit(c)))
             return false;
     return isReplaced(name.first(at));
 }

@@ -7,15 +7,6 @@
 
 namespace zentak {
 
-namespace {
-
-bool asciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-} // namespace
-
 double leadingNumber(QStringView text)
 {
     qsizetype i = 0;
@@ -25,13 +16,13 @@ double leadingNumber(QStringView text)
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
         ++i;
     bool digits = false;
-    while (i < text.size() && asciiDigit(text[i])) {
+    while (i < text.size() && isAsciiDigit(text[i])) {
         ++i;
         digits = true;
     }
     if (i < text.size() && text[i] == QLatin1Char('.')) {
         ++i;
-        while (i < text.size() && asciiDigit(text[i])) {
+        while (i < text.size() && isAsciiDigit(text[i])) {
             ++i;
             digits = true;
         }
@@ -50,7 +41,7 @@ int leadingDigits(QStringView text)
     while (i < text.size() && text[i] == QLatin1Char(' '))
         ++i;
     int value = 0;
-    for (; i < text.size() && asciiDigit(text[i]) && value < kStopGrowing; ++i)
+    for (; i < text.size() && isAsciiDigit(text[i]) && value < kStopGrowing; ++i)
         value = value * 10 + (text[i].unicode() - u'0');
     return value;
 }

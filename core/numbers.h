@@ -6,6 +6,12 @@
 
 namespace zentak {
 
+// One of "0" to "9": full-width and other digits are not.
+constexpr bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 // The leading number of a text: blanks and tabs skipped, an optional sign,
 // digits and a fraction; 0 when it does not begin with a number.
 double leadingNumber(QStringView text);

@@ -33,17 +33,16 @@ void RecordKeeper::readAhead(YearMonth month)
     readAhead_ = true;
 }
 
-bool RecordKeeper::finishStart()
+void RecordKeeper::finishStart()
 {
     if (started_)
-        return false;
+        return;
     started_ = true;
     if (!readAhead_)
         readSettings();
     startFound_.records = store_->load(table_);
     startFound_.journal = history_.load(table_);
     startFound_.journalPath = history_.path();
-    return true;
 }
 
 StartReport RecordKeeper::takeStartReport()
@@ -51,18 +50,10 @@ StartReport RecordKeeper::takeStartReport()
     return std::exchange(startFound_, StartReport{});
 }
 
-void RecordKeeper::noteJournalFailure(bool kept, const JournalError &error, WriteReport &report) const
-{
-    if (kept)
-        return;
-    report.journaled = false;
-    report.journalPath = history_.path();
-    report.journalError = error;
-}
-
 WriteReport RecordKeeper::write()
 {
     WriteReport written = store_->write(table_);
+    unwritten_ = !written.written;
     // The settings file is written only when the balance moved.
     if (settings_.leaveBalance != storedBalance_) {
         if (saveLeaveBalance(settingsStore_, settings_))
@@ -73,27 +64,58 @@ WriteReport RecordKeeper::write()
     return written;
 }
 
-WriteReport RecordKeeper::writeThrough()
+WriteReport RecordKeeper::apply(const Change &change, HistoryStep step)
 {
-    changed_ = true;
+    Change applied = change;
+    for (CellChange &cell : applied.cells) {
+        table_.setRecord(cell.day, cell.after);
+        cell.after = table_.record(cell.day);
+    }
+    settings_.leaveBalance = applied.balanceAfter;
+    // Journaled first: a run ended before the data file has the change
+    // leaves a journal that says so, and the next start passes over it.
+    JournalError error;
+    bool journaled = false;
+    switch (step) {
+    case HistoryStep::New:
+        journaled = history_.record(applied, &error);
+        break;
+    case HistoryStep::TakenBack:
+        journaled = history_.tookBack(applied, &error);
+        break;
+    case HistoryStep::DoneAgain:
+        journaled = history_.didAgain(applied, &error);
+        break;
+    }
     WriteReport written = write();
-    unwritten_ = !written.written;
+    if (!journaled) {
+        written.journaled = false;
+        written.journalPath = history_.path();
+        written.journalError = error;
+    }
     return written;
+}
+
+void RecordKeeper::forgetUnreachable(UndoDirection direction)
+{
+    if (direction == UndoDirection::Back)
+        history_.forgetOlder();
+    else
+        history_.forgetNewer();
 }
 
 WriteReport RecordKeeper::saveAtExit()
 {
-    // Only a change makes anything to write, and each finished the start
-    // first.
-    if (!changed_)
+    // Every change was written through; only one the data file could not
+    // take is left to write.
+    if (!unwritten_)
         return {};
-    WriteReport written = write();
-    unwritten_ = !written.written;
-    return written;
+    return write();
 }
 
-bool RecordKeeper::saveSettings()
+bool RecordKeeper::saveSettings(const Settings &settings)
 {
+    settings_ = settings;
     const bool saved = zentak::saveSettings(settingsStore_, settings_);
     if (saved)
         storedBalance_ = settings_.leaveBalance;
@@ -113,30 +135,11 @@ WriteReport RecordKeeper::saveWindowPosition(const QString &ppos)
     return report;
 }
 
-WriteReport RecordKeeper::commit(ChangeKind kind, DayKey day, const DayRecord &after, const QString &balance,
-                                 const QDateTime &now)
-{
-    Change change{now, kind, 0, settings_.leaveBalance, balance, {}};
-    const DayRecord before = table_.record(day);
-    table_.setRecord(day, after);
-    // Both at full width, as the table holds them.
-    change.cells.append({day, before, table_.record(day)});
-    settings_.leaveBalance = balance;
-    // Journaled first: a run ended before the data file has the change
-    // leaves a journal that says so, and the next start passes over it.
-    JournalError error;
-    const bool journaled = history_.record(change, &error);
-    WriteReport written = writeThrough();
-    noteJournalFailure(journaled, error, written);
-    return written;
-}
-
 ErasureReport RecordKeeper::eraseYear(int year, const QDateTime &now)
 {
     ErasureReport report;
     report.write.path = store_->path();
-    // Changes made outside come in first, so that they are in the kept copy
-    // and a failed write below can put the table back as it was.
+    // Changes made outside come in first, so that they are in the kept copy.
     if (!store_->takeOverOutsideChanges(table_, report.write)) {
         report.refusal = ErasureReport::Refusal::FileUnreadable;
         return report;
@@ -147,28 +150,17 @@ ErasureReport RecordKeeper::eraseYear(int year, const QDateTime &now)
         return report;
     }
     report.keptCopy = *kept;
-    const AttendanceTable before = table_;
     Change change{now, ChangeKind::YearErased, year, settings_.leaveBalance, settings_.leaveBalance, {}};
-    const qsizetype first = table_.monthRange(year, 1).first;
-    const qsizetype last = table_.monthRange(year, 12).second;
+    const auto [first, last] = std::pair(table_.monthRange(year, 1).first, table_.monthRange(year, 12).second);
     for (qsizetype i = first; i < last; ++i)
         change.cells.append({table_.keyAt(i), table_.record(table_.keyAt(i)), DayRecord::blank()});
-    table_.eraseYear(year);
     const std::optional<OutsideChanges> takenBefore = report.write.outside;
     const QString copiedBefore = report.write.outsideCopy;
-    report.write = write();
+    report.write = apply(change, HistoryStep::New);
     if (!report.write.outside) {
         report.write.outside = takenBefore;
         report.write.outsideCopy = copiedBefore;
     }
-    if (!report.write.written) {
-        table_ = before;
-        report.refusal = ErasureReport::Refusal::NotWritten;
-        return report;
-    }
-    changed_ = true;
-    JournalError error;
-    noteJournalFailure(history_.record(change, &error), error, report.write);
     return report;
 }
 

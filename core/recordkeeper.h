@@ -1,9 +1,11 @@
 #pragma once
 // Where the attendance book's records and settings are kept: the data file,
-// the journal of changes and the settings store. The keeper holds the table
-// and the settings, reads them at the start (the shown month first, then the
-// rest) and writes them after each change; what changes is the book's to
-// decide (attendancebook.h).
+// the journal of changes and the settings store. The keeper holds the table,
+// the settings and the history, reads them at the start (the shown month
+// first, then the rest), and takes every change to the records down one
+// road: the days and the balance set, the change journaled, then the data
+// file written. What changes is the book's to decide (attendancebook.h); it
+// reads what the keeper holds and changes it only through the keeper.
 
 #include "attendancetable.h"
 #include "calendarmath.h"
@@ -11,6 +13,7 @@
 #include "ports.h"
 #include "recordstore.h"
 #include "settings.h"
+#include "undostep.h"
 
 #include <memory>
 
@@ -23,54 +26,57 @@ struct StartReport {
     QString journalPath;
 };
 
+// How a change meets the history: a change of its own, the last change
+// taken back, or the last one taken back done again.
+enum class HistoryStep { New, TakenBack, DoneAgain };
+
 class RecordKeeper {
 public:
     RecordKeeper(SettingsStore &settingsStore, const QString &programFolder);
     ~RecordKeeper();
 
-    AttendanceTable &table() { return table_; }
     const AttendanceTable &table() const { return table_; }
-    Settings &settings() { return settings_; }
     const Settings &settings() const { return settings_; }
-    ChangeHistory &history() { return history_; }
     const ChangeHistory &history() const { return history_; }
-    RecordStore &store() { return *store_; }
-    const RecordStore &store() const { return *store_; }
     const QString &programFolder() const { return folder_; }
+    const QString &dataFilePath() const { return store_->path(); }
 
     // The settings, and the records of one month read ahead.
     void readAhead(YearMonth month);
     bool hasReadAhead() const { return readAhead_; }
-    // The rest of the start, once: false when it was finished before.
-    bool finishStart();
+    // The rest of the start: the whole data file and the journal. Once.
+    void finishStart();
+    bool hasStarted() const { return started_; }
     // What the start found; empty once handed on.
     StartReport takeStartReport();
 
-    // A change not journaled, in its write's report.
-    void noteJournalFailure(bool kept, const JournalError &error, WriteReport &report) const;
-    // The records and the balance written (the balance only when it moved).
-    WriteReport write();
-    // The same for a change: the records count as changed this run.
-    WriteReport writeThrough();
-    // The exit: the records and the balance when anything changed.
-    WriteReport saveAtExit();
-    // A new change of the day (and the balance to `balance`), journaled and
-    // written through.
-    WriteReport commit(ChangeKind kind, DayKey day, const DayRecord &after, const QString &balance,
-                       const QDateTime &now);
-    // The year's records erased and written, once the file as it was is
-    // kept and what changed outside taken over; journaled.
+    // The one road of a change: its days and balance set in the table and
+    // the settings (each day's record after it at full width, as the table
+    // holds it), the change journaled, then the data file (and the balance,
+    // when it moved) written through. A change the data file could not take
+    // stays, to be written with the next change or at the exit.
+    WriteReport apply(const Change &change, HistoryStep step);
+    // Undo or redo reaches no further that way: its next change is not what
+    // the records hold now.
+    void forgetUnreachable(UndoDirection direction);
+    // The year's records erased, once what changed outside is taken over and
+    // the file as it is kept beside it; then down the one road.
     ErasureReport eraseYear(int year, const QDateTime &now);
+
+    // The exit: only a change the data file has not taken yet is written.
+    WriteReport saveAtExit();
     bool hasUnwrittenChanges() const { return unwritten_; }
 
-    // Every setting into the store; false when the store could not take
-    // them.
-    bool saveSettings();
+    // Every setting into memory and the store; false when the store could
+    // not take them.
+    bool saveSettings(const Settings &settings);
     QString savedWindowPosition() const;
     WriteReport saveWindowPosition(const QString &ppos);
 
 private:
     void readSettings();
+    // The records and the balance written (the balance only when it moved).
+    WriteReport write();
 
     SettingsStore &settingsStore_;
     QString folder_;
@@ -82,8 +88,7 @@ private:
     bool readAhead_ = false;
     bool started_ = false;
     StartReport startFound_; // until taken
-    bool changed_ = false;   // anything changed this run
-    bool unwritten_ = false; // the last write failed
+    bool unwritten_ = false; // a change the data file has not taken
 };
 
 } // namespace zentak

@@ -57,9 +57,10 @@ struct WriteReport {
 
 struct ErasureReport {
     // Why nothing was erased: the file could not be read to take over what
-    // changed outside, the copy of the file could not be made, or the
-    // erasure could not be written (write.error says more).
-    enum class Refusal { None, FileUnreadable, CopyNotMade, NotWritten };
+    // changed outside, or the copy of the file could not be made (write
+    // says more). An erasure the data file could not take is kept, to be
+    // written again, as any change is.
+    enum class Refusal { None, FileUnreadable, CopyNotMade };
     Refusal refusal = Refusal::None;
     QString keptCopy; // empty when there was no file to keep
     WriteReport write;

@@ -1,13 +1,10 @@
 #include "timerules.h"
 
+#include "numbers.h"
+
 namespace zentak {
 
 namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
 
 // Characters that may stand next to a single digit in a number pair.
 bool isNumberMark(QChar c)
@@ -26,14 +23,14 @@ bool isNumberMark(QChar c)
 bool isNumericPair(QStringView pair)
 {
     if (pair.size() == 1)
-        return isDigit(pair[0]);
+        return isAsciiDigit(pair[0]);
     if (pair.size() != 2)
         return false;
     const QChar a = pair[0];
     const QChar b = pair[1];
-    if (isDigit(a) && isDigit(b))
+    if (isAsciiDigit(a) && isAsciiDigit(b))
         return true;
-    return (isDigit(a) && isNumberMark(b)) || (isNumberMark(a) && isDigit(b));
+    return (isAsciiDigit(a) && isNumberMark(b)) || (isNumberMark(a) && isAsciiDigit(b));
 }
 
 // Text comparison of the rules. It ignores letter case and otherwise compares

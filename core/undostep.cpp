@@ -4,9 +4,10 @@
 
 namespace zentak {
 
-UndoStep planUndoStep(const Change &next, bool back, const AttendanceTable &table, const QString &balance,
-                      const QDateTime &now)
+UndoStep planUndoStep(const Change &next, UndoDirection direction, const AttendanceTable &table,
+                      const QString &balance, const QDateTime &now)
 {
+    const bool back = direction == UndoDirection::Back;
     UndoStep step;
     // The cells as they change now.
     step.done = back ? reversed(next) : next;

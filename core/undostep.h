@@ -13,6 +13,10 @@
 
 namespace zentak {
 
+// Which way a step goes through the history: the last change taken back
+// (undo), or the last one taken back done again (redo).
+enum class UndoDirection { Back, Again };
+
 // A change taken back or done again.
 struct UndoReport {
     // Nothing to take back (or do again); done; or refused because the
@@ -21,7 +25,7 @@ struct UndoReport {
     // Refused too when the balance would not fit its four characters.
     enum class Outcome { Nothing, Done, Stale, BalanceOutOfRange };
     Outcome outcome = Outcome::Nothing;
-    bool back = true;   // taken back, not done again
+    UndoDirection direction = UndoDirection::Back;
     double balance = 0; // the balance it would have given
     QDate day; // the day the change was about
     WriteReport write;
@@ -35,9 +39,9 @@ struct UndoStep {
     double balance = 0; // the balance it would give (when BalanceOutOfRange)
 };
 
-// The step that takes `next` back (back) or does it again, made `now` on
-// the table and the balance as they are.
-UndoStep planUndoStep(const Change &next, bool back, const AttendanceTable &table, const QString &balance,
-                      const QDateTime &now);
+// The step that takes `next` back or does it again, made `now` on the
+// table and the balance as they are.
+UndoStep planUndoStep(const Change &next, UndoDirection direction, const AttendanceTable &table,
+                      const QString &balance, const QDateTime &now);
 
 } // namespace zentak

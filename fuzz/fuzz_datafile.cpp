@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(day.valid());
         FUZZ_CHECK(i == 0 || table.keyAt(i - 1) < day);
         for (int f = 0; f < kFieldCount; ++f)
-            FUZZ_CHECK(characterCount(table.field(day, Field(f))) == fieldWidth(Field(f)));
+            FUZZ_CHECK(characterCount(table.record(day).get(Field(f))) == fieldWidth(Field(f)));
     }
     // Every record read can be written, and reads back the same.
     const SerializeResult written = serializeTable(table);

@@ -92,10 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     float hours = 0;
     float dayCount = 0;
     for (int day : days) {
-        const float v = valueOf(table.field({2024, 5, day}, Field::Attendance));
+        const float v = valueOf(table.record({2024, 5, day}).get(Field::Attendance));
         hours += v;
         dayCount += v != 0 ? 1.0f : 0.0f;
-        const QString note = table.field({2024, 5, day}, Field::Note);
+        const QString note = table.record({2024, 5, day}).get(Field::Note);
         qsizetype first = 0;
         while (first < note.size() && note[first] == u' ')
             ++first;

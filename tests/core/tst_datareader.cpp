@@ -63,8 +63,8 @@ void TestDataReader::readerStreamRules()
         const ParseResult r = parseRecords(input, t, piece);
         QCOMPARE(r.records, 1);
         QCOMPARE(r.skipped, 0);
-        QCOMPARE(t.field({2006, 1, 5}, Field::Start), start);
-        QCOMPARE(t.field({2006, 1, 5}, Field::Note), note + QString(200 - note.size(), QLatin1Char(' ')));
+        QCOMPARE(t.record({2006, 1, 5}).get(Field::Start), start);
+        QCOMPARE(t.record({2006, 1, 5}).get(Field::Note), note + QString(200 - note.size(), QLatin1Char(' ')));
     }
 }
 
@@ -136,7 +136,7 @@ void TestDataReader::malformedRecordsAreSkipped()
     QCOMPARE(r.skipped, 1);
     QCOMPARE(r.records, endsFile ? 1 : 2);
     QVERIFY(t.inUse({2006, 1, 5}));
-    QCOMPARE(t.field({2006, 1, 5}, Field::Week), QStringLiteral("木"));
+    QCOMPARE(t.record({2006, 1, 5}).get(Field::Week), QStringLiteral("木"));
     QCOMPARE(t.inUse({2007, 1, 2}), !endsFile);
     QCOMPARE(t.size(), r.records);
     // What was read can always be written back and read again unchanged.

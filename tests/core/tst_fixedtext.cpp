@@ -95,7 +95,7 @@ void TestFixedText::outOfRangeIndexIsHarmless()
     QVERIFY(!t.setRecord({2007, 1, 32}, dated(QStringLiteral("2007/01/32"))));
     QVERIFY(!t.setRecord({-1, 1, 1}, dated(QStringLiteral("-001/01/01"))));
     QCOMPARE(t.size(), 0);
-    QCOMPARE(t.field({0, 0, 0}, Field::Start), QStringLiteral("     "));
+    QCOMPARE(t.record({0, 0, 0}).get(Field::Start), QStringLiteral("     "));
 }
 
 void TestFixedText::unstorable_data()

@@ -72,10 +72,10 @@ void TestYears::everyYearIsItsOwn_data()
     QTest::newRow("erase 2023") << "erase" << QDate(2023, 1, 1) << "";
     QTest::newRow("erase 2026") << "erase" << QDate(2026, 1, 1) << "";
     // Only the shown month read before the first frame: it shows as the
-    // whole file has it, and a change before the rest is read loses nothing.
+    // whole file has it; a change after the whole start loses nothing.
     QTest::newRow("month read ahead") << "ahead month" << QDate(2026, 12, 8) << "worked 16.00 1.0";
-    QTest::newRow("store before the rest is read") << "ahead store" << QDate(2026, 12, 11) << "";
-    QTest::newRow("erase before the rest is read") << "ahead erase" << QDate(2023, 1, 1) << "";
+    QTest::newRow("store once the rest is read") << "ahead store" << QDate(2026, 12, 11) << "";
+    QTest::newRow("erase once the rest is read") << "ahead erase" << QDate(2023, 1, 1) << "";
 }
 
 void TestYears::everyYearIsItsOwn()
@@ -98,6 +98,9 @@ void TestYears::everyYearIsItsOwn()
         const StartReport start = book.load();
         QVERIFY(start.records.replaced == 0 && start.records.unreadable == 0);
     }
+    // The start is finished before any verb, as the window finishes it.
+    if (ahead && act != QLatin1String("month"))
+        book.load();
 
     if (act == QLatin1String("month")) {
         const std::optional<DayKind> kind = book.kindOf(day);

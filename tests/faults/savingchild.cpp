@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         const AttendanceTable &t = n % 2 ? b : a;
         bool ok = false;
         if (what == u"data") {
-            ok = writeDataFile(dataFilePath(folder), t, nullptr);
+            ok = replaceFile(dataFilePath(folder), serializeTable(t).bytes);
         } else if (what == u"report") {
             ok = writeMonthReport(folder, t, 2025, 5, Settings()).written;
         } else if (what == u"settings") {

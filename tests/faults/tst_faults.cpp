@@ -180,7 +180,7 @@ void TestFaults::dataFile()
     QFETCH(Fault, fault);
     AttendanceTable before;
     faults::fillTable(before, 1);
-    QVERIFY(writeDataFile(dataFilePath(folder_), before, nullptr));
+    QVERIFY(replaceFile(dataFilePath(folder_), serializeTable(before).bytes));
     const QByteArray previous = readFile(dataFilePath(folder_));
 
     ScriptedPlatform p;
@@ -360,7 +360,7 @@ void TestFaults::rewrittenInPlaceWhileRead()
                 for (int day = 1; day <= 28; ++day)
                     theirs.setRecord({year, month, day}, DayRecord::blank());
     const QString path = dataFilePath(folder_);
-    QVERIFY(writeDataFile(path, first, nullptr));
+    QVERIFY(replaceFile(path, serializeTable(first).bytes));
     const SerializeResult other = serializeTable(theirs);
     QVERIFY(other.ok && readFile(path).size() > kReadPiece && (other.bytes.size() == readFile(path).size()) == sameSize);
 

@@ -220,7 +220,7 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     // X ends the program: the month on disk in code page 932, the balance
     // and the settings in the store. Nothing else was told on the way.
     program.exit();
-    QVERIFY(program.window->hasShutDown());
+    QVERIFY(program.platform.writes.contains(ScriptedPlatform::storeKey(kStoreApp, kSectionForm, kKeyPos)));
     const QByteArray month = sjis(QStringLiteral(
         "\"2026/12/01\",\"火\",\"09:00\",\"18:00\",\"08:45\",\"08.75\",\"○○○作業\"\r\n"
         "\"2026/12/02\",\"水\",\"00:00\",\"00:00\",\"00:00\",\"00.00\",\"有給休暇（半日）\"\r\n"

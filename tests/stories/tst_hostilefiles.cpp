@@ -129,6 +129,7 @@ void TestHostileFiles::handBrokenSettingsFile()
     MainWindow window(book, p);
     window.startUp();
     window.show();
+    window.finishStartUp();
 
     QVERIFY(p.boxes.isEmpty());
     QCOMPARE(book.settings().usualStart, QStringLiteral("9時   "));

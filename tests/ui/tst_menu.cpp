@@ -81,7 +81,7 @@ void TestMenu::menuTree()
 
     // The exit item ends the program through the shutdown.
     action("MNUFILEEXIT")->trigger();
-    QVERIFY(w_->hasShutDown());
+    QVERIFY(p_->writes.contains(ScriptedPlatform::storeKey(kStoreApp, kSectionForm, kKeyPos))); // the shutdown saved the position
 }
 
 void TestMenu::accessKeys()

@@ -181,44 +181,39 @@ void tellUndo(Platform &platform, const UndoReport &report, ToldOnce &told)
 {
     if (report.outcome == UndoReport::Outcome::Stale)
         tell(platform,
-             report.back ? QStringLiteral("この変更は、その後に記録が変わったため元に戻せません。")
+             report.direction == UndoDirection::Back ? QStringLiteral("この変更は、その後に記録が変わったため元に戻せません。")
                          : QStringLiteral("この変更は、その後に記録が変わったためやり直せません。"),
              MsgIcon::Information);
     if (report.outcome == UndoReport::Outcome::BalanceOutOfRange)
         tell(platform,
              QStringLiteral("有給休暇残が %1 日になり、4桁に収まらないため、この変更を%2。")
                  .arg(report.balance, 0, 'f', 1)
-                 .arg(report.back ? QStringLiteral("元に戻せません") : QStringLiteral("やり直せません")),
+                 .arg(report.direction == UndoDirection::Back ? QStringLiteral("元に戻せません") : QStringLiteral("やり直せません")),
              MsgIcon::Exclamation);
     tellWrite(platform, report.write, told);
 }
 
 void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told)
 {
-    // A write that failed is told as the refusal below.
-    tellWriteOf(platform, report.write, told, false);
-    const QString path = native(report.write.path);
-    switch (report.refusal) {
-    case ErasureReport::Refusal::None: {
+    if (report.erased()) {
         QString done = QStringLiteral("削除完了！");
         if (!report.keptCopy.isEmpty())
             done += QStringLiteral("\n（削除前の記録: %1）").arg(native(report.keptCopy));
         tell(platform, done, MsgIcon::Information);
+        // When the data file could not take it now, it is written with the
+        // next change or at the exit, as any change is.
+        tellWrite(platform, report.write, told);
         return;
     }
-    case ErasureReport::Refusal::FileUnreadable:
+    // What changed outside before the refusal, and the settings.
+    tellWrite(platform, report.write, told);
+    const QString path = native(report.write.path);
+    if (report.refusal == ErasureReport::Refusal::FileUnreadable)
         tell(platform, QStringLiteral("記録ファイルを確かめられないため、削除しませんでした。\n%1\n(%2)")
                            .arg(path, writeReason(report.write)), MsgIcon::Exclamation);
-        return;
-    case ErasureReport::Refusal::CopyNotMade:
+    else
         tell(platform, QStringLiteral("削除前の記録ファイルを残せないため、削除しませんでした。\n%1\n(%2)")
                            .arg(path + QStringLiteral(".bak"), writeReason(report.write)), MsgIcon::Exclamation);
-        return;
-    case ErasureReport::Refusal::NotWritten:
-        tell(platform, QStringLiteral("記録ファイルに書き込めないため、削除しませんでした。\n%1\n(%2)")
-                           .arg(path, writeReason(report.write)), MsgIcon::Exclamation);
-        return;
-    }
 }
 
 void tellReportWrite(Platform &platform, const ReportWrite &report)

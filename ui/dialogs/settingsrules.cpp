@@ -1,6 +1,7 @@
 #include "settingsrules.h"
 
 #include "fixedtext.h"
+#include "numbers.h"
 #include "timerules.h"
 
 namespace zentak {
@@ -10,11 +11,6 @@ namespace {
 QString unlessBlank(const QString &text)
 {
     return isBlank(text) ? QString() : text;
-}
-
-bool asciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 } // namespace
@@ -37,7 +33,7 @@ bool balanceShapeOk(const QString &y)
 {
     // Only digits before the point: a sign or a blank there would let a
     // balance below zero or out of its form through.
-    return y.size() >= 3 && asciiDigit(y[0]) && asciiDigit(y[1]) && y[2] == QLatin1Char('.')
+    return y.size() >= 3 && isAsciiDigit(y[0]) && isAsciiDigit(y[1]) && y[2] == QLatin1Char('.')
            && (y.back() == QLatin1Char('0') || y.back() == QLatin1Char('5'));
 }
 

@@ -44,11 +44,7 @@ KeyActions::KeyActions(const AttendanceBook &book, QWidget *window)
     settings_ = add(withAnyModifiers(Qt::Key_S));
     undo_ = add(QKeySequence::keyBindings(QKeySequence::Undo));
     redo_ = add(redoKeys());
-    // Every change to the records, and every step back or forth, is
-    // signalled by the book.
-    connect(&book_, &AttendanceBook::dayChanged, this, &KeyActions::followHistory);
-    connect(&book_, &AttendanceBook::recordsChanged, this, &KeyActions::followHistory);
-    connect(&book_, &AttendanceBook::settingsChanged, this, &KeyActions::followHistory);
+    connect(&book_, &AttendanceBook::historyChanged, this, &KeyActions::followHistory);
     followHistory();
 }
 

@@ -27,12 +27,9 @@ public:
     QAction *undo() const { return undo_; }
     QAction *redo() const { return redo_; }
 
-    // Undo and redo enabled as the book's history stands. The book's
-    // signals call it; the window calls it after the book read its journal
-    // or refused a step, which change the history without a signal.
-    void followHistory();
-
 private:
+    // Undo and redo enabled as the book's history stands.
+    void followHistory();
     QAction *add(const QList<QKeySequence> &keys);
 
     const AttendanceBook &book_;

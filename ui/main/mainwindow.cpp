@@ -38,7 +38,6 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     setWindowTitle(kMessageTitle);
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client_ = client;
     menuBar_ = new QMenuBar(this);
     // The menu bar is laid out as a main window lays out its own: across
     // the top, as tall as it needs at the window's width.
@@ -86,8 +85,6 @@ void MainWindow::doAgain()
 
 void MainWindow::showChangedMonth(const UndoReport &report)
 {
-    // A refused step changes the history without a signal.
-    keys_->followHistory();
     // The user sees what came back (or went again), framed.
     if (report.outcome == UndoReport::Outcome::Done && report.day.isValid())
         calendar_->frameDay(report.day);
@@ -108,18 +105,17 @@ void MainWindow::finishStartUp()
     const StartReport found = book_.load();
     summary_->startFinished();
     tellLoad(platform_, found);
-    keys_->followHistory();
 }
 
 void MainWindow::restorePosition()
 {
-    saved_ = parsePos(book_.savedWindowPosition());
+    const SavedPos saved = parsePos(book_.savedWindowPosition());
     const int clientWidth = qMax(scale_.px(kWindowWidth) - kFrameWidth, scale_.px(2700));
     const int clientHeight = qMax(scale_.py(kWindowHeight) - kFrameHeight,
                                   menuBar()->sizeHint().height() + scale_.py(3270) + 2);
     setFixedSize(clientWidth, clientHeight);
     const QSize outer(clientWidth + kFrameWidth, clientHeight + kFrameHeight);
-    move(reachablePosition(QPoint(scale_.px(saved_.left), scale_.py(saved_.top)), outer,
+    move(reachablePosition(QPoint(scale_.px(saved.left), scale_.py(saved.top)), outer,
                            platform_.screens()));
 }
 

@@ -40,14 +40,9 @@ public:
     void shutDown();
 
     QMenuBar *menuBar() const { return menuBar_; }
-    // The client area, under the menu bar.
-    QWidget *centralWidget() const { return client_; }
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *clockOutButton() const { return clockOutButton_; }
     KeyActions *keyActions() const { return keys_; }
-    // The position the start-up read (twips).
-    SavedPos savedPosition() const { return saved_; }
-    bool hasShutDown() const { return shutDown_; }
 
 public slots:
     // The day entry dialog for a day of the calendar.
@@ -82,13 +77,11 @@ private:
     ToldOnce told_;
     TwipScale scale_;
     QMenuBar *menuBar_ = nullptr;
-    QWidget *client_ = nullptr;
     CalendarPanel *calendar_ = nullptr;
     MonthSummary *summary_ = nullptr;
     MenuCommands *menu_ = nullptr;
     KeyActions *keys_ = nullptr;
     QPushButton *clockOutButton_ = nullptr;
-    SavedPos saved_;
     bool shutDown_ = false;
 };
 
