@@ -42,11 +42,12 @@ DayLaw &DayLaw::operator+=(const DayLaw &other)
 
 int lawWorkedMinutes(const AttendanceTable &table, QDate day)
 {
+    // A day without a record has no worked field either.
     const DayKey key = keyOf(day);
-    if (!table.inUse(key) || kindOfNote(table.stored(key, Field::Note)) != DayKind::Worked)
-        return 0;
     const QStringView worked = table.stored(key, Field::Worked);
-    return isTimeText(worked) ? minutesOfTime(worked) : 0;
+    if (!isTimeText(worked) || kindOfNote(table.stored(key, Field::Note)) != DayKind::Worked)
+        return 0;
+    return minutesOfTime(worked);
 }
 
 QList<DayLaw> lawOfMonthDays(const AttendanceTable &table, int year, int month, Qt::DayOfWeek restDay)

@@ -22,6 +22,7 @@ class KeyActions;
 struct UndoReport;
 class MenuCommands;
 class MonthSummary;
+class OvertimeFigure;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -44,6 +45,7 @@ public:
     QWidget *centralWidget() const { return client_; }
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *clockOutButton() const { return clockOutButton_; }
+    OvertimeFigure *overtimeFigure() const { return overtime_; }
     KeyActions *keyActions() const { return keys_; }
     // The position the start-up read (twips).
     SavedPos savedPosition() const { return saved_; }
@@ -85,6 +87,7 @@ private:
     QWidget *client_ = nullptr;
     CalendarPanel *calendar_ = nullptr;
     MonthSummary *summary_ = nullptr;
+    OvertimeFigure *overtime_ = nullptr;
     MenuCommands *menu_ = nullptr;
     KeyActions *keys_ = nullptr;
     QPushButton *clockOutButton_ = nullptr;
