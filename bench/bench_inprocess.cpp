@@ -1,17 +1,20 @@
 // The in-process figures, with Google Benchmark: the data file read and
 // written for a full table, the write-through of one change, one navigation
 // click through the real main window (offscreen, scripted desktop) and one
-// month report written. Each is the median of repetitions; the lines that
+// month report written, the month's overtime figure and the window of the
+// overtime opened. Each is the median of repetitions; the lines that
 // start with FIGURE set them beside their targets.
 
 #include "appsetup.h"
 #include "attendancebook.h"
 #include "calendarpanel.h"
+#include "centerform.h"
 #include "datafile.h"
 #include "fixtures.h"
 #include "mainwindow.h"
+#include "medians.h"
+#include "overtimedialog.h"
 #include "realplatform.h"
-#include "report.h"
 #include "reportfile.h"
 #include "scriptedplatform.h"
 
@@ -22,13 +25,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <malloc.h>
 #include <map>
 #include <memory>
 
 using namespace zentak;
+using namespace zentak::bench;
 
 namespace {
 
@@ -90,6 +93,15 @@ void monthSummary(benchmark::State &st)
     int month = 0;
     for (auto _ : st)
         benchmark::DoNotOptimize(monthTotals(table, 2026, month++ % 12 + 1));
+}
+
+// The shown month's overtime as the main window's figure computes it.
+void monthOvertime(benchmark::State &st)
+{
+    const AttendanceTable &table = yearsTable(int(st.range(0)));
+    int month = 0;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(lawOfMonth(table, 2026, month++ % 12 + 1, Qt::Sunday));
 }
 
 void serialize(benchmark::State &st)
@@ -175,14 +187,14 @@ void monthReport(benchmark::State &st)
     }
 }
 
-// The main window started on a data file of three full years.
+// The main window started on a data file of three full years (or more).
 struct Started : Folder {
     std::unique_ptr<AttendanceBook> book;
     std::unique_ptr<MainWindow> window;
-    Started()
+    explicit Started(int yearCount = 3)
     {
         AttendanceTable years;
-        bench::fillYears(years, kToday.year());
+        bench::fillYears(years, kToday.year(), yearCount);
         replaceFile(dataFilePath(dir.path()), serializeTable(years).bytes);
         book = std::make_unique<AttendanceBook>(bookPortsOf(platform));
         window = std::make_unique<MainWindow>(*book, platform);
@@ -207,6 +219,23 @@ void navigationClick(benchmark::State &st)
     }
 }
 
+// The window 時間外労働の状況 opened from the main window, the agreement
+// year's figures computed and its first frame painted; closed untimed.
+void overtimeWindow(benchmark::State &st)
+{
+    Started s(int(st.range(0)));
+    s.book->load();
+    for (auto _ : st) {
+        auto *dialog = new OvertimeDialog(*s.book, s.platform, s.window.get());
+        openForm(dialog, s.window.get(), s.platform);
+        dialog->repaint();
+        st.PauseTiming();
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        st.ResumeTiming();
+    }
+}
+
 void startInProcess(benchmark::State &st)
 {
     Folder f;
@@ -221,63 +250,6 @@ void startInProcess(benchmark::State &st)
     }
 }
 
-double minOf(const std::vector<double> &v) { return *std::min_element(v.begin(), v.end()); }
-double maxOf(const std::vector<double> &v) { return *std::max_element(v.begin(), v.end()); }
-
-void configure(benchmark::internal::Benchmark *b)
-{
-    b->Unit(benchmark::kMicrosecond)
-        ->UseRealTime()
-        ->MinTime(0.2)
-        ->Repetitions(9)
-        ->DisplayAggregatesOnly(true)
-        ->ComputeStatistics("min", minOf)
-        ->ComputeStatistics("max", maxOf);
-}
-
-// Medians, minima and maxima of the repetitions, by benchmark name.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    struct Figure {
-        double median = -1, min = -1, max = -1; // milliseconds
-    };
-    std::map<std::string, Figure> figures;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &r : runs) {
-            if (r.run_type != Run::RT_Aggregate || r.error_occurred)
-                continue;
-            const double ms = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit) * 1e3;
-            Figure &f = figures[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args)];
-            if (r.aggregate_name == "median")
-                f.median = ms;
-            else if (r.aggregate_name == "min")
-                f.min = ms;
-            else if (r.aggregate_name == "max")
-                f.max = ms;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
-void figure(const Collector &c, const std::string &key, const std::string &name, double targetMs)
-{
-    const auto it = c.figures.find(key);
-    if (it == c.figures.end() || it->second.median < 0) {
-        bench::printFigure(name, "not measured", "", -1, false);
-        return;
-    }
-    const Collector::Figure &f = it->second;
-    char measured[64];
-    std::snprintf(measured, sizeof measured, "%.3f ms (%.3f-%.3f)", f.median, f.min, f.max);
-    char target[32] = "";
-    if (targetMs > 0)
-        std::snprintf(target, sizeof target, "< %.1f ms", targetMs);
-    bench::printFigure(name, measured, target, targetMs > 0 ? f.median / targetMs : -1,
-                       f.median < targetMs);
-}
-
 } // namespace
 
 BENCHMARK(parse)->Arg(20)->Arg(200)->Apply(configure);
@@ -285,6 +257,8 @@ BENCHMARK(serialize)->Arg(20)->Arg(200)->Apply(configure);
 BENCHMARK(writeThrough)->Arg(0)->Arg(30)->Apply(configure);
 BENCHMARK(parseYears)->Arg(3)->Arg(30)->Apply(configure);
 BENCHMARK(monthSummary)->Arg(30)->Apply(configure);
+BENCHMARK(monthOvertime)->Arg(30)->Apply(configure);
+BENCHMARK(overtimeWindow)->Arg(30)->Apply(configure);
 BENCHMARK(navigationClick)->Arg(0)->Arg(1)->Apply(configure);
 BENCHMARK(monthReport)->Apply(configure);
 BENCHMARK(startInProcess)->Apply(configure);
@@ -312,10 +286,9 @@ int main(int argc, char **argv)
     figure(collector, "parseYears/30", "parse, 30 full years (10,957 records)", 5.0);
     figure(collector, "writeThrough/30", "write-through of one change, 30 years", 10.0);
     figure(collector, "monthSummary/30", "month summary, 30 years", 0.2);
-    const double perYear = heapPerYearKiB(30);
-    char measured[32];
-    std::snprintf(measured, sizeof measured, "%.1f KiB", perYear);
-    bench::printFigure("heap per further year of records", measured, "<= 64 KiB", perYear / 64, perYear <= 64);
+    figure(collector, "monthOvertime/30", "month's overtime figure, 30 years", 0.1);
+    figure(collector, "overtimeWindow/30", "overtime window opened, 30 years", 50.0);
+    kibFigure("heap per further year of records", heapPerYearKiB(30), 64);
     figure(collector, "navigationClick/0", "navigation click (redraw + summary)", 0.2);
     figure(collector, "navigationClick/1", "navigation click with the repaint", -1);
     figure(collector, "monthReport", "month report written", 1.0);

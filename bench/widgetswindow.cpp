@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace {
@@ -126,6 +128,7 @@ int main(int argc, char *argv[])
     QMenu *tools = bar->addMenu(QStringLiteral("文具(&B)"));
     tools->addAction(QStringLiteral("電卓(&C)"));
     tools->addAction(QStringLiteral("メモ帳(&N)"));
+    bar->addAction(QStringLiteral("時間外(&O)"));
 
     // The month summary and the clock-out button.
     auto *line = new QFrame(client);
@@ -151,6 +154,7 @@ int main(int argc, char *argv[])
     bold(label(calendar, QString::number(today.year()), 75, 45, 525, 255));
     bold(label(calendar, QString::number(today.month()), 1020, 45, 405, 255))
         ->setAlignment(Qt::AlignCenter);
+    label(calendar, QStringLiteral("時間外 0:00"), 1440, 45, 1080, 255)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     button(calendar, QStringLiteral("<<"), 30, 2190, 435, 330)->setFocusPolicy(Qt::TabFocus);
     button(calendar, QStringLiteral(">>"), 465, 2190, 435, 330)->setFocusPolicy(Qt::TabFocus);
     button(calendar, QStringLiteral("<"), 945, 2190, 435, 330)->setFocusPolicy(Qt::TabFocus);
@@ -187,7 +191,7 @@ int main(int argc, char *argv[])
     calendar->setFocus();
 
     // The main window's fixed size and its place in the benchmark's settings.
-    window.setFixedSize(qMax(px(2900) - 8, px(2700)),
+    window.setFixedSize(std::max({px(2900) - 8, px(2700), bar->sizeHint().width()}),
                         qMax(px(4050) - 31, bar->sizeHint().height() + px(3270) + 2));
     window.move(px(6105), px(1935));
     window.show();

@@ -105,4 +105,15 @@ QString quarterHours(QStringView text)
     return firstTwo(text).toString().append(suffix);
 }
 
+int minutesOfTime(QStringView time)
+{
+    return leadingDigits(time.left(2)) * 60 + leadingDigits(time.mid(3, 2));
+}
+
+QString hoursMinutesText(int minutes)
+{
+    const int m = qMax(minutes, 0);
+    return QStringLiteral("%1:%2").arg(m / 60).arg(m % 60, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace zentak

@@ -70,10 +70,12 @@ void TestMenu::menuTree()
 {
     startWindow();
     const QList<QAction *> bar = w_->menuBar()->actions();
-    QCOMPARE(entries(bar), QStringList({"MNUFILE ﾌｧｲﾙ(&F)", "MNUFILEDIT 整備(&E)", "MNUFILBUN 文具(&B)"}));
+    QCOMPARE(entries(bar), QStringList({"MNUFILE ﾌｧｲﾙ(&F)", "MNUFILEDIT 整備(&E)", "MNUFILBUN 文具(&B)",
+                                        "MNUOVERTIME 時間外(&O)"}));
     QVERIFY(bar[0]->menu());
     QVERIFY(!bar[1]->menu()); // a command on the bar, no submenu
     QVERIFY(bar[2]->menu());
+    QVERIFY(!bar[3]->menu());
     QCOMPARE(entries(bar[0]->menu()->actions()),
              QStringList({"MNUFILESET 設定(&S)  Ctrl+S", "MNUSEPERATOR -", "MNUFILEUN 今日 の運勢(&T)",
                           "MNUFILEABOUT ﾊﾞｰｼﾞｮﾝ情報(&A)", "MNUSEPERATOR1 -", "MNUFILEEXIT 終了(&X)  Ctrl+X"}));

@@ -42,7 +42,7 @@ void TestSettingsDialog::firstRunBySKey()
     QVERIFY(!w_->isVisible());
     QCOMPARE(dlg_->objectName(), QStringLiteral("Form2"));
     QCOMPARE(dlg_->windowTitle(), QStringLiteral("Zentakの設定"));
-    QCOMPARE(dlg_->size(), QSize(296, 177)); // 4440 × 2655 twips
+    QCOMPARE(dlg_->size(), QSize(296, 207)); // 4440 × 3105 twips
     QCOMPARE(shown(dlg_), QStringLiteral("09:00|08:00|00.0|-|-|○○○作業|-|-"));
     QCOMPARE(dlg_->usualStartBox()->maxLength(), 5);
     QCOMPARE(dlg_->regularHoursBox()->maxLength(), 5);
@@ -198,8 +198,8 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
 
     QVERIFY(p_->boxes.isEmpty());
     QVERIFY(dialogGone());
-    QCOMPARE(storeSection(*p_, kSectionSet), QStringList({"DayTM=07:30", "IniTM=08:45", "Ktsw=0", "Sagyo=定例\r\n会議",
-                                                         "Sift=1", "T4Sw=" + t4, "T6Sw=" + t6, "Yukyu=10.5"}));
+    QCOMPARE(storeSection(*p_, kSectionSet), QStringList({"AgreementStart=4", "DayTM=07:30", "IniTM=08:45", "Ktsw=0",
+                                                         "RestDay=0", "Sagyo=定例\r\n会議", "Sift=1", "T4Sw=" + t4, "T6Sw=" + t6, "Yukyu=10.5"}));
     // The main window came back and recomputed its summary.
     QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("zan"))->text(), QStringLiteral("10.5"));
 

@@ -3,9 +3,11 @@
 #include "attendancebook.h"
 #include "messages.h"
 #include "noteedit.h"
+#include "overtimemessages.h"
 #include "storabletext.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,7 +20,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Zentakの設定"));
-    setClientTwips(4440, 2655);
+    setClientTwips(4440, 3105);
     using K = ControlKind;
     // In the order of the Tab key. Option1 and Option2 share the dialog as
     // their parent: one group, choosing one clears the other. The labels
@@ -44,6 +46,12 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         labelOf({"Check1"}, {"Label7", K::Label, "シフト勤務", 3420, 195}),
         {"Check2", K::CheckBox, "", 2175, 2310},
         labelOf({"Check2"}, {"Label8", K::Label, "勤怠を１０日毎に集計", 2430, 2325}),
+        // The law's overtime: the legal rest day and the agreement year's
+        // first month, in a row below.
+        labelOf({"restday"}, {"Label11", K::Label, kRestDayCaption, 120, 2775}),
+        {"restday", K::ComboBox, "", 900, 2715, 1000, 300},
+        labelOf({"agreestart"}, {"Label12", K::Label, kAgreementStartCaption, 2175, 2775}),
+        {"agreestart", K::ComboBox, "", 3465, 2715, 900, 300},
     });
     usualStartBox_ = built.get<QLineEdit>("initim");
     regularHoursBox_ = built.get<QLineEdit>("daytim");
@@ -53,6 +61,13 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
     lunchBreak45Option_ = built.get<QRadioButton>("Option2");
     shiftWorkBox_ = built.get<QCheckBox>("Check1");
     tenDayTallyBox_ = built.get<QCheckBox>("Check2");
+    restDayBox_ = built.get<QComboBox>("restday");
+    agreementStartBox_ = built.get<QComboBox>("agreestart");
+    // The weekdays Sunday 0 to Saturday 6 as stored, the months 1 to 12.
+    for (int weekday = 0; weekday < 7; ++weekday)
+        restDayBox_->addItem(weekdayName(weekday));
+    for (int month = 1; month <= 12; ++month)
+        agreementStartBox_->addItem(monthName(month));
     defaultNoteBox_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
     connect(built.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);
     connect(built.get<QPushButton>("Command2"), &QPushButton::clicked, this, &SettingsDialog::reject);
@@ -77,6 +92,8 @@ void SettingsDialog::fillControls()
     regularHoursBox_->setText(f.regularHours);
     shiftWorkBox_->setChecked(f.shiftWork);
     tenDayTallyBox_->setChecked(f.tenDayTally);
+    restDayBox_->setCurrentIndex(storedWeekday(f.restDay));
+    agreementStartBox_->setCurrentIndex(f.agreementStartMonth - 1);
     usualStartBox_->setFocus();
     if (!note.refused.isEmpty())
         tellRefused(note.refused);
@@ -93,6 +110,8 @@ SettingsForm SettingsDialog::shownForm() const
     f.lunchBreak45 = lunchBreak45Option_->isChecked();
     f.shiftWork = shiftWorkBox_->isChecked();
     f.tenDayTally = tenDayTallyBox_->isChecked();
+    f.restDay = weekdayOfStored(restDayBox_->currentIndex());
+    f.agreementStartMonth = agreementStartBox_->currentIndex() + 1;
     return f;
 }
 

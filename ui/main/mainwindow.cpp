@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "monthoutput.h"
 #include "monthsummary.h"
+#include "overtimefigure.h"
 #include "placementmath.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zentak {
 
@@ -56,6 +59,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     placeTwips(calendar_, scale_, 150, 615, 2535, 2655);
     connect(calendar_, &CalendarPanel::dayChosen, this, &MainWindow::openDay);
     connect(calendar_, &CalendarPanel::monthShown, summary_, &MonthSummary::showMonth);
+    overtime_ = new OvertimeFigure(book_, scale_, calendar_);
+    connect(calendar_, &CalendarPanel::monthShown, overtime_, &OvertimeFigure::showMonth);
     connect(calendar_->reportButton(), &QPushButton::clicked, this, &MainWindow::writeShownMonthReport);
     // The calendar's keys work from the start.
     calendar_->setFocus();
@@ -110,7 +115,10 @@ void MainWindow::finishStartUp()
 void MainWindow::restorePosition()
 {
     const SavedPos saved = parsePos(book_.savedWindowPosition());
-    const int clientWidth = qMax(scale_.px(kWindowWidth) - kFrameWidth, scale_.px(2700));
+    // Wide enough for the menu bar's commands in one row; the controls keep
+    // their places.
+    const int clientWidth =
+        std::max({scale_.px(kWindowWidth) - kFrameWidth, scale_.px(2700), menuBar()->sizeHint().width()});
     const int clientHeight = qMax(scale_.py(kWindowHeight) - kFrameHeight,
                                   menuBar()->sizeHint().height() + scale_.py(3270) + 2);
     setFixedSize(clientWidth, clientHeight);

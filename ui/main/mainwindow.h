@@ -22,6 +22,7 @@ class KeyActions;
 struct UndoReport;
 class MenuCommands;
 class MonthSummary;
+class OvertimeFigure;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -42,6 +43,7 @@ public:
     QMenuBar *menuBar() const { return menuBar_; }
     CalendarPanel *calendar() const { return calendar_; }
     QPushButton *clockOutButton() const { return clockOutButton_; }
+    OvertimeFigure *overtimeFigure() const { return overtime_; }
     KeyActions *keyActions() const { return keys_; }
 
 public slots:
@@ -79,6 +81,7 @@ private:
     QMenuBar *menuBar_ = nullptr;
     CalendarPanel *calendar_ = nullptr;
     MonthSummary *summary_ = nullptr;
+    OvertimeFigure *overtime_ = nullptr;
     MenuCommands *menu_ = nullptr;
     KeyActions *keys_ = nullptr;
     QPushButton *clockOutButton_ = nullptr;

@@ -4,6 +4,7 @@
 #include "fortune.h"
 #include "maintenancedialog.h"
 #include "messages.h"
+#include "overtimedialog.h"
 #include "settingsdialog.h"
 #include "versionmessage.h"
 
@@ -49,6 +50,9 @@ void MenuCommands::buildMenu(QMenuBar *bar)
     QMenu *tools = menu("MNUFILBUN", QStringLiteral("文具(&B)"));
     item(tools, "MNUFILCALC", QStringLiteral("電卓(&C)"), &MenuCommands::startCalculator);
     item(tools, "MNUFILNOTE", QStringLiteral("メモ帳(&N)"), &MenuCommands::startTextEditor);
+
+    // Like "整備(&E)", a command on the bar itself.
+    item(bar, "MNUOVERTIME", QStringLiteral("時間外(&O)"), &MenuCommands::openOvertime);
 }
 
 void MenuCommands::openSettings()
@@ -59,6 +63,11 @@ void MenuCommands::openSettings()
 void MenuCommands::openMaintenance()
 {
     openForm(new MaintenanceDialog(book_, platform_, told_, mainWindow_), mainWindow_, platform_);
+}
+
+void MenuCommands::openOvertime()
+{
+    openForm(new OvertimeDialog(book_, platform_, mainWindow_), mainWindow_, platform_);
 }
 
 void MenuCommands::showFortune()

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's menu bar and the commands it gives: the settings
 // dialog, the fortune of the day, the version message, the exit, the
-// maintenance dialog and the two desk accessories.
+// maintenance dialog, the two desk accessories and the window of the
+// overtime as the law counts it.
 
 #include "accessories.h"
 #include "toldonce.h"
@@ -25,6 +26,8 @@ public:
 public slots:
     void openSettings();
     void openMaintenance();
+    // "時間外(&O)": the window 時間外労働の状況.
+    void openOvertime();
     void showFortune();
     void showVersion();
     void startCalculator();
