@@ -62,6 +62,32 @@ std::vector<int> AttendanceBook::recordedYears() const
     return zentak::recordedYears(keeper_.table());
 }
 
+DayLaw AttendanceBook::monthLaw(int year, int month) const
+{
+    return lawOfMonth(keeper_.table(), year, month, settings().restDay);
+}
+
+QList<DayLaw> AttendanceBook::monthLawDays(int year, int month) const
+{
+    return lawOfMonthDays(keeper_.table(), year, month, settings().restDay);
+}
+
+int AttendanceBook::agreementYearHolding(QDate day) const
+{
+    return zentak::agreementYearHolding(day, settings().agreementStartMonth);
+}
+
+AgreementYear AttendanceBook::agreementYear(int firstYear, QDate today) const
+{
+    return zentak::agreementYear(keeper_.table(), firstYear, settings().agreementStartMonth, settings().restDay,
+                                 today);
+}
+
+int AttendanceBook::projectedOvertime(QDate today) const
+{
+    return zentak::projectedOvertime(keeper_.table(), today.year(), today.month(), settings().restDay, today);
+}
+
 DayProposal AttendanceBook::proposeDay(QDate day)
 {
     finishStart();

@@ -9,6 +9,7 @@
 #include "daykind.h"
 #include "dayproposal.h"
 #include "monthreport.h"
+#include "overtime.h"
 #include "recordkeeper.h"
 #include "reportfile.h"
 #include "undostep.h"
@@ -53,6 +54,17 @@ public:
     MonthTotals monthTotals(int year, int month) const;
     // The years that have records, ascending.
     std::vector<int> recordedYears() const;
+
+    // Overtime and holiday work as the law counts them, by the settings'
+    // legal rest day and first month of the agreement year: the month's
+    // sums and each of its days, the agreement year that holds a day, the
+    // year's figures, and this month's overtime foreseen. `today` comes
+    // from the window's clock.
+    DayLaw monthLaw(int year, int month) const;
+    QList<DayLaw> monthLawDays(int year, int month) const;
+    int agreementYearHolding(QDate day) const;
+    AgreementYear agreementYear(int firstYear, QDate today) const;
+    int projectedOvertime(QDate today) const;
 
     // What the day dialog shows on opening, for a day or for clocking out
     // at `now` (the usual start, now as the end, the worked time computed).

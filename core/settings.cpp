@@ -18,6 +18,8 @@ const QString kLunchBreak45 = QStringLiteral("T4Sw");
 const QString kDefaultNoteKey = QStringLiteral("Sagyo");
 const QString kShiftWork = QStringLiteral("Sift");
 const QString kTenDayTally = QStringLiteral("Ktsw");
+const QString kRestDay = QStringLiteral("RestDay");
+const QString kAgreementStart = QStringLiteral("AgreementStart");
 
 QString read(SettingsStore &p, const QString &key, const QString &fallback)
 {
@@ -35,6 +37,15 @@ QString fixedKey(SettingsStore &p, const QString &key, const QString &fallback, 
 bool write(SettingsStore &p, const QString &key, const QString &value)
 {
     return p.writeSetting(kStoreApp, kSectionSet, key, value);
+}
+
+// A whole number from low to high, as written; anything else (absent,
+// hand-edited) gives the fallback.
+int choiceKey(SettingsStore &p, const QString &key, int low, int high, int fallback)
+{
+    bool ok = false;
+    const int value = read(p, key, QString()).trimmed().toInt(&ok);
+    return ok && value >= low && value <= high ? value : fallback;
 }
 
 QString word(bool value)
@@ -68,6 +79,16 @@ int storedInt(const QString &text, int fallback)
     return toInt16(rounded) == rounded ? int(rounded) : fallback;
 }
 
+int storedWeekday(Qt::DayOfWeek day)
+{
+    return day % 7;
+}
+
+Qt::DayOfWeek weekdayOfStored(int stored)
+{
+    return stored == 0 ? Qt::Sunday : Qt::DayOfWeek(stored);
+}
+
 Settings loadSettings(SettingsStore &p)
 {
     Settings s;
@@ -81,6 +102,8 @@ Settings loadSettings(SettingsStore &p)
         s.defaultNote = kDefaultNote;
     s.shiftWork = storedInt(read(p, kShiftWork, QStringLiteral("0")), 0);
     s.tenDayTally = storedInt(read(p, kTenDayTally, QStringLiteral("0")), 0);
+    s.restDay = weekdayOfStored(choiceKey(p, kRestDay, 0, 6, storedWeekday(s.restDay)));
+    s.agreementStartMonth = choiceKey(p, kAgreementStart, 1, 12, s.agreementStartMonth);
     return s;
 }
 
@@ -94,7 +117,9 @@ bool saveSettings(SettingsStore &p, const Settings &s)
                             {kLunchBreak45, word(s.lunchBreak45)},
                             {kDefaultNoteKey, s.defaultNote},
                             {kShiftWork, QString::number(s.shiftWork)},
-                            {kTenDayTally, QString::number(s.tenDayTally)}});
+                            {kTenDayTally, QString::number(s.tenDayTally)},
+                            {kRestDay, QString::number(storedWeekday(s.restDay))},
+                            {kAgreementStart, QString::number(s.agreementStartMonth)}});
 }
 
 bool saveLeaveBalance(SettingsStore &p, const Settings &s)

@@ -24,12 +24,17 @@ struct Settings {
     QString defaultNote = kDefaultNote;             // "Sagyo"
     int shiftWork = 0;                              // "Sift", on when not 0
     int tenDayTally = 0;                            // "Ktsw", on when 1
+    Qt::DayOfWeek restDay = Qt::Sunday;             // "RestDay", 0 (Sunday) to 6
+    int agreementStartMonth = 4;                    // "AgreementStart", 1 to 12
 };
 
 // Conversions of stored texts; a text that cannot be converted gives the
 // fallback.
 bool storedBool(const QString &text, bool fallback);
 int storedInt(const QString &text, int fallback);
+// The legal rest day as stored, 0 for Sunday to 6 for Saturday, and back.
+int storedWeekday(Qt::DayOfWeek day);
+Qt::DayOfWeek weekdayOfStored(int stored);
 
 Settings loadSettings(SettingsStore &store);
 // Both return false when the store could not be written.

@@ -1,5 +1,7 @@
 #include "timerules.h"
 
+#include "numbers.h"
+
 namespace zentak {
 
 namespace {
@@ -106,6 +108,17 @@ QString quarterHours(QStringView text)
     else if (inRange(minutes, u"45", u"59"))
         suffix = u".75";
     return firstTwo(text).toString().append(suffix);
+}
+
+int minutesOfTime(QStringView time)
+{
+    return leadingDigits(time.left(2)) * 60 + leadingDigits(time.mid(3, 2));
+}
+
+QString hoursMinutesText(int minutes)
+{
+    const int m = qMax(minutes, 0);
+    return QStringLiteral("%1:%2").arg(m / 60).arg(m % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace zentak

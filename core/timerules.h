@@ -19,4 +19,13 @@ bool isDecimalHoursText(QStringView text);
 // quarter hour: ".00", ".25", ".50" or ".75" (nothing for minutes past 59).
 QString quarterHours(QStringView text);
 
+// The minutes after midnight of a text that passed the time check: the
+// hours are the two characters before the colon, the minutes the two after
+// it (a longer text such as "09:30:00" keeps its seconds out).
+int minutesOfTime(QStringView time);
+
+// A duration of whole minutes as hours and minutes, the hours without
+// leading zeros: "0:45", "69:00", "123:05". A negative duration counts 0.
+QString hoursMinutesText(int minutes);
+
 } // namespace zentak

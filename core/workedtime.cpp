@@ -12,14 +12,6 @@ constexpr int kLongBreak = 60;
 constexpr int kShortBreak = 45;
 constexpr int kOvertimeDeduction = 15;
 
-// Minutes after midnight of a text that passed the time check: the hours
-// are the two characters before the colon, the minutes the two after it.
-// (A longer text such as "09:30:00" keeps its seconds out of the minutes.)
-int minutesOf(QStringView time)
-{
-    return leadingDigits(time.left(2)) * 60 + leadingDigits(time.mid(3, 2));
-}
-
 QString twoDigits(int n)
 {
     return QString::number(n).rightJustified(2, QLatin1Char('0'));
@@ -42,7 +34,7 @@ WorkedTime computeWorkedTime(const QString &start, const QString &end, const Bre
     // Time texts compare by character codes; for "HH:MM" that is the
     // chronological order. A start later than the end means work across
     // midnight.
-    int d = minutesOf(end) - minutesOf(start);
+    int d = minutesOfTime(end) - minutesOfTime(start);
     if (start.compare(end) > 0)
         d += kMinutesPerDay;
     // Only odd longer texts (minutes past 59 behind the colon of a text with

@@ -26,7 +26,9 @@ private slots:
     void booleans();
     void integers_data();
     void integers();
-    void saveWritesAllEightKeys();
+    void choices_data();
+    void choices();
+    void saveWritesEveryKey();
     void savedValuesLoadBack();
 };
 
@@ -131,7 +133,41 @@ void TestSettings::integers()
     QCOMPARE(s.tenDayTally, value);
 }
 
-void TestSettings::saveWritesAllEightKeys()
+void TestSettings::choices_data()
+{
+    QTest::addColumn<QString>("restDay");
+    QTest::addColumn<QString>("agreementStart");
+    QTest::addColumn<int>("weekday"); // Qt::DayOfWeek
+    QTest::addColumn<int>("month");
+    QTest::newRow("absent: Sunday and April") << QString() << QString() << 7 << 4;
+    QTest::newRow("0 is Sunday, 1 January") << "0" << "1" << 7 << 1;
+    QTest::newRow("6 is Saturday, 12 December") << "6" << "12" << 6 << 12;
+    QTest::newRow("past the ends") << "7" << "13" << 7 << 4;
+    QTest::newRow("below the ends") << "-1" << "0" << 7 << 4;
+    QTest::newRow("not whole numbers") << "3.0" << "April" << 7 << 4;
+}
+
+void TestSettings::choices()
+{
+    QFETCH(QString, restDay);
+    QFETCH(QString, agreementStart);
+    QFETCH(int, weekday);
+    QFETCH(int, month);
+    ScriptedPlatform p;
+    if (!restDay.isNull())
+        p.store.insert(key("RestDay"), restDay);
+    if (!agreementStart.isNull())
+        p.store.insert(key("AgreementStart"), agreementStart);
+    const Settings s = loadSettings(p);
+    QCOMPARE(int(s.restDay), weekday);
+    QCOMPARE(s.agreementStartMonth, month);
+    QVERIFY(p.writes.isEmpty() && p.boxes.isEmpty());
+    saveSettings(p, s);
+    QCOMPARE(loadSettings(p).restDay, s.restDay);
+    QCOMPARE(p.store.value(key("AgreementStart")), QString::number(month));
+}
+
+void TestSettings::saveWritesEveryKey()
 {
     ScriptedPlatform p;
     Settings s;
@@ -141,8 +177,8 @@ void TestSettings::saveWritesAllEightKeys()
     QStringList stored;
     for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
         stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
-    QCOMPARE(stored, QStringList({"DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Sagyo=○○○作業", "Sift=1",
-                                  "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
+    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "RestDay=0",
+                                  "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
 }
 
 void TestSettings::savedValuesLoadBack()

@@ -19,6 +19,8 @@ private slots:
     void decimalTextRejected();
     void quarterHours_data();
     void quarterHours();
+    void hoursMinutes_data();
+    void hoursMinutes();
 };
 
 void TestTimeRules::timeTextAccepted_data()
@@ -139,6 +141,24 @@ void TestTimeRules::quarterHours()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(zentak::quarterHours(text), expected);
+}
+
+void TestTimeRules::hoursMinutes_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("none") << 0 << "0:00";
+    QTest::newRow("under an hour") << 45 << "0:45";
+    QTest::newRow("whole hours") << 69 * 60 << "69:00";
+    QTest::newRow("three-digit hours") << 123 * 60 + 5 << "123:05";
+    QTest::newRow("negative counts none") << -5 << "0:00";
+}
+
+void TestTimeRules::hoursMinutes()
+{
+    QFETCH(int, minutes);
+    QFETCH(QString, text);
+    QCOMPARE(hoursMinutesText(minutes), text);
 }
 
 QTEST_APPLESS_MAIN(TestTimeRules)

@@ -93,6 +93,8 @@ SettingsForm SettingsDialog::shownForm() const
     f.lunchBreak45 = lunchBreak45Option_->isChecked();
     f.shiftWork = shiftWorkBox_->isChecked();
     f.tenDayTally = tenDayTallyBox_->isChecked();
+    f.restDay = book_.settings().restDay;
+    f.agreementStartMonth = book_.settings().agreementStartMonth;
     return f;
 }
 

@@ -30,6 +30,8 @@ SettingsForm settingsForm(const Settings &s)
     f.regularHours = unlessBlank(s.regularHours);
     f.shiftWork = s.shiftWork != 0;
     f.tenDayTally = s.tenDayTally != 0;
+    f.restDay = s.restDay;
+    f.agreementStartMonth = s.agreementStartMonth;
     return f;
 }
 
@@ -73,6 +75,8 @@ Settings settingsFromForm(const SettingsForm &f)
     s.leaveBalance = fixedWidth(trimBlanks(f.leaveBalance), 4);
     s.shiftWork = f.shiftWork ? 1 : 0;
     s.tenDayTally = f.tenDayTally ? 1 : 0;
+    s.restDay = f.restDay;
+    s.agreementStartMonth = f.agreementStartMonth;
     return s;
 }
 

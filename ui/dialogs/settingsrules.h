@@ -19,6 +19,8 @@ struct SettingsForm {
     bool lunchBreak45 = false;
     bool shiftWork = false;
     bool tenDayTally = false;
+    Qt::DayOfWeek restDay = Qt::Sunday;
+    int agreementStartMonth = 4;
 };
 
 // The load: what each control shows for the settings in memory. A blank
