@@ -28,6 +28,8 @@ private slots:
     void integers();
     void choices_data();
     void choices();
+    void reminder_data();
+    void reminder();
     void saveWritesEveryKey();
     void savedValuesLoadBack();
 };
@@ -167,6 +169,32 @@ void TestSettings::choices()
     QCOMPARE(p.store.value(key("AgreementStart")), QString::number(month));
 }
 
+void TestSettings::reminder_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("absent") << QString() << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("0 between blanks") << " 0 " << false;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("False is not 0") << "False" << true;
+    QTest::newRow("empty") << "" << true;
+}
+
+void TestSettings::reminder()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, on);
+    ScriptedPlatform p;
+    if (!stored.isNull())
+        p.store.insert(key("Remind"), stored);
+    Settings s = loadSettings(p);
+    QCOMPARE(s.remind, on);
+    s.remind = !on;
+    saveSettings(p, s);
+    QCOMPARE(loadSettings(p).remind, !on);
+}
+
 void TestSettings::saveWritesEveryKey()
 {
     ScriptedPlatform p;
@@ -177,8 +205,8 @@ void TestSettings::saveWritesEveryKey()
     QStringList stored;
     for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
         stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
-    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "RestDay=0",
-                                  "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
+    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Remind=1",
+                                  "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
 }
 
 void TestSettings::savedValuesLoadBack()

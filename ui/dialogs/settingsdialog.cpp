@@ -95,6 +95,8 @@ SettingsForm SettingsDialog::shownForm() const
     f.tenDayTally = tenDayTallyBox_->isChecked();
     f.restDay = book_.settings().restDay;
     f.agreementStartMonth = book_.settings().agreementStartMonth;
+    // Kept as it is until the dialog shows it.
+    f.remind = book_.settings().remind;
     return f;
 }
 
