@@ -22,7 +22,7 @@ const QString kDesktopEntry = QStringLiteral("zentak");
 // The service answers Notify at once; a reply later than this counts as
 // none. The call is asynchronous all the same: nothing waits for it.
 constexpr int kReplyTimeoutMs = 5000;
-// Shown until the user closes it, as the service decides.
+// How long it stays on the screen: the service's own choice.
 constexpr int kServiceTimeout = -1;
 
 const QString kPrivateBusName = QStringLiteral("zentak-notifier");
@@ -53,10 +53,14 @@ QDBusConnection &DesktopNotifier::bus()
     if (bus_->isConnected()) {
         // Any sender: naming the service would look up its owner, a call
         // that waits for its answer.
-        bus_->connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), this,
-                      SLOT(onActionInvoked(uint, QString)));
-        bus_->connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), this,
-                      SLOT(onNotificationClosed(uint, uint)));
+        const bool following =
+            bus_->connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                          SLOT(onActionInvoked(uint, QString)))
+            && bus_->connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                             SLOT(onNotificationClosed(uint, uint)));
+        if (!following)
+            qWarning("zentak: the notifications' actions cannot be followed (%s)",
+                     qUtf8Printable(bus_->lastError().message()));
     }
     return *bus_;
 }

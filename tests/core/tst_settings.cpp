@@ -28,8 +28,6 @@ private slots:
     void integers();
     void choices_data();
     void choices();
-    void reminder_data();
-    void reminder();
     void saveWritesEveryKey();
     void savedValuesLoadBack();
 };
@@ -167,32 +165,6 @@ void TestSettings::choices()
     saveSettings(p, s);
     QCOMPARE(loadSettings(p).restDay, s.restDay);
     QCOMPARE(p.store.value(key("AgreementStart")), QString::number(month));
-}
-
-void TestSettings::reminder_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("on");
-    QTest::newRow("absent") << QString() << true;
-    QTest::newRow("0") << "0" << false;
-    QTest::newRow("0 between blanks") << " 0 " << false;
-    QTest::newRow("1") << "1" << true;
-    QTest::newRow("False is not 0") << "False" << true;
-    QTest::newRow("empty") << "" << true;
-}
-
-void TestSettings::reminder()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, on);
-    ScriptedPlatform p;
-    if (!stored.isNull())
-        p.store.insert(key("Remind"), stored);
-    Settings s = loadSettings(p);
-    QCOMPARE(s.remind, on);
-    s.remind = !on;
-    saveSettings(p, s);
-    QCOMPARE(loadSettings(p).remind, !on);
 }
 
 void TestSettings::saveWritesEveryKey()

@@ -1,113 +1,123 @@
-// The end-of-day reminder with a scripted clock and notifier: sent at the
-// usual end of a working day not recorded, once, not for a recorded day; its
-// one timer set for the next moment only, and its action told.
+// The end-of-day reminder and the desktop's notifications, against a
+// notification service of the test's own on the private session bus CTest
+// starts for it (dbus-run-session), with a scripted clock: Tuesday 8
+// December 2026, the usual end 17:00.
 
 #include "attendancebook.h"
+#include "desktopnotifier.h"
 #include "endofdayreminder.h"
 #include "scriptedplatform.h"
 
+#include <QDBusMessage>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace zentak;
 
-namespace {
-// Tuesday 8 December 2026; the usual end 17:00 (09:00, 08:00, no break).
-QDateTime at(int day, QTime time)
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kName = QStringLiteral("org.freedesktop.Notifications");
+
+// The service, on a connection of its own; its first notification is 41.
+class Service : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QList<QStringList> received; // title, body, the action's key and label
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "service");
+    void send(const char *signal, uint id, const QVariant &argument)
+    {
+        bus.send(QDBusMessage::createSignal(kPath, kName, QLatin1String(signal)) << id << argument);
+    }
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &title, const QString &body,
+                const QStringList &actions, const QVariantMap &, int)
+    {
+        received.append(QStringList{title, body} + actions);
+        return uint(40 + received.size());
+    }
+};
+
+struct BusPlatform : ScriptedPlatform {
+    DesktopNotifier desktop;
+    Notifier &notifier() override { return desktop; }
+};
+
+static QDateTime at(int day, QTime time)
 {
     return QDateTime(QDate(2026, 12, day), time);
 }
-} // namespace
 
 class TestEndOfDayReminder : public QObject {
     Q_OBJECT
+    Service service_;
 private slots:
-    void init();
-    void sentAtTheEndOnce();
-    void notSentWhenRecorded();
-    void timerFollowsSettingsAndDate();
-    void timerLooksAtTheClock();
+    void initTestCase() { QVERIFY(service_.bus.registerObject(kPath, &service_, QDBusConnection::ExportAllSlots)); }
+    void init()
+    {
+        service_.received.clear();
+        QVERIFY(service_.bus.registerService(kName));
+    }
+    void cleanup() { service_.bus.unregisterService(kName); }
 
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPlatform> p_;
-    std::unique_ptr<AttendanceBook> book_;
-    std::unique_ptr<EndOfDayReminder> reminder_;
+    void remindsOnceAtTheEnd()
+    {
+        QTemporaryDir dir;
+        BusPlatform p;
+        p.folder = dir.path();
+        p.clock = at(8, QTime(16, 0));
+        AttendanceBook book(bookPortsOf(p));
+        EndOfDayReminder reminder(book, p);
+        QSignalSpy chosen(&reminder, &EndOfDayReminder::clockOutChosen);
+        reminder.start();
+        QCOMPARE(reminder.nextLook(), at(8, QTime(17, 0)));
+        p.clock = at(8, QTime(17, 0));
+        reminder.lookNow(); // what the timer does then
+        QVERIFY(service_.received.isEmpty()); // sent without waiting for the service, on this thread
+        QTRY_COMPARE(service_.received.size(), 1);
+        const QStringList sent = service_.received[0];
+        QCOMPARE(sent[0] + sent[3], QStringLiteral("Zentak退社"));
+        QVERIFY(sent[1].contains(QStringLiteral("退社")));
+        QVERIFY(book.saveSettings(book.settings())); // looks again: nothing more today
+        // Another notification's action and another action are not it; chosen twice, it acts once. The id
+        // the service answered comes before its signals.
+        const QList<QPair<uint, QString>> answers{{40, sent[2]}, {41, "default"}, {41, sent[2]}, {41, sent[2]}};
+        for (const auto &[id, key] : answers)
+            service_.send("ActionInvoked", id, key);
+        QTest::qWait(100);
+        QCOMPARE(chosen.size(), 1);
+        // The timer set for midnight looks again when the date rolls over.
+        p.clock = at(8, QTime(23, 59, 59, 900));
+        reminder.lookNow();
+        p.clock = at(9, QTime(0, 0));
+        QTRY_COMPARE(reminder.nextLook(), at(9, QTime(17, 0)));
+        // Recorded before its end: nothing; no timer while reminders are off.
+        book.markDay(QDate(2026, 12, 9), LeaveKind::Holiday, QString());
+        QCOMPARE(reminder.nextLook(), at(10, QTime(0, 0)));
+        p.clock = at(9, QTime(17, 30));
+        reminder.lookNow();
+        Settings off = book.settings();
+        off.remind = false;
+        book.saveSettings(off);
+        QCOMPARE(reminder.nextLook(), std::nullopt);
+        QTest::qWait(100);
+        QCOMPARE(service_.received.size(), 1);
+    }
+
+    void nothingShownWithoutServiceOrBus()
+    {
+        cleanup();
+        for (auto *notifier : {new DesktopNotifier, new DesktopNotifier(QStringLiteral("unix:path=/nonexistent"))}) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("shows no notifications")); // and why, once
+            notifier->setParent(this);
+            notifier->notify({"Zentak", "b", "退社"}, [] { QFAIL("no action to choose"); });
+            notifier->notify({"Zentak", "b", "退社"}, [] { QFAIL("no action to choose"); });
+        }
+        QTest::qWait(200);
+        QVERIFY(service_.received.isEmpty());
+    }
 };
-
-void TestEndOfDayReminder::init()
-{
-    reminder_.reset();
-    book_.reset();
-    dir_ = std::make_unique<QTemporaryDir>();
-    p_ = std::make_unique<ScriptedPlatform>();
-    p_->folder = dir_->path();
-    p_->clock = at(8, QTime(16, 0));
-    book_ = std::make_unique<AttendanceBook>(bookPortsOf(*p_));
-    book_->load();
-    reminder_ = std::make_unique<EndOfDayReminder>(*book_, *p_);
-}
-
-void TestEndOfDayReminder::sentAtTheEndOnce()
-{
-    QSignalSpy chosen(reminder_.get(), &EndOfDayReminder::clockOutChosen);
-    reminder_->start();
-    QCOMPARE(reminder_->nextLook(), at(8, QTime(17, 0)));
-    QVERIFY(p_->notifications.sent.isEmpty());
-    p_->clock = at(8, QTime(17, 0));
-    reminder_->lookNow();
-    QCOMPARE(p_->notifications.sent.size(), 1);
-    QCOMPARE(p_->notifications.sent[0].title, QStringLiteral("Zentak"));
-    QVERIFY(p_->notifications.sent[0].body.contains(QStringLiteral("退社")));
-    QCOMPARE(p_->notifications.sent[0].actionLabel, QStringLiteral("退社"));
-    QCOMPARE(reminder_->nextLook(), at(9, QTime(0, 0)));
-    // A change of the settings later that day sends nothing more.
-    p_->clock = at(8, QTime(20, 0));
-    QVERIFY(book_->saveSettings(book_->settings()));
-    QCOMPARE(p_->notifications.sent.size(), 1);
-    QVERIFY(p_->notifications.chooseAction());
-    QCOMPARE(chosen.size(), 1);
-}
-
-void TestEndOfDayReminder::notSentWhenRecorded()
-{
-    reminder_->start();
-    book_->markDay(QDate(2026, 12, 8), LeaveKind::Holiday, QString());
-    QCOMPARE(reminder_->nextLook(), at(9, QTime(0, 0)));
-    p_->clock = at(8, QTime(17, 30));
-    reminder_->lookNow();
-    QVERIFY(p_->notifications.sent.isEmpty());
-}
-
-void TestEndOfDayReminder::timerFollowsSettingsAndDate()
-{
-    reminder_->start();
-    Settings off = book_->settings();
-    off.remind = false;
-    book_->saveSettings(off);
-    QCOMPARE(reminder_->nextLook(), std::nullopt);
-    off.remind = true;
-    off.lunchBreak45 = true;
-    book_->saveSettings(off);
-    QCOMPARE(reminder_->nextLook(), at(8, QTime(17, 45)));
-    // Suspended past the end until the next morning: the 8th is past, the
-    // 9th's end comes.
-    p_->clock = at(9, QTime(8, 0));
-    reminder_->lookNow();
-    QVERIFY(p_->notifications.sent.isEmpty());
-    QCOMPARE(reminder_->nextLook(), at(9, QTime(17, 45)));
-}
-
-void TestEndOfDayReminder::timerLooksAtTheClock()
-{
-    p_->clock = at(8, QTime(16, 59, 59, 900));
-    reminder_->start();
-    p_->clock = at(8, QTime(17, 0));
-    QTRY_COMPARE(p_->notifications.sent.size(), 1);
-}
 
 QTEST_GUILESS_MAIN(TestEndOfDayReminder)
 #include "tst_endofdayreminder.moc"
