@@ -65,6 +65,16 @@ std::vector<int> AttendanceBook::recordedYears() const
     return zentak::recordedYears(keeper_.table());
 }
 
+QList<QDate> AttendanceBook::daysNotRecorded(YearMonth month, QDate today) const
+{
+    return zentak::daysNotRecorded(keeper_.table(), month, today, settings().restDay);
+}
+
+ReminderStep AttendanceBook::reminderStep(const QDateTime &now, QDate lastReminded) const
+{
+    return zentak::reminderStep(keeper_.table(), settings(), now, lastReminded);
+}
+
 DayLaw AttendanceBook::monthLaw(int year, int month) const
 {
     return lawOfMonth(keeper_.table(), year, month, settings().restDay);

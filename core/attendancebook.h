@@ -8,6 +8,7 @@
 
 #include "daykind.h"
 #include "dayproposal.h"
+#include "endofday.h"
 #include "monthreport.h"
 #include "overtime.h"
 #include "recordkeeper.h"
@@ -65,6 +66,11 @@ public:
     int agreementYearHolding(QDate day) const;
     AgreementYear agreementYear(int firstYear, QDate today) const;
     int projectedOvertime(QDate today) const;
+
+    // The working days of the month before `today` that have no record, and
+    // what the end-of-day reminder does at `now` (endofday.h).
+    QList<QDate> daysNotRecorded(YearMonth month, QDate today) const;
+    ReminderStep reminderStep(const QDateTime &now, QDate lastReminded) const;
 
     // What the day dialog shows on opening, for a day or for clocking out
     // at `now` (the usual start, now as the end, the worked time computed).

@@ -26,6 +26,7 @@ struct Settings {
     int tenDayTally = 0;                            // "Ktsw", on when 1
     Qt::DayOfWeek restDay = Qt::Sunday;             // "RestDay", 0 (Sunday) to 6
     int agreementStartMonth = 4;                    // "AgreementStart", 1 to 12
+    bool remind = true;                             // "Remind", on unless "0"
 };
 
 // Conversions of stored texts; a text that cannot be converted gives the

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace zentak {
 
 enum class MsgButtons { Ok, YesNo };
@@ -24,6 +26,24 @@ struct VersionInfo {
     int major = 0;
     int minor = 0;
     int platformId = 0;
+};
+
+// A desktop notification: its title and text, and the one action it offers.
+struct Notification {
+    QString title;
+    QString body;
+    QString actionLabel;
+};
+
+// The desktop's notifications. Sending never waits and never fails: where
+// the desktop shows none, nothing is shown.
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+    // Shows the notification in place of the one sent before, if that is
+    // still shown. `actionChosen` runs when the user chooses its action: at
+    // most once, and never after the notification was closed or replaced.
+    virtual void notify(const Notification &notification, std::function<void()> actionChosen) = 0;
 };
 
 // The per-user settings store and the clock are the records' own ports
@@ -63,6 +83,9 @@ public:
     virtual QList<QRect> screens() = 0;
     virtual double twipsPerPixelX() = 0;
     virtual double twipsPerPixelY() = 0;
+
+    // The desktop's notifications, the platform's for as long as it lives.
+    virtual Notifier &notifier() = 0;
 };
 
 // What the attendance book is given of the platform.

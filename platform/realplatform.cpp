@@ -1,5 +1,6 @@
 #include "realplatform.h"
 
+#include "desktopnotifier.h"
 #include "gioassociation.h"
 #include "settingsfile.h"
 
@@ -213,6 +214,13 @@ double RealPlatform::twipsPerPixelY()
     QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
     return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+Notifier &RealPlatform::notifier()
+{
+    if (!notifier_)
+        notifier_ = std::make_unique<DesktopNotifier>();
+    return *notifier_;
 }
 
 } // namespace zentak

@@ -11,6 +11,8 @@ class QTranslator;
 
 namespace zentak {
 
+class DesktopNotifier;
+
 class RealPlatform : public Platform {
 public:
     RealPlatform();
@@ -40,6 +42,8 @@ public:
     QList<QRect> screens() override;
     double twipsPerPixelX() override;
     double twipsPerPixelY() override;
+    // Made at the first use: the start never reaches the bus for it.
+    Notifier &notifier() override;
 
     // At start, before anything is read: the settings store's files left by
     // writes a kill cut short.
@@ -48,6 +52,7 @@ public:
 private:
     std::mt19937 generator_; // default seed: the same sequence at every start
     std::unique_ptr<QTranslator> qtTexts_;
+    std::unique_ptr<DesktopNotifier> notifier_;
 };
 
 } // namespace zentak

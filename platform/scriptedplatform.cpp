@@ -2,7 +2,25 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace zentak {
+
+void ScriptedNotifier::notify(const Notification &notification, std::function<void()> actionChosen)
+{
+    sent.append(notification);
+    actionChosen_ = std::move(actionChosen);
+}
+
+bool ScriptedNotifier::chooseAction()
+{
+    if (!actionChosen_)
+        return false;
+    // Taken first: the action may send the next notification.
+    const std::function<void()> chosen = std::exchange(actionChosen_, nullptr);
+    chosen();
+    return true;
+}
 
 QString ScriptedPlatform::storeKey(const QString &app, const QString &section, const QString &key)
 {

@@ -22,6 +22,20 @@ struct StartedProgram {
     QStringList arguments;
 };
 
+// Notifications kept instead of shown; the test chooses their action.
+class ScriptedNotifier : public Notifier {
+public:
+    void notify(const Notification &notification, std::function<void()> actionChosen) override;
+    // The user chooses the action of the notification sent last; false when
+    // there is none to choose (none sent, or its action chosen already).
+    bool chooseAction();
+
+    QList<Notification> sent;
+
+private:
+    std::function<void()> actionChosen_;
+};
+
 class ScriptedPlatform : public Platform {
 public:
     QString readSetting(const QString &app, const QString &section, const QString &key,
@@ -49,6 +63,7 @@ public:
     }
     double twipsPerPixelX() override { return twipsX; }
     double twipsPerPixelY() override { return twipsY; }
+    Notifier &notifier() override { return notifications; }
 
     static QString storeKey(const QString &app, const QString &section, const QString &key);
 
@@ -71,6 +86,7 @@ public:
     QList<QRect> screenRects;
     double twipsX = 15;
     double twipsY = 15;
+    ScriptedNotifier notifications;
 };
 
 } // namespace zentak

@@ -5,9 +5,11 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
+# dbus-daemon: the private session bus a test of the desktop's notifications
+# runs on (dbus-run-session).
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
           libglib2.0-dev shared-mime-info fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth
-          desktop-file-utils libglib2.0-bin)
+          desktop-file-utils libglib2.0-bin dbus-daemon)
 # What scripts/test needs besides: clang and its sanitizer runtime, for the
 # fuzz targets.
 if [ -n "${ZENTAK_TESTING:-}" ]; then

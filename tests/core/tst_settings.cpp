@@ -177,8 +177,8 @@ void TestSettings::saveWritesEveryKey()
     QStringList stored;
     for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
         stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
-    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "RestDay=0",
-                                  "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
+    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Remind=1",
+                                  "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
 }
 
 void TestSettings::savedValuesLoadBack()

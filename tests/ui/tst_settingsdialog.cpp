@@ -170,9 +170,10 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation_data()
     QTest::addColumn<QString>("t4");
     QTest::addColumn<QString>("worked"); // 09:00 to 18:00 with regular hours 07:30
     QTest::addColumn<QString>("kintai");
-    QTest::newRow("60 minutes") << "Option1" << "True" << "False" << "07:45" << "07.75";
-    QTest::newRow("45 minutes") << "Option2" << "False" << "True" << "08:00" << "08.00";
-    QTest::newRow("neither") << "" << "False" << "False" << "08:45" << "08.75";
+    QTest::addColumn<QString>("remind"); // stored before, kept by the save
+    QTest::newRow("60 minutes") << "Option1" << "True" << "False" << "07:45" << "07.75" << "1";
+    QTest::newRow("45 minutes") << "Option2" << "False" << "True" << "08:00" << "08.00" << "1";
+    QTest::newRow("neither, no reminder") << "" << "False" << "False" << "08:45" << "08.75" << "0";
 }
 
 void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
@@ -182,6 +183,8 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
     QFETCH(QString, t4);
     QFETCH(QString, worked);
     QFETCH(QString, kintai);
+    QFETCH(QString, remind);
+    p_->store.insert(setKey("Remind"), remind);
     startWindow();
     QVERIFY(openSettings());
     if (!option.isEmpty())
@@ -199,7 +202,8 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
     QVERIFY(p_->boxes.isEmpty());
     QVERIFY(dialogGone());
     QCOMPARE(storeSection(*p_, kSectionSet), QStringList({"AgreementStart=4", "DayTM=07:30", "IniTM=08:45", "Ktsw=0",
-                                                         "RestDay=0", "Sagyo=定例\r\n会議", "Sift=1", "T4Sw=" + t4, "T6Sw=" + t6, "Yukyu=10.5"}));
+                                                         "Remind=" + remind, "RestDay=0", "Sagyo=定例\r\n会議", "Sift=1",
+                                                         "T4Sw=" + t4, "T6Sw=" + t6, "Yukyu=10.5"}));
     // The main window came back and recomputed its summary.
     QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("zan"))->text(), QStringLiteral("10.5"));
 

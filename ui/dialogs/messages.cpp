@@ -270,4 +270,10 @@ QString leaveShortfallMessage(LeaveShortfall shortfall)
                                                  : QStringLiteral("有給休暇残は０．５日です！");
 }
 
+Notification endOfDayNotification()
+{
+    return {QStringLiteral("Zentak"), QStringLiteral("今日の勤務がまだ記録されていません。退社を記録しますか？"),
+            QStringLiteral("退社")};
+}
+
 } // namespace zentak

@@ -53,4 +53,8 @@ QString badBoxMessage(DayBox box);
 // Paid leave the balance does not allow.
 QString leaveShortfallMessage(LeaveShortfall shortfall);
 
+// The desktop notification at the end of a working day not recorded: its
+// action is the clock-out.
+Notification endOfDayNotification();
+
 } // namespace zentak

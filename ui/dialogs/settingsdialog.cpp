@@ -112,6 +112,8 @@ SettingsForm SettingsDialog::shownForm() const
     f.tenDayTally = tenDayTallyBox_->isChecked();
     f.restDay = weekdayOfStored(restDayBox_->currentIndex());
     f.agreementStartMonth = agreementStartBox_->currentIndex() + 1;
+    // Kept as it is until the dialog shows it.
+    f.remind = book_.settings().remind;
     return f;
 }
 

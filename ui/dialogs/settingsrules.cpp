@@ -28,6 +28,7 @@ SettingsForm settingsForm(const Settings &s)
     f.tenDayTally = s.tenDayTally != 0;
     f.restDay = s.restDay;
     f.agreementStartMonth = s.agreementStartMonth;
+    f.remind = s.remind;
     return f;
 }
 
@@ -73,6 +74,7 @@ Settings settingsFromForm(const SettingsForm &f)
     s.tenDayTally = f.tenDayTally ? 1 : 0;
     s.restDay = f.restDay;
     s.agreementStartMonth = f.agreementStartMonth;
+    s.remind = f.remind;
     return s;
 }
 
