@@ -68,6 +68,7 @@ private slots:
         p.folder = dir.path();
         p.clock = at(8, QTime(16, 0));
         AttendanceBook book(bookPortsOf(p));
+        book.load();
         EndOfDayReminder reminder(book, p);
         QSignalSpy chosen(&reminder, &EndOfDayReminder::clockOutChosen);
         reminder.start();
