@@ -94,27 +94,45 @@ QFileDevice::Permissions permissionsOf(const QString &path)
     return own ? own : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 }
 
-bool readWholeFile(const QString &path, QByteArray *bytes, QString *error, bool *cutShort)
+std::optional<FileState> fileStateOf(const QFileDevice &file)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    struct stat st {};
+    if (::fstat(file.handle(), &st) != 0)
+        return std::nullopt;
+    constexpr qint64 kNano = 1000 * 1000 * 1000;
+    return FileState{qint64(st.st_size), st.st_mtim.tv_sec * kNano + st.st_mtim.tv_nsec,
+                     st.st_ctim.tv_sec * kNano + st.st_ctim.tv_nsec};
+}
+
+bool readWholeFile(const QString &path, QByteArray *bytes, QString *error, ReadFault *fault)
+{
+    auto failed = [&](ReadFault why, const QString &reason) {
         if (error)
-            *error = file.errorString();
-        return false;
-    }
-    *bytes = file.readAll();
-    // A read error, or a file that ends before its own size (cut while it
-    // was read), gives no content at all rather than a short one.
-    const bool failed = file.error() != QFileDevice::NoError;
-    if (failed || bytes->size() < file.size()) {
-        if (error)
-            *error = failed ? file.errorString() : QString();
-        if (cutShort)
-            *cutShort = !failed;
+            *error = reason;
+        if (fault)
+            *fault = why;
         bytes->clear();
         return false;
+    };
+    QFile file(path);
+    for (int tries = 0; tries < kReadTries; ++tries) {
+        file.close();
+        if (!file.open(QIODevice::ReadOnly))
+            return failed(ReadFault::System, file.errorString());
+        const std::optional<FileState> before = fileStateOf(file);
+        *bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return failed(ReadFault::System, file.errorString());
+        // Written while it was read: what was read may be a mix of two.
+        if (before != fileStateOf(file))
+            continue;
+        // Ended before its own size, which the system does not call an
+        // error: no content at all rather than a short one.
+        if (bytes->size() < file.size())
+            return failed(ReadFault::CutShort, QString());
+        return true;
     }
-    return true;
+    return failed(ReadFault::KeepsChanging, QString());
 }
 
 } // namespace zentak

@@ -30,10 +30,29 @@ QFileDevice::Permissions permissionsOf(const QString &path);
 QString keepNumberedCopy(const QString &name, const QByteArray &bytes, QFileDevice::Permissions permissions,
                          QString *error);
 
-// The whole content of the file; false (with `error`, the system's reason)
-// when it cannot be opened or read, or (with `cutShort`) when it ends before
-// its own size: cut while it was read, which the system does not call an
-// error.
-bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr, bool *cutShort = nullptr);
+// Why a file could not be read: the system's reason; or it ended before its
+// own size while it was read, which the system does not call an error; or
+// another program kept writing it in place while it was read, try after try.
+enum class ReadFault { None, System, CutShort, KeepsChanging };
+
+// What the system keeps of an open file that any write to it changes: its
+// size and the times its contents and its state last changed.
+struct FileState {
+    qint64 size = 0;
+    qint64 modified = 0; // nanoseconds
+    qint64 changed = 0;  // nanoseconds
+    bool operator==(const FileState &) const = default;
+};
+std::optional<FileState> fileStateOf(const QFileDevice &file);
+
+// How often a file that changed while it was read is read again from the
+// start before the read gives up.
+inline constexpr int kReadTries = 5;
+
+// The whole content of the file, read again when another program wrote it
+// while it was read; false (with `error` and `fault`) when it cannot be
+// opened or read, when it ends before its own size, or when it keeps
+// changing.
+bool readWholeFile(const QString &path, QByteArray *bytes, QString *error = nullptr, ReadFault *fault = nullptr);
 
 } // namespace zentak

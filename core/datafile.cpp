@@ -48,6 +48,20 @@ bool appendRecord(QByteArray &out, const AttendanceTable &table, const DayKey &d
 
 } // namespace
 
+WriteFault writeFaultOf(ReadFault fault)
+{
+    switch (fault) {
+    case ReadFault::CutShort:
+        return WriteFault::CutShort;
+    case ReadFault::KeepsChanging:
+        return WriteFault::KeepsChanging;
+    case ReadFault::None:
+    case ReadFault::System:
+        break;
+    }
+    return WriteFault::None;
+}
+
 QString dataFilePath(const QString &programFolder)
 {
     return QDir(programFolder).filePath(kDataFileName);

@@ -22,8 +22,12 @@ QString dataFilePath(const QString &programFolder);
 // Why the records were not written, when the program itself refused: a
 // file this run could not read is never replaced; a record has a character
 // the code page has no code for; a record's line would not read back as the
-// record; the file, read first, ended before its own size.
-enum class WriteFault { None, FileNotRead, Unencodable, NotReadBack, CutShort };
+// record; the file, read first, ended before its own size, or kept changing
+// while it was read.
+enum class WriteFault { None, FileNotRead, Unencodable, NotReadBack, CutShort, KeepsChanging };
+// The write's fault when the file, read first, could not be read: none for
+// the system's reason (the report's error tells it).
+WriteFault writeFaultOf(ReadFault fault);
 
 struct SerializeResult {
     bool ok = false;

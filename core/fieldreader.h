@@ -56,15 +56,7 @@ public:
             ++i;
         if (has(i) && b_[i] == kQuote)
             ++i;
-        static constexpr char shape[] = "dddd/dd/dd";
-        for (int k = 0; k < 10; ++k, ++i) {
-            if (!has(i))
-                return false;
-            const char c = b_[i];
-            if (shape[k] == 'd' ? (c < '0' || c > '9') : c != shape[k])
-                return false;
-        }
-        return true;
+        return hasShape(i, "dddd/dd/dd");
     }
 
     // One field; nullopt when the bytes end before the field is complete.
@@ -75,8 +67,20 @@ public:
             return std::nullopt;
         Raw field;
         if (b_[pos_] == kQuote) {
-            const qsizetype close = b_.indexOf(kQuote, pos_ + 1);
-            if (close < 0) {
+            const qsizetype found = b_.indexOf(kQuote, pos_ + 1);
+            const qsizetype close = found < 0 ? b_.size() : found;
+            // A line that begins as a record does starts a record: a field
+            // left open before it ends with its own line, which alone is
+            // lost. (A record never holds a quote, so a note's own line
+            // breaks never meet such a line.)
+            if (const qsizetype lineEnd = lineEndBeforeRecord(pos_ + 1, close); lineEnd >= 0) {
+                field.bytes = b_.sliced(pos_ + 1, lineEnd - pos_ - 1);
+                field.whole = false;
+                pos_ = lineEnd;
+                consumeDelimiter();
+                return field;
+            }
+            if (found < 0) {
                 ranIntoEnd_ = true;
                 pos_ = b_.size();
                 return std::nullopt;
@@ -106,6 +110,38 @@ public:
     }
 
 private:
+    // The first line end in [from, to) after which a line begins as a
+    // record does: a quote, a date "YYYY/MM/DD", a quote and a comma; -1
+    // when there is none.
+    qsizetype lineEndBeforeRecord(qsizetype from, qsizetype to) const
+    {
+        for (qsizetype i = from; i < to; ++i) {
+            if (b_[i] != kCR && b_[i] != kLF)
+                continue;
+            qsizetype line = i + 1;
+            if (b_[i] == kCR && has(line) && b_[line] == kLF)
+                ++line;
+            if (beginsRecord(line))
+                return i;
+        }
+        return -1;
+    }
+
+    bool beginsRecord(qsizetype i) const { return hasShape(i, "\"dddd/dd/dd\","); }
+
+    // The bytes from `i` on are `shape`, a 'd' standing for any digit.
+    bool hasShape(qsizetype i, const char *shape) const
+    {
+        for (; *shape; ++shape, ++i) {
+            if (!has(i))
+                return false;
+            const char c = b_[i];
+            if (*shape == 'd' ? (c < '0' || c > '9') : c != *shape)
+                return false;
+        }
+        return true;
+    }
+
     static bool isDelimiter(char c) { return c == kComma || c == kCR || c == kLF; }
     static bool isPadding(char c) { return c == ' ' || c == '\t'; }
     static bool isOddSpace(char c) { return c == '\v' || c == '\f'; }

@@ -47,6 +47,17 @@ FileStamp stampOf(QByteArrayView bytes)
     return stamp;
 }
 
+std::optional<FileStamp> stampOfDevice(QIODevice &device)
+{
+    Pieces pieces(device, kReadPiece);
+    do
+        pieces.more(pieces.bytes().size());
+    while (!pieces.atEnd() && !pieces.failed());
+    if (pieces.failed())
+        return std::nullopt;
+    return pieces.stamp();
+}
+
 QByteArray linesOfMonth(QByteArrayView bytes, int year, int month)
 {
     const std::array<char, 10> date = DayKey{year, month, 1}.dateChars();

@@ -7,6 +7,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <optional>
+
 namespace zentak {
 
 // How much of the file is read at a time.
@@ -21,6 +23,9 @@ struct FileStamp {
     bool operator==(const FileStamp &) const = default;
 };
 FileStamp stampOf(QByteArrayView bytes);
+// The stamp of what is left of the device, read a piece at a time; none
+// when it cannot be read.
+std::optional<FileStamp> stampOfDevice(QIODevice &device);
 
 // The bytes of a device a piece at a time: what is left of the piece before,
 // then the next piece. The stamp is that of the bytes read so far.

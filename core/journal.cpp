@@ -115,10 +115,12 @@ Change reversed(const Change &change)
 
 QDate Change::day() const
 {
-    if (cells.isEmpty())
-        return {};
-    const DayKey &first = cells.first().day;
-    return QDate(first.year, first.month, first.day);
+    for (const CellChange &c : cells) {
+        const QDate day(c.day.year, c.day.month, c.day.day);
+        if (day.isValid())
+            return day;
+    }
+    return {};
 }
 
 std::optional<QByteArray> journalLine(const Change &change)
@@ -183,9 +185,11 @@ std::optional<Change> parseJournalLine(QByteArrayView line)
     if (!yearOk || fields[3].size() > 4 || fields[4].size() > 4)
         return std::nullopt;
     for (qsizetype i = kHeadFields; i < fields.size(); i += kCellFields) {
-        // Exactly "YYYY/MM/DD" of a day the calendar has.
+        // Exactly "YYYY/MM/DD", of any day the data file takes: a day no
+        // calendar has (2024/02/30, a year 0000) is the user's record too,
+        // and what is journaled is read back.
         const std::optional<DayKey> day = fields[i].size() == 10 ? keyOfDateText(fields[i]) : std::nullopt;
-        if (!day || !QDate(day->year, day->month, day->day).isValid())
+        if (!day)
             return std::nullopt;
         const std::optional<DayRecord> before = recordOf(fields, i + 1, *day);
         const std::optional<DayRecord> after = recordOf(fields, i + 1 + kFieldCount, *day);

@@ -46,8 +46,8 @@ struct Change {
     QString balanceAfter;
     QList<CellChange> cells;
 
-    // The day the change is about: the first changed day (invalid for a
-    // date no calendar has).
+    // The day the change is about: the first changed day a calendar has
+    // (invalid when it changed only days no calendar has).
     QDate day() const;
 };
 

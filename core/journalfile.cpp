@@ -49,9 +49,19 @@ bool JournalFile::read(JournalContents *contents, JournalError *error)
     if (!QFileInfo::exists(path_))
         return true;
     QString why;
-    bool cutShort = false;
-    if (!readWholeFile(path_, &contents->bytes, &why, &cutShort))
-        return cutShort ? failed(error, JournalError::Kind::CutShort) : failed(error, JournalError::Kind::System, why);
+    ReadFault fault = ReadFault::None;
+    if (!readWholeFile(path_, &contents->bytes, &why, &fault)) {
+        switch (fault) {
+        case ReadFault::CutShort:
+            return failed(error, JournalError::Kind::CutShort);
+        case ReadFault::KeepsChanging:
+            return failed(error, JournalError::Kind::KeepsChanging);
+        case ReadFault::None:
+        case ReadFault::System:
+            break;
+        }
+        return failed(error, JournalError::Kind::System, why);
+    }
     const QByteArray &bytes = contents->bytes;
     // Each change is one line (a field never holds a line end). The program
     // ends them with CR LF; a bare LF (an editor, a synchronisation tool)

@@ -16,9 +16,9 @@ namespace zentak {
 // Why the journal could not be read or written: the system's reason, or the
 // program's own (a symbolic link in the journal's place is neither read nor
 // written; a change with a character the journal cannot hold; a journal that
-// ended before its own size while it was read).
+// ended before its own size, or kept changing, while it was read).
 struct JournalError {
-    enum class Kind { None, System, Link, Unrecordable, CutShort };
+    enum class Kind { None, System, Link, Unrecordable, CutShort, KeepsChanging };
     Kind kind = Kind::None;
     QString system; // the system's reason, for System
     bool isEmpty() const { return kind == Kind::None; }

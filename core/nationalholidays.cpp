@@ -29,7 +29,8 @@ enum Holiday : quint8 {
     SportsDay,
     CultureDay,
     LaborThanksgivingDay,
-    DayOff, // a substitute day, or a day between two holidays
+    SubstituteHoliday, // the day off for a holiday on a Sunday
+    CitizensHoliday,   // a day between two holidays
     AkihitoWedding,
     ShowaFuneral,
     EnthronementCeremony,
@@ -58,7 +59,8 @@ const QString &nameOf(Holiday holiday)
         QStringLiteral("スポーツの日"),
         QStringLiteral("文化の日"),
         QStringLiteral("勤労感謝の日"),
-        QStringLiteral("休日"),
+        QStringLiteral("振替休日"),
+        QStringLiteral("国民の休日"),
         QStringLiteral("皇太子・明仁親王の結婚の儀"),
         QStringLiteral("昭和天皇の大喪の礼"),
         QStringLiteral("即位礼正殿の儀"),
@@ -91,7 +93,7 @@ int dayOfYear(int year, int month, int day)
 
 bool isNamedHoliday(Holiday holiday)
 {
-    return holiday != NoHoliday && holiday != DayOff;
+    return holiday != NoHoliday && holiday != SubstituteHoliday && holiday != CitizensHoliday;
 }
 
 int nthMonday(int year, int month, int nth)
@@ -129,7 +131,7 @@ void addDaysOff(int year, YearHolidays &days)
         while (year >= 2007 && next <= count && isNamedHoliday(days[next]))
             ++next;
         if (next <= count && days[next] == NoHoliday)
-            days[next] = DayOff;
+            days[next] = SubstituteHoliday;
     }
     // From the law of December 1985 a day between two holidays is a day off;
     // until 2006 not when it is a Sunday (nor a substitute day, which it
@@ -139,7 +141,7 @@ void addDaysOff(int year, YearHolidays &days)
     for (int d = 2; d < count; ++d)
         if (days[d] == NoHoliday && isNamedHoliday(days[d - 1]) && isNamedHoliday(days[d + 1])
             && (year >= 2007 || !isSunday(d)))
-            days[d] = DayOff;
+            days[d] = CitizensHoliday;
 }
 
 YearHolidays holidaysOf(int year)

@@ -11,9 +11,10 @@
 
 namespace zentak {
 
-// The holiday's name as the government lists it ("建国記念の日"; a substitute
-// day or a day between two holidays is "休日"), or none: an ordinary day, or
-// a date outside 1955..2099.
+// The holiday's name as calendars give it ("建国記念の日"; the day off for a
+// holiday on a Sunday is "振替休日", a day between two holidays "国民の休日",
+// where the government's list has "休日" for both, the word of a day-kind
+// button), or none: an ordinary day, or a date outside 1955..2099.
 std::optional<QString> nationalHolidayName(QDate day);
 
 } // namespace zentak

@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <set>
@@ -166,47 +165,82 @@ ParseResult parseRecords(const QByteArray &bytes, AttendanceTable &table, qsizet
     return result;
 }
 
-ReadResult readDataFile(const QString &path, AttendanceTable &table)
+namespace {
+
+enum class Try { Done, ChangedUnderIt };
+
+// One read of the file from its start; ChangedUnderIt when another program
+// wrote it in the meantime.
+Try readOnce(QFile &file, AttendanceTable &table, ReadResult &result)
 {
-    ReadResult result;
+    result = {};
     table.clear();
-    if (!QFileInfo::exists(path)) {
-        result.status = ReadStatus::Missing;
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    file.close();
+    const auto failed = [&](ReadFault fault) {
+        table.clear();
+        result = {};
         result.status = ReadStatus::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
+        result.fault = fault;
+        if (fault == ReadFault::System)
+            result.error = file.errorString();
+        return Try::Done;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(ReadFault::System);
+    const std::optional<FileState> before = fileStateOf(file);
     std::vector<DayKey> replaced;
     const Pieces pieces = parseDevice(file, kReadPiece, table, result.parsed, replaced);
-    // A read error, or a file that ends before its own size (cut while it
-    // was read), gives no records at all rather than some.
-    if (pieces.failed() || pieces.stamp().size < file.size()) {
-        table.clear();
-        result.parsed = {};
-        result.status = ReadStatus::Unreadable;
-        if (pieces.failed())
-            result.error = file.errorString();
-        result.cutShort = !pieces.failed();
-        return result;
-    }
+    if (pieces.failed())
+        return failed(ReadFault::System);
+    // The bytes read, gone through once more: a file written in place since
+    // the read began shows other bytes, or another state, whatever the
+    // granularity of its times.
+    const std::optional<FileStamp> again = file.seek(0) ? stampOfDevice(file) : std::nullopt;
+    if (!again)
+        return failed(ReadFault::System);
+    if (before != fileStateOf(file) || *again != pieces.stamp())
+        return Try::ChangedUnderIt;
+    // A file that ends before its own size, which the system does not call
+    // an error, gives no records at all rather than some.
+    if (pieces.stamp().size < file.size())
+        return failed(ReadFault::CutShort);
     result.status = ReadStatus::Read;
     result.stamp = pieces.stamp();
     if (result.parsed.lost.isEmpty() && result.parsed.replaced == 0)
-        return result;
+        return Try::Done;
     // Records that are not in the table: the file is kept as it was read,
     // so it is read whole.
     result.parsed = {};
-    if (!readWholeFile(path, &result.bytes, &result.error, &result.cutShort)) {
-        table.clear();
-        result.status = ReadStatus::Unreadable;
-        return result;
-    }
+    ReadFault fault = ReadFault::None;
+    if (!readWholeFile(file.fileName(), &result.bytes, &result.error, &fault))
+        return fault == ReadFault::KeepsChanging ? Try::ChangedUnderIt : failed(fault);
+    if (stampOf(result.bytes) != result.stamp)
+        return Try::ChangedUnderIt;
     result.parsed = parseRecords(result.bytes, table);
-    result.stamp = stampOf(result.bytes);
+    return Try::Done;
+}
+
+} // namespace
+
+ReadResult readDataFile(const QString &path, AttendanceTable &table)
+{
+    QFile file(path);
+    return readDataFile(file, table);
+}
+
+ReadResult readDataFile(QFile &file, AttendanceTable &table)
+{
+    ReadResult result;
+    table.clear();
+    if (!file.exists())
+        return result;
+    for (int tries = 0; tries < kReadTries; ++tries)
+        if (readOnce(file, table, result) == Try::Done)
+            return result;
+    table.clear();
+    result = {};
+    result.status = ReadStatus::Unreadable;
+    result.fault = ReadFault::KeepsChanging;
     return result;
 }
 

@@ -3,10 +3,12 @@
 // from the file itself a piece at a time, so that a file of many years is
 // never held whole beside the table it fills.
 
+#include "atomicfile.h"
 #include "attendancetable.h"
 #include "filepieces.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -39,15 +41,19 @@ enum class ReadStatus { Missing, Read, Unreadable };
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     ParseResult parsed;
-    QString error;         // the system's reason when it could not be read
-    bool cutShort = false; // or: it ended before its own size while it was read
-    FileStamp stamp;       // of the file as it was read
+    ReadFault fault = ReadFault::None; // why it could not be read
+    QString error;                     // the system's reason, for ReadFault::System
+    FileStamp stamp;                   // of the file as it was read
     // The file as it was read, kept only when some of its records are not
     // in the table (parsed.lost is not empty).
     QByteArray bytes;
 };
 
-// Clears the table and loads the file into it.
+// Clears the table and loads the file into it. A file another program
+// writes in place while it is read (its state or the bytes read change) is
+// read again from the start, as if just opened: never a mix of two files.
 ReadResult readDataFile(const QString &path, AttendanceTable &table);
+// The same through a file object of the caller's, not open.
+ReadResult readDataFile(QFile &file, AttendanceTable &table);
 
 } // namespace zentak

@@ -23,7 +23,7 @@ LoadReport RecordStore::load(AttendanceTable &table)
         unreadable_ = true;
         report.status = LoadReport::Status::Unreadable;
         report.error = read.error;
-        report.cutShort = read.cutShort;
+        report.fault = read.fault;
         return report;
     case ReadStatus::Read:
         break;
@@ -76,10 +76,9 @@ bool RecordStore::takeOverOutsideChanges(AttendanceTable &table, WriteReport &re
     if (unreadable_ || !QFileInfo::exists(path_))
         return true;
     QByteArray now;
-    bool cutShort = false;
-    if (!readWholeFile(path_, &now, &report.error, &cutShort)) {
-        if (cutShort)
-            report.fault = WriteFault::CutShort;
+    ReadFault fault = ReadFault::None;
+    if (!readWholeFile(path_, &now, &report.error, &fault)) {
+        report.fault = writeFaultOf(fault);
         return false;
     }
     const FileStamp seen = stampOf(now);
@@ -137,11 +136,10 @@ std::optional<QString> RecordStore::keepBeforeErase(WriteReport &report)
         return QString();
     const QString copy = path_ + QStringLiteral(".bak");
     QByteArray bytes;
-    bool cutShort = false;
-    if (!readWholeFile(path_, &bytes, &report.error, &cutShort)
+    ReadFault fault = ReadFault::None;
+    if (!readWholeFile(path_, &bytes, &report.error, &fault)
         || !replaceFile(copy, bytes, &report.error, permissionsOf(path_))) {
-        if (cutShort)
-            report.fault = WriteFault::CutShort;
+        report.fault = writeFaultOf(fault);
         return std::nullopt;
     }
     return copy;

@@ -25,8 +25,8 @@ struct LoadReport {
     enum class Status { Missing, Read, Unreadable };
     Status status = Status::Missing;
     QString path;
-    QString error;       // why the file could not be read: the system's reason,
-    bool cutShort = false; // or it ended before its own size while it was read
+    ReadFault fault = ReadFault::None; // why the file could not be read
+    QString error;                     // the system's reason, for ReadFault::System
     int unreadable = 0;  // records that could not be read
     int replaced = 0;    // records a later one for the same date replaced
     // Where the file as it was is kept when it holds records the table does

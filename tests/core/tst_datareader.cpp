@@ -108,6 +108,12 @@ void TestDataReader::malformedRecordsAreSkipped_data()
         "22323032342f30352f3037222c22222c2230393a30302233302c22222c22222c22222c22220d0a") << false;
     QTest::newRow("vertical tab at the edge of an unquoted note")
         << QByteArray::fromHex("323032342f30352f30372c2c2c2c2c2c0b780d0a") << false;
+    QTest::newRow("a note left open before the next record")
+        << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"\x95\xc2\x82\xb6\r\n") << false;
+    QTest::newRow("a note left open, LF line ends")
+        << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"open\n") << false;
+    QTest::newRow("a start left open before the next record")
+        << QByteArray("\"2006/02/01\",\"x\",\"09:00\r\n") << false;
     QTest::newRow("file ends inside a record") << QByteArray("\"2006/02/01\",\"x\",\"09:00\"") << true;
     QTest::newRow("file ends inside a quote")
         << QByteArray("\"2006/02/01\",\"x\",\"09:00\",\"a\",\"b\",\"c\",\"never closed") << true;

@@ -131,6 +131,7 @@ void TestReportFile::openingTheReport_data()
                                   << "ｶﾚﾝﾄﾌｫﾙﾀﾞｰにﾃｷｽﾄ(202405.txt)が存在しません。" << int(MsgIcon::Exclamation);
     QTest::newRow("no program for it") << true << "" << true
                                        << "指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"
+                                          "\n\n202405.txt は書き込みました。\n場所: %1"
                                        << int(MsgIcon::Stop);
     QTest::newRow("the program does not start") << true << editor << false
                                                  << "関連付けられているプログラムを起動できませんでした。\n/usr/bin/editor"
@@ -154,10 +155,10 @@ void TestReportFile::openingTheReport()
     p_.startSucceeds = starts;
     if (written)
         QVERIFY(write().written);
-    tellReportOpening(p_, QStringLiteral("202405.txt"), openReport(p_, folder, QStringLiteral("202405.txt")));
+    tellReportOpening(p_, folder, QStringLiteral("202405.txt"), openReport(p_, folder, QStringLiteral("202405.txt")));
     QCOMPARE(p_.boxes.size(), told.isEmpty() ? 0 : 1);
     if (!told.isEmpty()) {
-        QCOMPARE(p_.boxes[0].text, told);
+        QCOMPARE(p_.boxes[0].text, told.contains(u"%1") ? told.arg(folder) : told);
         QCOMPARE(int(p_.boxes[0].icon), icon);
         QCOMPARE(p_.boxes[0].title, kMessageTitle);
     }

@@ -66,6 +66,8 @@ private slots:
     void journalLinesThatCannotBeTrusted_data();
     void journalLinesThatCannotBeTrusted();
     void balanceOutOfItsFieldIsRefused();
+    void erasureOfDaysNoCalendarHasOutlastsARestart_data();
+    void erasureOfDaysNoCalendarHasOutlastsARestart();
 };
 
 namespace {
@@ -197,7 +199,7 @@ void TestUndo::journalLinesThatCannotBeTrusted_data()
     QTest::newRow("a note of 201 characters") << handLine(day, QStringLiteral("一"), QString(201, u'長')) << false << 1 << "一";
     QTest::newRow("a start of six characters") << handLine(day, QStringLiteral("一"), QStringLiteral("2026/12/08|火|09:000|18:00|08:00|08.00|x")) << false << 1 << "一";
     QTest::newRow("a balance of five characters") << handLine(day, QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("100.0")) << false << 1 << "一";
-    QTest::newRow("a day no calendar has") << handLine(QStringLiteral("2024/02/30"), QString(), QStringLiteral("x")) << false << 1 << "一";
+    QTest::newRow("a day no calendar has, never written: passed over") << handLine(QStringLiteral("2024/02/30"), QString(), QStringLiteral("x")) << false << 0 << "";
     QTest::newRow("LF line ends are read") << QByteArray() << true << 0 << "一";
     QTest::newRow("journaled, never written: passed over") << handLine(day, QStringLiteral("一"), QStringLiteral("偽")) << false << 0 << "";
 }
@@ -249,6 +251,38 @@ void TestUndo::balanceOutOfItsFieldIsRefused()
     QCOMPARE(b.book->takeBackLastChange().outcome, UndoReport::Outcome::BalanceOutOfRange);
     QCOMPARE(b.book->settings().leaveBalance, QStringLiteral("99.5"));
     QVERIFY(b.book->record(kDay).inUse());
+}
+
+void TestUndo::erasureOfDaysNoCalendarHasOutlastsARestart_data()
+{
+    QTest::addColumn<QString>("odd"); // a record's date the data file keeps
+    QTest::addColumn<int>("year");
+    QTest::newRow("30 February") << "2024/02/30" << 2024;
+    QTest::newRow("29 February of a common year") << "2023/02/29" << 2023;
+    QTest::newRow("year 0000") << "0000/02/28" << 0;
+}
+
+void TestUndo::erasureOfDaysNoCalendarHasOutlastsARestart()
+{
+    QFETCH(QString, odd);
+    QFETCH(int, year);
+    Book b;
+    const QString line = QStringLiteral("\"%1\",\"金\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"%2\"\r\n");
+    const QByteArray file = QStringEncoder("windows-31j").encode(
+        line.arg(odd, QStringLiteral("a")) + line.arg(odd.left(5) + QStringLiteral("03/01"), QStringLiteral("b")));
+    QFile out(b.dir.filePath(QStringLiteral("Zentak.txt")));
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+    out.close();
+    b.restart();
+    QVERIFY(b.book->eraseYear(year).erased());
+    QCOMPARE(readFile(out.fileName()), QByteArray());
+    const StartReport start = b.restart();
+    QCOMPARE(start.journal.unreadable, 0);
+    const UndoReport undone = b.book->takeBackLastChange();
+    QCOMPARE(undone.outcome, UndoReport::Outcome::Done);
+    QCOMPARE(readFile(out.fileName()), file);
+    // The calendar is shown a day it has (none in a year 0).
+    QCOMPARE(undone.day, QDate(year, 3, 1));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)

@@ -52,6 +52,8 @@ void TestHostileFiles::hostileFile_data()
         << "\"2026/12/02\",\"x\",\"09:00\"\r\n" + kGood << true;
     QTest::newRow("invalid code page 932 sequences")
         << "\"2026/12/02\",\"\x81\x20\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"\xa0\xfd\"\r\n" + kGood << true;
+    QTest::newRow("a note left open before a good record")
+        << "\"2026/11/30\",\"x\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"open\r\n" + kGood << true;
     QTest::newRow("UTF-8 with a byte-order mark")
         << QByteArray("\xEF\xBB\xBF") + QStringLiteral("\"2026/12/02\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"作業\"\r\n").toUtf8()
                + kGood << true;

@@ -116,6 +116,8 @@ void TestSettingsDialog::checks_data()
     QTest::newRow("hours 8:00") << "09:00" << "8:00" << "x" << "daytim";
     QTest::newRow("hours 08:60") << "09:00" << "08:60" << "00.0" << "daytim";
     QTest::newRow("times typed full width pass") << "０８：３０" << "０７：４５" << "10.5" << "";
+    QTest::newRow("balance with the ideographic full stop") << "09:00" << "08:00" << "09。0" << "";
+    QTest::newRow("balance full width") << "09:00" << "08:00" << "０９．５" << "";
 }
 
 void TestSettingsDialog::checks()
@@ -136,8 +138,12 @@ void TestSettingsDialog::checks()
     if (box.isEmpty()) {
         QVERIFY(p_->boxes.isEmpty());
         QVERIFY(dialogGone());
-        QCOMPARE(program_->book->settings().leaveBalance, yukyuz);
-        QCOMPARE(p_->store.value(setKey("Yukyu")), yukyuz);
+        // As the input method typed it, in ASCII.
+        QString stored = yukyuz;
+        for (QChar &c : stored)
+            c = c == u'。' ? QChar(u'.') : c.unicode() >= 0xFF0E && c.unicode() <= 0xFF19 ? QChar(c.unicode() - 0xFEE0) : c;
+        QCOMPARE(program_->book->settings().leaveBalance, stored);
+        QCOMPARE(p_->store.value(setKey("Yukyu")), stored);
         return;
     }
     const QString message = box == QLatin1String("initim") ? kStartMsg

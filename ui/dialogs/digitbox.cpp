@@ -5,15 +5,20 @@
 
 namespace zentak {
 
-QString withAsciiDigits(QString text)
+QString withAsciiDigits(QString text, DigitsFor kind)
 {
-    constexpr char16_t fullWidthZero = 0xFF10; // "０"
+    constexpr char16_t fullWidthZero = 0xFF10;  // "０"
     constexpr char16_t fullWidthColon = 0xFF1A; // "："
+    constexpr char16_t fullWidthPoint = 0xFF0E; // "．"
+    constexpr char16_t fullStop = 0x3002;       // "。"
     for (QChar &c : text) {
-        if (c.unicode() >= fullWidthZero && c.unicode() < fullWidthZero + 10)
-            c = QChar(u'0' + (c.unicode() - fullWidthZero));
-        else if (c.unicode() == fullWidthColon)
+        const char16_t u = c.unicode();
+        if (u >= fullWidthZero && u < fullWidthZero + 10)
+            c = QChar(u'0' + (u - fullWidthZero));
+        else if (kind == DigitsFor::Time && u == fullWidthColon)
             c = QLatin1Char(':');
+        else if (kind == DigitsFor::Decimal && (u == fullWidthPoint || u == fullStop))
+            c = QLatin1Char('.');
     }
     return text;
 }
@@ -30,7 +35,7 @@ public:
     State validate(QString &input, int &) const override
     {
         if (box_.handlingUserInput_)
-            input = withAsciiDigits(input);
+            input = withAsciiDigits(input, box_.kind_);
         return Acceptable; // the dialogs' checks judge the text, as before
     }
 
@@ -38,7 +43,7 @@ private:
     const DigitBox &box_;
 };
 
-DigitBox::DigitBox(QWidget *parent) : QLineEdit(parent)
+DigitBox::DigitBox(DigitsFor kind, QWidget *parent) : QLineEdit(parent), kind_(kind)
 {
     // Asks an input method that reads hints for plain digits. Qt 6.4's ibus
     // context passes no hints on; the conversion covers it.

@@ -1,29 +1,37 @@
 #pragma once
 // The one-line box for times and figures ("HH:MM", "HH.MM", the leave
 // balance). A Japanese user keeps the input method on, and it types digits
-// and the colon full width ("１８：００"): the box takes them as the ASCII
-// characters as they come in, typed, pasted, dropped or committed by the
-// input method, so that it shows, and its checks read, "18:00". A text the
-// program sets (a record as stored) is shown as it is.
+// and the colon full width ("１８：００"), and for a point the full-width
+// point or the ideographic full stop ("０７．７５", "07。75"): the box takes
+// them as the ASCII characters as they come in, typed, pasted, dropped or
+// committed by the input method, so that it shows, and its checks read,
+// "18:00" and "07.75". A text the program sets (a record as stored) is shown
+// as it is.
 
 #include <QLineEdit>
 
 namespace zentak {
 
-// The text with the full-width digits and colon as their ASCII characters,
-// every other character as it is. The length stays the same.
-QString withAsciiDigits(QString text);
+// What a box is for: a time, whose colon may come full width, or a decimal,
+// whose point may come as the full-width point or the ideographic full stop.
+enum class DigitsFor { Time, Decimal };
+
+// The text with the full-width digits, and the colon or the point of its
+// kind, as their ASCII characters, every other character as it is. The
+// length stays the same.
+QString withAsciiDigits(QString text, DigitsFor kind);
 
 class DigitBox : public QLineEdit {
     Q_OBJECT
 public:
-    explicit DigitBox(QWidget *parent = nullptr);
+    explicit DigitBox(DigitsFor kind, QWidget *parent = nullptr);
 
 protected:
     bool event(QEvent *event) override;
 
 private:
     class Conversion;
+    const DigitsFor kind_;
     bool handlingUserInput_ = false;
 };
 

@@ -46,8 +46,11 @@ QWidget *create(const ControlSpec &entry, QWidget *parent)
     case ControlKind::Label: return new QLabel(caption, parent);
     case ControlKind::Button: return new FormButton(caption, parent);
     case ControlKind::LineEdit:
-    case ControlKind::DigitBox: {
-        auto *box = entry.kind == ControlKind::DigitBox ? new DigitBox(parent) : new QLineEdit(parent);
+    case ControlKind::TimeBox:
+    case ControlKind::DecimalBox: {
+        auto *box = entry.kind == ControlKind::TimeBox      ? new DigitBox(DigitsFor::Time, parent)
+                    : entry.kind == ControlKind::DecimalBox ? new DigitBox(DigitsFor::Decimal, parent)
+                                                            : new QLineEdit(parent);
         if (entry.maxLength > 0)
             box->setMaxLength(entry.maxLength);
         return box;

@@ -17,8 +17,9 @@ class QLabel;
 
 namespace zentak {
 
-// DigitBox: a line edit for times and figures (digitbox.h).
-enum class ControlKind { Label, Button, LineEdit, DigitBox, NoteEdit, CheckBox, RadioButton, ComboBox, Frame };
+// TimeBox and DecimalBox: line edits for times and for decimal figures
+// (digitbox.h).
+enum class ControlKind { Label, Button, LineEdit, TimeBox, DecimalBox, NoteEdit, CheckBox, RadioButton, ComboBox, Frame };
 
 // How a control looks beyond its kind.
 enum ControlLook : unsigned {

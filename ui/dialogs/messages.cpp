@@ -11,8 +11,25 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// A file that ended before its own size while it was read.
+// A file that ended before its own size while it was read; one another
+// program kept writing while it was read, try after try.
 const QString kCutShort = QStringLiteral("ファイルを最後まで読めませんでした");
+const QString kKeepsChanging = QStringLiteral("読み込む間にファイルが書き換えられ続けています");
+
+// Why a file could not be read, in words.
+QString readReason(ReadFault fault, const QString &system)
+{
+    switch (fault) {
+    case ReadFault::CutShort:
+        return kCutShort;
+    case ReadFault::KeepsChanging:
+        return kKeepsChanging;
+    case ReadFault::None:
+    case ReadFault::System:
+        break;
+    }
+    return system;
+}
 
 QString outsideChangesText(const OutsideChanges &changes, const QString &copy)
 {
@@ -45,6 +62,8 @@ QString writeReason(const WriteReport &report)
                              : QStringLiteral("%1 の記録を正しく書けません。").arg(day);
     case WriteFault::CutShort:
         return kCutShort;
+    case WriteFault::KeepsChanging:
+        return kKeepsChanging;
     case WriteFault::None:
         break;
     }
@@ -62,6 +81,8 @@ QString journalReason(const JournalError &error, bool reading)
         return QStringLiteral("記録できない文字があります");
     case JournalError::Kind::CutShort:
         return kCutShort;
+    case JournalError::Kind::KeepsChanging:
+        return kKeepsChanging;
     case JournalError::Kind::System:
     case JournalError::Kind::None:
         break;
@@ -100,7 +121,7 @@ void tellLoad(Platform &platform, const StartReport &start)
     if (report.status == LoadReport::Status::Unreadable) {
         tell(platform,
              QStringLiteral("記録ファイルを読み込めませんでした。\n%1\n(%2)\n\nこのファイルは上書きしません。")
-                 .arg(native(report.path), report.cutShort ? kCutShort : report.error),
+                 .arg(native(report.path), readReason(report.fault, report.error)),
              MsgIcon::Exclamation);
         return;
     }
@@ -213,7 +234,7 @@ void tellReportWrite(Platform &platform, const ReportWrite &report)
          MsgIcon::Exclamation);
 }
 
-void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening)
+void tellReportOpening(Platform &platform, const QString &folder, const QString &name, const ReportOpening &opening)
 {
     switch (opening.result) {
     case ReportOpening::Result::Opened: return;
@@ -222,7 +243,10 @@ void tellReportOpening(Platform &platform, const QString &name, const ReportOpen
              MsgIcon::Exclamation);
         return;
     case ReportOpening::Result::NoProgram:
-        tell(platform, QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"),
+        tell(platform,
+             QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"
+                            "\n\n%1 は書き込みました。\n場所: %2")
+                 .arg(name, native(folder)),
              MsgIcon::Stop);
         return;
     case ReportOpening::Result::NotStarted:

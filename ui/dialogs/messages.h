@@ -42,7 +42,9 @@ void tellUndo(Platform &platform, const UndoReport &report, ToldOnce &told);
 void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told);
 // A month report that could not be written, or opened.
 void tellReportWrite(Platform &platform, const ReportWrite &report);
-void tellReportOpening(Platform &platform, const QString &name, const ReportOpening &opening);
+// The report `name`, written in `folder`, opened: or why not (and, when no
+// program is there for it, where it was written).
+void tellReportOpening(Platform &platform, const QString &folder, const QString &name, const ReportOpening &opening);
 
 // The message that names characters a note box kept out.
 QString noteRefusalMessage(const QString &refused);

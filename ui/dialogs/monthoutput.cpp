@@ -18,7 +18,8 @@ void writeAndOpenMonthReport(AttendanceBook &book, Platform &platform, int year,
         tellReportWrite(platform, written);
         return;
     }
-    tellReportOpening(platform, written.name, openReport(platform, platform.programFolder(), written.name));
+    const QString folder = platform.programFolder();
+    tellReportOpening(platform, folder, written.name, openReport(platform, folder, written.name));
 }
 
 } // namespace zentak
