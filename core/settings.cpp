@@ -20,6 +20,7 @@ const QString kShiftWork = QStringLiteral("Sift");
 const QString kTenDayTally = QStringLiteral("Ktsw");
 const QString kRestDay = QStringLiteral("RestDay");
 const QString kAgreementStart = QStringLiteral("AgreementStart");
+const QString kName = QStringLiteral("Name");
 
 QString read(SettingsStore &p, const QString &key, const QString &fallback)
 {
@@ -104,6 +105,7 @@ Settings loadSettings(SettingsStore &p)
     s.tenDayTally = storedInt(read(p, kTenDayTally, QStringLiteral("0")), 0);
     s.restDay = weekdayOfStored(choiceKey(p, kRestDay, 0, 6, storedWeekday(s.restDay)));
     s.agreementStartMonth = choiceKey(p, kAgreementStart, 1, 12, s.agreementStartMonth);
+    s.name = leftChars(read(p, kName, QString()), kNameLength);
     return s;
 }
 
@@ -119,7 +121,8 @@ bool saveSettings(SettingsStore &p, const Settings &s)
                             {kShiftWork, QString::number(s.shiftWork)},
                             {kTenDayTally, QString::number(s.tenDayTally)},
                             {kRestDay, QString::number(storedWeekday(s.restDay))},
-                            {kAgreementStart, QString::number(s.agreementStartMonth)}});
+                            {kAgreementStart, QString::number(s.agreementStartMonth)},
+                            {kName, leftChars(s.name, kNameLength)}});
 }
 
 bool saveLeaveBalance(SettingsStore &p, const Settings &s)

@@ -26,7 +26,11 @@ struct Settings {
     int tenDayTally = 0;                            // "Ktsw", on when 1
     Qt::DayOfWeek restDay = Qt::Sunday;             // "RestDay", 0 (Sunday) to 6
     int agreementStartMonth = 4;                    // "AgreementStart", 1 to 12
+    QString name;                                   // "Name", the user's, kNameLength at most
 };
+
+// The user's name as the timesheet shows it, in characters.
+inline constexpr int kNameLength = 20;
 
 // Conversions of stored texts; a text that cannot be converted gives the
 // fallback.

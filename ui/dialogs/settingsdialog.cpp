@@ -36,6 +36,8 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         labelOf({"Option2"}, {"Label10", K::Label, "４５分", 2085, 495}),
         labelOf({"yukyuz"}, {"Label6", K::Label, "有給休暇残", 2730, 495}),
         {"yukyuz", K::DecimalBox, "", 3735, 450, 495, 270, 4},
+        labelOf({"simei"}, {"Label11", K::Label, "氏名", 2265, 810}),
+        {"simei", K::LineEdit, "", 2700, 765, 1665, 270, kNameLength},
         labelOf({"Text1"}, {"Label1", K::Label, "作業内容の初期値", 120, 810}),
         {"Text1", K::NoteEdit, "", 120, 1065, 4245, 1065},
         {"Command1", K::Button, "保存", 120, 2220, 750, 375},
@@ -53,6 +55,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
     lunchBreak45Option_ = built.get<QRadioButton>("Option2");
     shiftWorkBox_ = built.get<QCheckBox>("Check1");
     tenDayTallyBox_ = built.get<QCheckBox>("Check2");
+    nameBox_ = built.get<QLineEdit>("simei");
     defaultNoteBox_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
     connect(built.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);
     connect(built.get<QPushButton>("Command2"), &QPushButton::clicked, this, &SettingsDialog::reject);
@@ -75,6 +78,7 @@ void SettingsDialog::fillControls()
     leaveBalanceBox_->setText(f.leaveBalance);
     usualStartBox_->setText(f.usualStart);
     regularHoursBox_->setText(f.regularHours);
+    nameBox_->setText(f.name);
     shiftWorkBox_->setChecked(f.shiftWork);
     tenDayTallyBox_->setChecked(f.tenDayTally);
     usualStartBox_->setFocus();
@@ -95,6 +99,7 @@ SettingsForm SettingsDialog::shownForm() const
     f.tenDayTally = tenDayTallyBox_->isChecked();
     f.restDay = book_.settings().restDay;
     f.agreementStartMonth = book_.settings().agreementStartMonth;
+    f.name = nameBox_->text();
     return f;
 }
 

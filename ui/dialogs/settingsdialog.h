@@ -1,5 +1,5 @@
 #pragma once
-// The settings dialog (Form2): the user's eight settings shown, checked and
+// The settings dialog (Form2): the user's settings shown, checked and
 // saved, in memory and in the per-user store. It hides the main window
 // while it is open.
 
@@ -29,6 +29,7 @@ public:
     QRadioButton *lunchBreak45Option() const { return lunchBreak45Option_; }
     QCheckBox *shiftWorkBox() const { return shiftWorkBox_; }
     QCheckBox *tenDayTallyBox() const { return tenDayTallyBox_; }
+    QLineEdit *nameBox() const { return nameBox_; }
 
 public slots:
     // "保存": the three typed values checked, then every setting saved.
@@ -50,6 +51,7 @@ private:
     QRadioButton *lunchBreak45Option_ = nullptr;
     QCheckBox *shiftWorkBox_ = nullptr;
     QCheckBox *tenDayTallyBox_ = nullptr;
+    QLineEdit *nameBox_ = nullptr;
 };
 
 } // namespace zentak

@@ -32,6 +32,7 @@ SettingsForm settingsForm(const Settings &s)
     f.tenDayTally = s.tenDayTally != 0;
     f.restDay = s.restDay;
     f.agreementStartMonth = s.agreementStartMonth;
+    f.name = s.name;
     return f;
 }
 
@@ -77,6 +78,7 @@ Settings settingsFromForm(const SettingsForm &f)
     s.tenDayTally = f.tenDayTally ? 1 : 0;
     s.restDay = f.restDay;
     s.agreementStartMonth = f.agreementStartMonth;
+    s.name = leftChars(f.name.trimmed(), kNameLength);
     return s;
 }
 

@@ -21,6 +21,7 @@ struct SettingsForm {
     bool tenDayTally = false;
     Qt::DayOfWeek restDay = Qt::Sunday;
     int agreementStartMonth = 4;
+    QString name;
 };
 
 // The load: what each control shows for the settings in memory. A blank

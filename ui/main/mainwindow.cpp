@@ -10,6 +10,7 @@
 #include "monthoutput.h"
 #include "monthsummary.h"
 #include "placementmath.h"
+#include "timesheetoutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -63,6 +64,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
 
     menu_ = new MenuCommands(book_, platform_, told_, this, menuBar_);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::close);
+    connect(menu_, &MenuCommands::csvChosen, this, &MainWindow::writeShownMonthCsv);
+    connect(menu_, &MenuCommands::timesheetChosen, this, &MainWindow::writeShownMonthTimesheet);
     keys_ = new KeyActions(book_, this);
     connect(keys_->exit(), &QAction::triggered, this, &MainWindow::close);
     connect(keys_->settings(), &QAction::triggered, menu_, &MenuCommands::openSettings);
@@ -127,6 +130,18 @@ void MainWindow::writeShownMonthReport()
 {
     const YearMonth shown = calendar_->shownMonth();
     writeAndOpenMonthReport(book_, platform_, shown.year, shown.month);
+}
+
+void MainWindow::writeShownMonthCsv()
+{
+    const YearMonth shown = calendar_->shownMonth();
+    writeTimesheetCsv(book_, platform_, shown.year, shown.month);
+}
+
+void MainWindow::writeShownMonthTimesheet()
+{
+    const YearMonth shown = calendar_->shownMonth();
+    writeAndOpenTimesheetPdf(book_, platform_, shown.year, shown.month);
 }
 
 void MainWindow::bringForward()
