@@ -193,6 +193,12 @@ ReportWrite AttendanceBook::writeMonthReport(int year, int month)
     return zentak::writeMonthReport(keeper_.programFolder(), keeper_.table(), year, month, keeper_.settings());
 }
 
+Timesheet AttendanceBook::timesheet(int year, int month)
+{
+    requireStarted();
+    return timesheetOf(keeper_.table(), year, month, keeper_.settings());
+}
+
 bool AttendanceBook::saveSettings(const Settings &settings)
 {
     requireStarted();

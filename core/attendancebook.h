@@ -13,6 +13,7 @@
 #include "overtime.h"
 #include "recordkeeper.h"
 #include "reportfile.h"
+#include "timesheet.h"
 #include "undostep.h"
 
 #include <QObject>
@@ -97,6 +98,8 @@ public:
 
     // The month report written beside the program: its file name, or why not.
     ReportWrite writeMonthReport(int year, int month);
+    // The month's timesheet, every day of it, to be written out.
+    Timesheet timesheet(int year, int month);
 
     // Every setting into memory and the store; false when the store could
     // not take them (they hold for this run all the same).

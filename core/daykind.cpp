@@ -29,6 +29,11 @@ DayKind kindOfNote(QStringView note)
     return DayKind::Cancelled;
 }
 
+bool isHalfDayPaidNote(QStringView note)
+{
+    return leftChars(trimBlanks(note), 8).compare(kHalfDayPaid, Qt::CaseInsensitive) == 0;
+}
+
 QString markerText(LeaveKind kind)
 {
     switch (kind) {

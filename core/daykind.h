@@ -18,6 +18,8 @@ namespace zentak {
 // What a recorded day is, read from its note.
 enum class DayKind { Worked, PaidLeave, Holiday, Compensatory, Cancelled };
 DayKind kindOfNote(QStringView note);
+// A note that marks half a day of paid leave.
+bool isHalfDayPaidNote(QStringView note);
 
 // The marks the day dialog's buttons give.
 enum class LeaveKind { WholeDayPaid, HalfDayPaid, Holiday, Compensatory, Cancelled };

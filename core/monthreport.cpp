@@ -46,16 +46,19 @@ float attendanceOf(const AttendanceTable &table, DayKey day)
 
 bool isHalfDayLeave(const AttendanceTable &table, DayKey day)
 {
-    const QString note = trimBlanks(table.stored(day, Field::Note));
-    static const QString halfDay = markerText(LeaveKind::HalfDayPaid);
-    return leftChars(note, 8).compare(halfDay, Qt::CaseInsensitive) == 0;
+    return isHalfDayPaidNote(table.stored(day, Field::Note));
 }
 
 } // namespace
 
+QString monthFileName(int year, int month, QStringView extension)
+{
+    return QStringLiteral("%1%2.%3").arg(year).arg(month, 2, 10, QLatin1Char('0')).arg(extension);
+}
+
 QString reportFileName(int year, int month)
 {
-    return QStringLiteral("%1%2.txt").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+    return monthFileName(year, month, u"txt");
 }
 
 MonthTotals monthTotals(const AttendanceTable &table, int year, int month)

@@ -31,6 +31,8 @@ std::vector<int> recordedYears(const AttendanceTable &table);
 QStringList monthReportLines(const AttendanceTable &table, int year, int month,
                              const Settings &settings);
 
+// A file of the month: year, two-digit month, the extension (202405.csv).
+QString monthFileName(int year, int month, QStringView extension);
 // The report's name: year, two-digit month, ".txt" (202405.txt).
 QString reportFileName(int year, int month);
 

@@ -21,6 +21,7 @@ const QString kTenDayTally = QStringLiteral("Ktsw");
 const QString kRestDay = QStringLiteral("RestDay");
 const QString kAgreementStart = QStringLiteral("AgreementStart");
 const QString kRemind = QStringLiteral("Remind");
+const QString kName = QStringLiteral("Name");
 
 QString read(SettingsStore &p, const QString &key, const QString &fallback)
 {
@@ -106,6 +107,7 @@ Settings loadSettings(SettingsStore &p)
     s.restDay = weekdayOfStored(choiceKey(p, kRestDay, 0, 6, storedWeekday(s.restDay)));
     s.agreementStartMonth = choiceKey(p, kAgreementStart, 1, 12, s.agreementStartMonth);
     s.remind = read(p, kRemind, QStringLiteral("1")).trimmed() != QLatin1String("0");
+    s.name = leftChars(read(p, kName, QString()), kNameLength);
     return s;
 }
 
@@ -122,7 +124,8 @@ bool saveSettings(SettingsStore &p, const Settings &s)
                             {kTenDayTally, QString::number(s.tenDayTally)},
                             {kRestDay, QString::number(storedWeekday(s.restDay))},
                             {kAgreementStart, QString::number(s.agreementStartMonth)},
-                            {kRemind, s.remind ? QStringLiteral("1") : QStringLiteral("0")}});
+                            {kRemind, s.remind ? QStringLiteral("1") : QStringLiteral("0")},
+                            {kName, leftChars(s.name, kNameLength)}});
 }
 
 bool saveLeaveBalance(SettingsStore &p, const Settings &s)

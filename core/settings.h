@@ -27,7 +27,11 @@ struct Settings {
     Qt::DayOfWeek restDay = Qt::Sunday;             // "RestDay", 0 (Sunday) to 6
     int agreementStartMonth = 4;                    // "AgreementStart", 1 to 12
     bool remind = true;                             // "Remind", on unless "0"
+    QString name;                                   // "Name", the user's, kNameLength at most
 };
+
+// The user's name as the timesheet shows it, in characters.
+inline constexpr int kNameLength = 20;
 
 // Conversions of stored texts; a text that cannot be converted gives the
 // fallback.

@@ -13,7 +13,7 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libgl-dev
 # What scripts/test needs besides: clang and its sanitizer runtime, for the
 # fuzz targets.
 if [ -n "${ZENTAK_TESTING:-}" ]; then
-    PACKAGES+=(clang libclang-rt-14-dev)
+    PACKAGES+=(clang libclang-rt-14-dev poppler-utils)
 fi
 # What bench/run needs besides: Google Benchmark and the X client library.
 if [ -n "${ZENTAK_BENCHING:-}" ]; then

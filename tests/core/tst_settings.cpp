@@ -1,5 +1,5 @@
 // The settings store: defaults, fixed widths, conversions of hand-edited
-// texts and the round trip of all eight keys.
+// texts and the round trip of every key.
 
 #include "scriptedplatform.h"
 #include "settings.h"
@@ -44,6 +44,7 @@ void TestSettings::firstStartGivesDefaults()
     QCOMPARE(s.defaultNote, QStringLiteral("○○○作業"));
     QCOMPARE(s.shiftWork, 0);
     QCOMPARE(s.tenDayTally, 0);
+    QCOMPARE(s.name, QString());
     QVERIFY(p.writes.isEmpty());
 }
 
@@ -57,6 +58,9 @@ void TestSettings::fixedWidthFields_data()
     QTest::newRow("DayTM too long is cut") << "DayTM" << "07:45:00" << "07:45";
     QTest::newRow("Yukyu of three gets a blank") << "Yukyu" << "9.5" << "9.5 ";
     QTest::newRow("Yukyu with leading blanks kept") << "Yukyu" << " 9.5" << " 9.5";
+    // The name is cut, never filled; a pair of surrogates is one character.
+    QTest::newRow("Name of 21 cut to 20")
+        << "Name" << QString(18, u'名') + "\U00020BB7野家" << QString(18, u'名') + "\U00020BB7野";
 }
 
 void TestSettings::fixedWidthFields()
@@ -69,6 +73,7 @@ void TestSettings::fixedWidthFields()
     const Settings s = loadSettings(p);
     const QString got = name == QLatin1String("IniTM") ? s.usualStart
                         : name == QLatin1String("DayTM") ? s.regularHours
+                        : name == QLatin1String("Name")  ? s.name
                                                          : s.leaveBalance;
     QCOMPARE(got, loaded);
     saveSettings(p, s);
@@ -177,7 +182,7 @@ void TestSettings::saveWritesEveryKey()
     QStringList stored;
     for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
         stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
-    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Remind=1",
+    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Name=", "Remind=1",
                                   "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
 }
 

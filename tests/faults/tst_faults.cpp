@@ -11,6 +11,7 @@
 #include "datafile.h"
 #include "faultcommon.h"
 #include "messages.h"
+#include "timesheetmessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -223,17 +224,35 @@ void TestFaults::report()
     QVERIFY(writeMonthReport(folder_, t, 2025, 5, Settings()).written);
     const QString report = QDir(folder_).filePath(QStringLiteral("202505.txt"));
     const QByteArray previous = readFile(report);
+    // The timesheets are replaced the same way.
+    const std::array sheets{TimesheetFormat::Csv, TimesheetFormat::Pdf};
+    const QByteArray previousSheet = timesheetCsv(timesheetOf(t, 2025, 5, Settings()));
+    for (TimesheetFormat format : sheets)
+        QVERIFY(writeTimesheetFile(folder_, timesheetOf(t, 2025, 5, Settings()), format, previousSheet).written);
     faults::fillTable(t, 2);
+    QStringList reasons;
     {
         const FaultScope faultScope(fault, folder_, previous.size());
         const ReportWrite failed = writeMonthReport(folder_, t, 2025, 5, Settings());
         QVERIFY(!failed.written);
         tellReportWrite(p, failed);
+        for (TimesheetFormat format : sheets) {
+            const Timesheet sheet = timesheetOf(t, 2025, 5, Settings());
+            const TimesheetWrite sheetFailed = writeTimesheetFile(folder_, sheet, format, timesheetCsv(sheet));
+            reasons << sheetFailed.error;
+            tellTimesheetWrite(p, sheetFailed);
+        }
     }
-    QCOMPARE(p.boxes.size(), 1);
+    QCOMPARE(p.boxes.size(), 3);
     QVERIFY(p.boxes[0].text.contains(QStringLiteral("202505.txt")));
+    // Told with the system's reason.
+    for (int i : {1, 2})
+        QVERIFY2(!reasons[i - 1].isEmpty() && p.boxes[i].text.endsWith(u'(' + reasons[i - 1] + u')'),
+                 qPrintable(p.boxes[i].text));
     QCOMPARE(readFile(report), previous);
-    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList{QStringLiteral("202505.txt")});
+    QCOMPARE(QDir(folder_).entryList(QDir::Files), QStringList({"202505.csv", "202505.pdf", "202505.txt"}));
+    for (const char *sheet : {"202505.csv", "202505.pdf"})
+        QCOMPARE(readFile(QDir(folder_).filePath(QLatin1String(sheet))), previousSheet);
 }
 
 void TestFaults::settingsStore_data()

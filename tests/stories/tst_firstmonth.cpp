@@ -233,7 +233,7 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
     QCOMPARE(readFile(program.dataPath()), month);
     const QStringList settingsStored = {
         QStringLiteral("AgreementStart=4"), QStringLiteral("DayTM=08:00"), QStringLiteral("IniTM=09:00"),
-        QStringLiteral("Ktsw=0"), QStringLiteral("Remind=1"), QStringLiteral("RestDay=0"),
+        QStringLiteral("Ktsw=0"), QStringLiteral("Name="), QStringLiteral("Remind=1"), QStringLiteral("RestDay=0"),
         QStringLiteral("Sagyo=○○○作業"), QStringLiteral("Sift=0"), QStringLiteral("T4Sw=False"),
         QStringLiteral("T6Sw=True"), QStringLiteral("Yukyu=09.5")};
     QCOMPARE(storeSection(program.platform, QStringLiteral("set")), settingsStored);

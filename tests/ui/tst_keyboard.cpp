@@ -91,7 +91,7 @@ private slots:
         row("a day computed and stored",
             "Home Return Tab '09:00' Tab '18:00' Tab Tab Tab Tab Tab Return Shift+Tab Shift+Tab Return", "day 7",
             "Button|12月7日 月曜日|今日 勤務 8.75時間 ○○○作業|focused");
-        row("settings saved", "S Tab Tab Tab '12.5' Tab Tab Return", "zan", "StaticText|有給 12.5||-");
+        row("settings saved", "S Tab Tab Tab '12.5' Tab Tab Tab Return", "zan", "StaticText|有給 12.5||-");
         row("a month's report", "Alt+E Up Down Tab Tab Tab Return", "file 202612.txt", "written");
         row("worked", "", "day 8", "Button|12月8日 火曜日|勤務 8.00時間 設計レビュー|focusable");
         row("paid leave", "", "day 9", "Button|12月9日 水曜日|有給休暇（１日）|focusable");

@@ -77,7 +77,8 @@ void TestMenu::menuTree()
     QVERIFY(bar[2]->menu());
     QVERIFY(!bar[3]->menu());
     QCOMPARE(entries(bar[0]->menu()->actions()),
-             QStringList({"MNUFILESET 設定(&S)  Ctrl+S", "MNUSEPERATOR -", "MNUFILEUN 今日 の運勢(&T)",
+             QStringList({"MNUFILESET 設定(&S)  Ctrl+S", "MNUSEPERATOR -", "MNUFILECSV CSV(&C)", "MNUFILEPDF 勤務表(&P)",
+                          "MNUSEPERATOR2 -", "MNUFILEUN 今日 の運勢(&T)",
                           "MNUFILEABOUT ﾊﾞｰｼﾞｮﾝ情報(&A)", "MNUSEPERATOR1 -", "MNUFILEEXIT 終了(&X)  Ctrl+X"}));
     QCOMPARE(entries(bar[2]->menu()->actions()), QStringList({"MNUFILCALC 電卓(&C)", "MNUFILNOTE メモ帳(&N)"}));
 

@@ -38,6 +38,8 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         labelOf({"Option2"}, {"Label10", K::Label, "４５分", 2085, 495}),
         labelOf({"yukyuz"}, {"Label6", K::Label, "有給休暇残", 2730, 495}),
         {"yukyuz", K::DecimalBox, "", 3735, 450, 495, 270, 4},
+        labelOf({"simei"}, {"Label13", K::Label, "氏名", 2265, 810}),
+        {"simei", K::LineEdit, "", 2700, 765, 1665, 270, kNameLength},
         labelOf({"Text1"}, {"Label1", K::Label, "作業内容の初期値", 120, 810}),
         {"Text1", K::NoteEdit, "", 120, 1065, 4245, 1065},
         {"Command1", K::Button, "保存", 120, 2220, 750, 375},
@@ -68,6 +70,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         restDayBox_->addItem(weekdayName(weekday));
     for (int month = 1; month <= 12; ++month)
         agreementStartBox_->addItem(monthName(month));
+    nameBox_ = built.get<QLineEdit>("simei");
     defaultNoteBox_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
     connect(built.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);
     connect(built.get<QPushButton>("Command2"), &QPushButton::clicked, this, &SettingsDialog::reject);
@@ -90,6 +93,7 @@ void SettingsDialog::fillControls()
     leaveBalanceBox_->setText(f.leaveBalance);
     usualStartBox_->setText(f.usualStart);
     regularHoursBox_->setText(f.regularHours);
+    nameBox_->setText(f.name);
     shiftWorkBox_->setChecked(f.shiftWork);
     tenDayTallyBox_->setChecked(f.tenDayTally);
     restDayBox_->setCurrentIndex(storedWeekday(f.restDay));
@@ -114,6 +118,7 @@ SettingsForm SettingsDialog::shownForm() const
     f.agreementStartMonth = agreementStartBox_->currentIndex() + 1;
     // Kept as it is until the dialog shows it.
     f.remind = book_.settings().remind;
+    f.name = nameBox_->text();
     return f;
 }
 

@@ -32,6 +32,7 @@ public:
     QCheckBox *tenDayTallyBox() const { return tenDayTallyBox_; }
     QComboBox *restDayBox() const { return restDayBox_; }
     QComboBox *agreementStartBox() const { return agreementStartBox_; }
+    QLineEdit *nameBox() const { return nameBox_; }
 
 public slots:
     // "保存": the three typed values checked, then every setting saved.
@@ -55,6 +56,7 @@ private:
     QCheckBox *tenDayTallyBox_ = nullptr;
     QComboBox *restDayBox_ = nullptr;
     QComboBox *agreementStartBox_ = nullptr;
+    QLineEdit *nameBox_ = nullptr;
 };
 
 } // namespace zentak

@@ -29,6 +29,7 @@ SettingsForm settingsForm(const Settings &s)
     f.restDay = s.restDay;
     f.agreementStartMonth = s.agreementStartMonth;
     f.remind = s.remind;
+    f.name = s.name;
     return f;
 }
 
@@ -75,6 +76,7 @@ Settings settingsFromForm(const SettingsForm &f)
     s.restDay = f.restDay;
     s.agreementStartMonth = f.agreementStartMonth;
     s.remind = f.remind;
+    s.name = leftChars(f.name.trimmed(), kNameLength);
     return s;
 }
 

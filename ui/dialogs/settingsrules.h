@@ -22,6 +22,7 @@ struct SettingsForm {
     Qt::DayOfWeek restDay = Qt::Sunday;
     int agreementStartMonth = 4;
     bool remind = true;
+    QString name;
 };
 
 // The load: what each control shows for the settings in memory. A blank

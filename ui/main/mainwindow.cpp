@@ -11,6 +11,7 @@
 #include "monthsummary.h"
 #include "overtimefigure.h"
 #include "placementmath.h"
+#include "timesheetoutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -67,6 +68,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
 
     menu_ = new MenuCommands(book_, platform_, told_, this, menuBar_);
     connect(menu_, &MenuCommands::exitChosen, this, &MainWindow::close);
+    connect(menu_, &MenuCommands::csvChosen, this, &MainWindow::writeShownMonthCsv);
+    connect(menu_, &MenuCommands::timesheetChosen, this, &MainWindow::writeShownMonthTimesheet);
     keys_ = new KeyActions(book_, this);
     connect(keys_->exit(), &QAction::triggered, this, &MainWindow::close);
     connect(keys_->settings(), &QAction::triggered, menu_, &MenuCommands::openSettings);
@@ -131,6 +134,18 @@ void MainWindow::writeShownMonthReport()
 {
     const YearMonth shown = calendar_->shownMonth();
     writeAndOpenMonthReport(book_, platform_, shown.year, shown.month);
+}
+
+void MainWindow::writeShownMonthCsv()
+{
+    const YearMonth shown = calendar_->shownMonth();
+    writeTimesheetCsv(book_, platform_, shown.year, shown.month);
+}
+
+void MainWindow::writeShownMonthTimesheet()
+{
+    const YearMonth shown = calendar_->shownMonth();
+    writeAndOpenTimesheetPdf(book_, platform_, shown.year, shown.month);
 }
 
 void MainWindow::bringForward()

@@ -53,6 +53,10 @@ public slots:
     void clockOut();
     // "出力": the report of the shown month, written and opened.
     void writeShownMonthReport();
+    // "CSV(&C)" and "勤務表(&P)": the shown month's timesheet written as a
+    // CSV, or as a PDF and opened.
+    void writeShownMonthCsv();
+    void writeShownMonthTimesheet();
     // Undo (Ctrl+Z): the last change to the records taken back (an erasure
     // after a question); Redo (Ctrl+Shift+Z) or Ctrl+Y: done again. The
     // calendar shows the month of the change.

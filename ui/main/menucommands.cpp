@@ -39,6 +39,9 @@ void MenuCommands::buildMenu(QMenuBar *bar)
     QMenu *file = menu("MNUFILE", QStringLiteral("ﾌｧｲﾙ(&F)"));
     item(file, "MNUFILESET", QStringLiteral("設定(&S)  Ctrl+S"), &MenuCommands::openSettings);
     file->addSeparator()->setObjectName(QStringLiteral("MNUSEPERATOR"));
+    item(file, "MNUFILECSV", QStringLiteral("CSV(&C)"), &MenuCommands::csvChosen);
+    item(file, "MNUFILEPDF", QStringLiteral("勤務表(&P)"), &MenuCommands::timesheetChosen);
+    file->addSeparator()->setObjectName(QStringLiteral("MNUSEPERATOR2"));
     item(file, "MNUFILEUN", QStringLiteral("今日 の運勢(&T)"), &MenuCommands::showFortune);
     item(file, "MNUFILEABOUT", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), &MenuCommands::showVersion);
     file->addSeparator()->setObjectName(QStringLiteral("MNUSEPERATOR1"));

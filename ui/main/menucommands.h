@@ -1,8 +1,8 @@
 #pragma once
 // The main window's menu bar and the commands it gives: the settings
-// dialog, the fortune of the day, the version message, the exit, the
-// maintenance dialog, the two desk accessories and the window of the
-// overtime as the law counts it.
+// dialog, the month's timesheet, the fortune of the day, the version
+// message, the exit, the maintenance dialog, the two desk accessories and
+// the window of the overtime as the law counts it.
 
 #include "accessories.h"
 #include "toldonce.h"
@@ -36,6 +36,10 @@ public slots:
 signals:
     // "終了(&X)  Ctrl+X" was chosen; the main window ends the program.
     void exitChosen();
+    // "CSV(&C)" or "勤務表(&P)" was chosen: the timesheet of the month the
+    // main window shows, written as a CSV or as a PDF.
+    void csvChosen();
+    void timesheetChosen();
 
 private:
     void buildMenu(QMenuBar *bar);
