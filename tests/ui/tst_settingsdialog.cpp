@@ -202,8 +202,7 @@ void TestSettingsDialog::saveStoresAndGovernsTheNextCalculation()
     QVERIFY(p_->boxes.isEmpty());
     QVERIFY(dialogGone());
     QCOMPARE(storeSection(*p_, kSectionSet), QStringList({"AgreementStart=4", "DayTM=07:30", "IniTM=08:45", "Ktsw=0",
-                                                         "Name=", "Remind=" + remind, "RestDay=0", "Sagyo=定例
-会議", "Sift=1",
+                                                         "Name=", "Remind=" + remind, "RestDay=0", "Sagyo=定例\r\n会議", "Sift=1",
                                                          "T4Sw=" + t4, "T6Sw=" + t6, "Yukyu=10.5"}));
     // The main window came back and recomputed its summary.
     QCOMPARE(w_->findChild<QLabel *>(QStringLiteral("zan"))->text(), QStringLiteral("10.5"));
