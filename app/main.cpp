@@ -8,6 +8,7 @@
 #include "realplatform.h"
 #include "messages.h"
 #include "singleinstance.h"
+#include "windowtexts.h"
 
 #include <QApplication>
 
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     case SingleInstance::Claim::Forwarded:
         return 0;
     case SingleInstance::Claim::Failed:
-        tell(platform, instance.failure(), MsgIcon::Exclamation);
+        tell(platform, singleInstanceFailureText(instance.failure()), MsgIcon::Exclamation);
         return 1;
     }
 

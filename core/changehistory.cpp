@@ -72,7 +72,7 @@ JournalLoad ChangeHistory::load(const AttendanceTable &table)
     // A change journaled but never written to the data file (the program
     // was ended between the two): the records are as it found them.
     bool unwritten = false;
-    while (!undo_.isEmpty() && !holds(table, undo_.last(), true) && holds(table, undo_.last(), false)) {
+    while (!undo_.isEmpty() && !holds(table, undo_.last(), Side::After) && holds(table, undo_.last(), Side::Before)) {
         undo_.removeLast();
         unwritten = true;
     }
@@ -86,10 +86,10 @@ JournalLoad ChangeHistory::load(const AttendanceTable &table)
     return report;
 }
 
-bool ChangeHistory::holds(const AttendanceTable &table, const Change &change, bool after)
+bool ChangeHistory::holds(const AttendanceTable &table, const Change &change, Side side)
 {
     for (const CellChange &c : change.cells)
-        if (table.record(c.day) != (after ? c.after : c.before))
+        if (table.record(c.day) != (side == Side::After ? c.after : c.before))
             return false;
     return true;
 }

@@ -56,9 +56,10 @@ private:
     // reach, then those redo can, each followed by its undo.
     bool rewrite(JournalError *error);
     void replay(const Change &line);
-    // True when the table holds each day as the change left it (after) or
-    // found it.
-    static bool holds(const AttendanceTable &table, const Change &change, bool after);
+    // True when the table holds each day as the change found it, or as it
+    // left it.
+    enum class Side { Before, After };
+    static bool holds(const AttendanceTable &table, const Change &change, Side side);
 
     JournalFile file_;
     QList<Change> undo_; // the last is taken back first

@@ -16,19 +16,25 @@ namespace {
 // Why the folder may not hold the lock and the socket; empty when it may: a
 // folder itself (not a link to one), this user's, closed to everyone else.
 // Looked at, never changed: another user may have put files in it.
-QString whyNotPrivate(const QString &dir)
+FolderFault systemFault()
 {
+    return {FolderFault::Kind::System, QString::fromLocal8Bit(std::strerror(errno))};
+}
+
+FolderFault whyNotPrivate(const QString &dir)
+{
+    using Kind = FolderFault::Kind;
     struct stat st;
     if (::lstat(QFile::encodeName(dir).constData(), &st) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemFault();
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("シンボリックリンクです");
+        return {Kind::Link, {}};
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("フォルダーではありません");
+        return {Kind::NotAFolder, {}};
     if (st.st_uid != ::getuid())
-        return QStringLiteral("ほかのユーザーのフォルダーです");
+        return {Kind::OtherUsers, {}};
     if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return QStringLiteral("ほかのユーザーも開けるフォルダーです");
+        return {Kind::OpenToOthers, {}};
     return {};
 }
 
@@ -48,10 +54,10 @@ QString instanceFolder(const QString &chosen)
     return QDir(QDir::tempPath()).filePath(QStringLiteral("zentak-%1").arg(::getuid()));
 }
 
-QString makePrivateFolder(const QString &dir)
+FolderFault makePrivateFolder(const QString &dir)
 {
     if (::mkdir(QFile::encodeName(dir).constData(), S_IRWXU) != 0 && errno != EEXIST)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemFault();
     return whyNotPrivate(dir);
 }
 

@@ -25,10 +25,10 @@ SingleInstance::~SingleInstance()
 
 SingleInstance::Claim SingleInstance::claim()
 {
+    using Kind = Failure::Kind;
     const QString dir = instanceFolder(folder_);
-    if (const QString why = makePrivateFolder(dir); !why.isEmpty())
-        return fail(QStringLiteral("Zentak の起動を確かめるフォルダーを使えません。\n%1\n(%2)")
-                        .arg(QDir::toNativeSeparators(dir), why));
+    if (const FolderFault why = makePrivateFolder(dir); !why.isEmpty())
+        return fail({Kind::FolderUnusable, dir, why, false});
     const QString lockPath = QDir(dir).filePath(QStringLiteral("zentak-%1.lock").arg(::getuid()));
     const QString socketPath = QDir(dir).filePath(QStringLiteral("zentak-%1.sock").arg(::getuid()));
 
@@ -36,16 +36,11 @@ SingleInstance::Claim SingleInstance::claim()
     // 0: a lock is stale only when the process that holds it is gone.
     lock_->setStaleLockTime(0);
     if (!lock_->tryLock(0)) {
-        if (lock_->error() != QLockFile::LockFailedError) {
-            QString text = QStringLiteral("Zentak の起動を確かめるファイルを作れません。\n%1")
-                               .arg(QDir::toNativeSeparators(lockPath));
-            if (lock_->error() == QLockFile::PermissionError)
-                text += QStringLiteral("\n(書き込みが許されていません)");
-            return fail(text);
-        }
+        if (lock_->error() != QLockFile::LockFailedError)
+            return fail({Kind::LockNotMade, lockPath, {}, lock_->error() == QLockFile::PermissionError});
         if (askToComeForward(socketPath))
             return Claim::Forwarded;
-        return fail(QStringLiteral("Zentak はすでに起動していますが、応答がありません。"));
+        return fail({Kind::NotAnswering, {}, {}, false});
     }
     // Without the socket this instance still runs; a later start then
     // finds no one to ask and says so.
@@ -56,9 +51,9 @@ SingleInstance::Claim SingleInstance::claim()
     return Claim::Claimed;
 }
 
-SingleInstance::Claim SingleInstance::fail(const QString &text)
+SingleInstance::Claim SingleInstance::fail(Failure failure)
 {
-    failure_ = text;
+    failure_ = std::move(failure);
     return Claim::Failed;
 }
 

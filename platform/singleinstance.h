@@ -8,6 +8,8 @@
 // Both live only in a folder this user owns and no one else may open
 // (privatefolder.h).
 
+#include "privatefolder.h"
+
 #include <QLockFile>
 #include <QObject>
 
@@ -27,22 +29,33 @@ public:
     };
     Q_ENUM(Claim)
 
+    // Why neither: the folder cannot hold the lock and the socket; the lock
+    // file cannot be made (its path, and whether for want of permission);
+    // the running one does not answer.
+    struct Failure {
+        enum class Kind { None, FolderUnusable, LockNotMade, NotAnswering };
+        Kind kind = Kind::None;
+        QString path;
+        FolderFault folder;
+        bool permissionDenied = false;
+    };
+
     // folder: where the lock and the socket live (made when missing, and
     // held to the same rules); empty for the user's own folder.
     explicit SingleInstance(const QString &folder = {}, QObject *parent = nullptr);
     ~SingleInstance() override;
 
     Claim claim();
-    QString failure() const { return failure_; }
+    const Failure &failure() const { return failure_; }
 
 signals:
     void activationRequested();
 
 private:
-    Claim fail(const QString &text);
+    Claim fail(Failure failure);
 
     QString folder_;
-    QString failure_;
+    Failure failure_;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<ActivationListener> listener_;
 };

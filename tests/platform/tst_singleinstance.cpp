@@ -215,7 +215,9 @@ void TestSingleInstance::lockFolderIsThisUsersAlone()
                 && QFile::exists(own + "/" + uid_ + ".sock"));
     else // refused, and left as it was
         QVERIFY2(now.st_mode == was.st_mode && now.st_uid == was.st_uid && now.st_ino == was.st_ino
-                     && instance.failure().contains(own), qPrintable(instance.failure()));
+                     && instance.failure().kind == zentak::SingleInstance::Failure::Kind::FolderUnusable
+                     && instance.failure().path == own,
+                 qPrintable(instance.failure().path));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

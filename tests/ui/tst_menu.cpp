@@ -2,7 +2,7 @@
 // accessories, the version message and the fortune of the day.
 
 #include "programtest.h"
-#include "versionmessage.h"
+#include "windowtexts.h"
 
 #include <QDir>
 #include <QMenu>

@@ -143,7 +143,7 @@ void DayEntryDialog::computeWorkedTime()
 
 void DayEntryDialog::markDay(LeaveKind kind)
 {
-    if (kind == LeaveKind::Cancelled && !ask(platform_, QStringLiteral("作業内容を取消しますか？")))
+    if (kind == LeaveKind::Cancelled && !ask(platform_, cancelDayQuestion()))
         return;
     const std::variant<Refusal, WriteReport> outcome = book_.markDay(day_, kind, noteBox_->storedText());
     if (const Refusal *refusal = std::get_if<Refusal>(&outcome)) {

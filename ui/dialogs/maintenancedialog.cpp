@@ -98,7 +98,7 @@ void MaintenanceDialog::writeMonthReport(int month)
 
 void MaintenanceDialog::eraseChosenYear()
 {
-    if (!ask(platform_, QStringLiteral("%1年の勤怠を削除しますか？").arg(chosenYear())))
+    if (!ask(platform_, eraseYearQuestion(chosenYear())))
         return;
     ErasureReport erasure;
     {

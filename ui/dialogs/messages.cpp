@@ -6,11 +6,6 @@ namespace zentak {
 
 namespace {
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // A file that ended before its own size while it was read; one another
 // program kept writing while it was read, try after try.
 const QString kCutShort = QStringLiteral("ファイルを最後まで読めませんでした");
@@ -71,11 +66,12 @@ QString writeReason(const WriteReport &report)
 }
 
 // Why the journal could not be read (reading) or written, in words.
-QString journalReason(const JournalError &error, bool reading)
+enum class JournalUse { Reading, Writing };
+QString journalReason(const JournalError &error, JournalUse use)
 {
     switch (error.kind) {
     case JournalError::Kind::Link:
-        return reading ? QStringLiteral("シンボリックリンクのため、読み書きしません")
+        return use == JournalUse::Reading ? QStringLiteral("シンボリックリンクのため、読み書きしません")
                        : QStringLiteral("シンボリックリンクのため、書き込みません");
     case JournalError::Kind::Unrecordable:
         return QStringLiteral("記録できない文字があります");
@@ -108,13 +104,13 @@ void tellLoad(Platform &platform, const StartReport &start)
     const JournalLoad &journal = start.journal;
     if (!journal.error.isEmpty() && journal.keptCopy.isEmpty() && journal.unreadable == 0)
         tell(platform, QStringLiteral("変更の履歴を読み込めませんでした。\n%1\n(%2)\n元に戻せるのは、これからの変更だけです。")
-                           .arg(native(start.journalPath), journalReason(journal.error, true)),
+                           .arg(native(start.journalPath), journalReason(journal.error, JournalUse::Reading)),
              MsgIcon::Exclamation);
     else if (journal.unreadable > 0)
         tell(platform, QStringLiteral("変更の履歴の %1 行を読み込めませんでした。\n元に戻せるのは、それより後の変更だけです。\n%2")
                            .arg(journal.unreadable)
                            .arg(journal.keptCopy.isEmpty()
-                                    ? QStringLiteral("(%1)").arg(journalReason(journal.error, true))
+                                    ? QStringLiteral("(%1)").arg(journalReason(journal.error, JournalUse::Reading))
                                     : QStringLiteral("元のファイルを次の名前で残しました。\n%1").arg(native(journal.keptCopy))),
              MsgIcon::Exclamation);
     const LoadReport &report = start.records;
@@ -141,12 +137,12 @@ void tellLoad(Platform &platform, const StartReport &start)
     tell(platform, text, MsgIcon::Exclamation);
 }
 
-namespace {
-
-// As tellWrite; a failed write is told only when `failureToTell`.
-void tellWriteOf(Platform &platform, const WriteReport &report, ToldOnce &told, bool failureToTell)
+void tellWrite(Platform &platform, const WriteReport &report, ToldOnce &told, WriteMoment moment)
 {
     using Matter = ToldOnce::Matter;
+    // A failed write is told the first time, and always at the exit.
+    const bool failed = !report.written;
+    const bool failureToTell = failed && (told.first(Matter::WriteFailure) || moment == WriteMoment::AtExit);
     if (!report.settingsSaved && told.first(Matter::SettingsFailure))
         tell(platform, kSettingsNotSaved, MsgIcon::Exclamation);
     if (report.outside)
@@ -162,19 +158,10 @@ void tellWriteOf(Platform &platform, const WriteReport &report, ToldOnce &told, 
         tell(platform, text, MsgIcon::Exclamation);
     } else if (journalToTell) {
         QString where = native(report.journalPath);
-        if (const QString reason = journalReason(report.journalError, false); !reason.isEmpty())
+        if (const QString reason = journalReason(report.journalError, JournalUse::Writing); !reason.isEmpty())
             where += QStringLiteral("\n(%1)").arg(reason);
         tell(platform, QStringLiteral("変更の履歴を書き込めませんでした。\n%1").arg(where), MsgIcon::Exclamation);
     }
-}
-
-} // namespace
-
-void tellWrite(Platform &platform, const WriteReport &report, ToldOnce &told, WriteMoment moment)
-{
-    const bool failed = !report.written;
-    const bool firstFailure = failed && told.first(ToldOnce::Matter::WriteFailure);
-    tellWriteOf(platform, report, told, moment == WriteMoment::AtExit ? failed : firstFailure);
 }
 
 void tellUndo(Platform &platform, const UndoReport &report, ToldOnce &told)
@@ -214,66 +201,6 @@ void tellErasure(Platform &platform, const ErasureReport &report, ToldOnce &told
     else
         tell(platform, QStringLiteral("削除前の記録ファイルを残せないため、削除しませんでした。\n%1\n(%2)")
                            .arg(path + QStringLiteral(".bak"), writeReason(report.write)), MsgIcon::Exclamation);
-}
-
-void tellReportWrite(Platform &platform, const ReportWrite &report)
-{
-    if (report.written)
-        return;
-    QString reason = report.error;
-    if (report.fault.kind == ReportFault::Kind::QuoteInLine)
-        reason = QStringLiteral("%1 の行にダブルクォーテーションがあります。").arg(report.fault.line);
-    if (report.fault.kind == ReportFault::Kind::Unencodable)
-        reason = QStringLiteral("%1 の行に Shift_JIS で書けない文字があります。").arg(report.fault.line);
-    tell(platform, QStringLiteral("月報を書き込めませんでした。\n%1\n(%2)").arg(native(report.path), reason),
-         MsgIcon::Exclamation);
-}
-
-void tellReportOpening(Platform &platform, const QString &folder, const QString &name, const ReportOpening &opening)
-{
-    switch (opening.result) {
-    case ReportOpening::Result::Opened: return;
-    case ReportOpening::Result::Missing:
-        tell(platform, QStringLiteral("ｶﾚﾝﾄﾌｫﾙﾀﾞｰにﾃｷｽﾄ(") + name + QStringLiteral(")が存在しません。"),
-             MsgIcon::Exclamation);
-        return;
-    case ReportOpening::Result::NoProgram:
-        tell(platform,
-             QStringLiteral("指定されたファイル名に関連付けられている\r実行可能プログラムが存在しません。"
-                            "\n\n%1 は書き込みました。\n場所: %2")
-                 .arg(name, native(folder)),
-             MsgIcon::Stop);
-        return;
-    case ReportOpening::Result::NotStarted:
-        tell(platform, QStringLiteral("関連付けられているプログラムを起動できませんでした。\n%1").arg(native(opening.program)),
-             MsgIcon::Exclamation);
-        return;
-    }
-}
-
-QString noteRefusalMessage(const QString &refused)
-{
-    return QStringLiteral("作業内容に使えない文字があります：「%1」\n"
-                          "（ダブルクォーテーションや Shift_JIS にない文字は記録できません）")
-        .arg(refused);
-}
-
-QString badBoxMessage(DayBox box)
-{
-    return box == DayBox::Attendance ? QStringLiteral("時間はHH.MMで入力して下さい！")
-                                     : QStringLiteral("時間はHH:MMで入力して下さい！");
-}
-
-QString leaveShortfallMessage(LeaveShortfall shortfall)
-{
-    return shortfall == LeaveShortfall::NoneLeft ? QStringLiteral("有給休暇残は０日です！")
-                                                 : QStringLiteral("有給休暇残は０．５日です！");
-}
-
-Notification endOfDayNotification()
-{
-    return {QStringLiteral("Zentak"), QStringLiteral("今日の勤務がまだ記録されていません。退社を記録しますか？"),
-            QStringLiteral("退社")};
 }
 
 } // namespace zentak

@@ -8,8 +8,10 @@
 #include "recordstore.h"
 #include "reportfile.h"
 #include "reportopening.h"
+#include "settingsrules.h"
 #include "toldonce.h"
 
+#include <QDir>
 #include <QString>
 
 namespace zentak {
@@ -17,6 +19,12 @@ namespace zentak {
 // The main window's caption and the title of every message box: the
 // product word and two blanks, then the version.
 inline const QString kMessageTitle = QStringLiteral("Zentak  Ver1.3.0");
+
+// A path as the user's system writes it.
+inline QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 // A message with OK.
 void tell(Platform &platform, const QString &text, MsgIcon icon);
@@ -45,6 +53,13 @@ void tellReportWrite(Platform &platform, const ReportWrite &report);
 // The report `name`, written in `folder`, opened: or why not (and, when no
 // program is there for it, where it was written).
 void tellReportOpening(Platform &platform, const QString &folder, const QString &name, const ReportOpening &opening);
+
+// The dialogs' questions: before a day is cancelled, before a year is
+// erased.
+QString cancelDayQuestion();
+QString eraseYearQuestion(int year);
+// A settings box whose text has the wrong shape.
+QString badSettingMessage(SettingsBox box);
 
 // The message that names characters a note box kept out.
 QString noteRefusalMessage(const QString &refused);

@@ -52,16 +52,6 @@ std::optional<SettingsBox> firstBadSetting(const SettingsForm &form)
     return std::nullopt;
 }
 
-QString badSettingMessage(SettingsBox box)
-{
-    switch (box) {
-    case SettingsBox::UsualStart: return QStringLiteral("出社時間はHH:MMで入力して下さい！");
-    case SettingsBox::RegularHours: return QStringLiteral("就業時間はHH:MMで入力して下さい！");
-    case SettingsBox::LeaveBalance: break;
-    }
-    return QStringLiteral("有給残は00.0で入力して下さい！");
-}
-
 Settings settingsFromForm(const SettingsForm &f)
 {
     Settings s;

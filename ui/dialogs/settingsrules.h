@@ -34,7 +34,6 @@ enum class SettingsBox { UsualStart, RegularHours, LeaveBalance };
 
 // The three checks of "保存" in their order; the first box that fails.
 std::optional<SettingsBox> firstBadSetting(const SettingsForm &form);
-QString badSettingMessage(SettingsBox box);
 // The balance as typed: two digits, a point, and a last character 0 or 5.
 bool balanceShapeOk(const QString &balance);
 

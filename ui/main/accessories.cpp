@@ -28,15 +28,4 @@ QStringList presentAccessories(Platform &platform, const QString &dir, Accessory
     return present;
 }
 
-QString accessoryMissingMessage(const QString &dir, Accessory which)
-{
-    return dir + (which == Accessory::Calculator ? QStringLiteral("に電卓は存在しません。")
-                                                 : QStringLiteral("にメモ帳は存在しません。"));
-}
-
-QString accessoryNotStartedMessage(const QString &path)
-{
-    return path + QStringLiteral("を起動できませんでした。");
-}
-
 } // namespace zentak

@@ -17,9 +17,4 @@ QStringList accessoryCandidates(Accessory which);
 // The paths of the candidates present in dir, in the order of the list.
 QStringList presentAccessories(Platform &platform, const QString &dir, Accessory which);
 
-// The message when none is present: the directory, then at once the text.
-QString accessoryMissingMessage(const QString &dir, Accessory which);
-// The message when the ones present could not be started.
-QString accessoryNotStartedMessage(const QString &path);
-
 } // namespace zentak

@@ -4,6 +4,7 @@
 #include "daylabel.h"
 #include "formlayout.h"
 #include "platform.h"
+#include "windowtexts.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -75,7 +76,7 @@ void CalendarPanel::showFramed(YearMonth month, QDate framed)
     framed_ = framed;
     yearLabel_->setText(QString::number(month.year));
     monthLabel_->setText(QString::number(month.month));
-    setAccessibleName(QStringLiteral("%1年%2月").arg(month.year).arg(month.month));
+    setAccessibleName(calendarName(month));
     drawMonth();
     announceFrame();
     emit monthShown(month.year, month.month);

@@ -4,6 +4,7 @@
 #include "daylabel.h"
 #include "nationalholidays.h"
 #include "platform.h"
+#include "windowtexts.h"
 
 #include <QLabel>
 

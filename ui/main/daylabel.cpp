@@ -1,5 +1,7 @@
 #include "daylabel.h"
 
+#include "windowtexts.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,41 +67,6 @@ QColor fillOf(DayKind kind)
     case DayKind::Cancelled: break;
     }
     return {};
-}
-
-QString spokenDayName(QDate day)
-{
-    // Built in one go: every cell of a month is named anew at each step.
-    return QString::number(day.month()) % u"月" % QString::number(day.day()) % u"日 " % weekdayKanji(day)
-           % u"曜日";
-}
-
-QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today, QStringView holiday)
-{
-    QString said;
-    if (!shownAs) {
-        said = QStringLiteral("記録なし");
-    } else if (*shownAs == DayKind::Worked) {
-        // The attendance value as the day dialog shows it, without the
-        // zeros that pad it ("08.00" is said "8.00").
-        QStringView hours = attendance.trimmed();
-        while (hours.size() > 1 && hours[0] == u'0' && hours[1].isDigit())
-            hours = hours.mid(1);
-        said = QStringLiteral("勤務");
-        if (!hours.isEmpty())
-            said += u' ' % hours % u"時間";
-        if (!note.trimmed().isEmpty())
-            said += u' ' % note.trimmed();
-    } else {
-        // The other kinds are told by their note, which begins with the kind.
-        said = note.trimmed().toString();
-    }
-    if (today)
-        said = u"今日 " % said;
-    if (!holiday.isEmpty())
-        said = u"祝日 " % holiday % u' ' % said;
-    return said;
 }
 
 void installCalendarAccessibility()

@@ -20,16 +20,6 @@ namespace zentak {
 // (an invalid colour).
 QColor fillOf(DayKind kind);
 
-// What a day's cell says to a screen reader: its name, "12月8日 火曜日",
-// and its description, the record (its attendance value and note) as the
-// cell shows its kind: "勤務 8.00時間 設計レビュー" for a worked day, the note
-// of any other kind ("有給休暇（１日）"), "記録なし" without a record.
-// Today's begins "今日"; a national holiday's begins with its name before
-// that ("祝日 建国記念の日 記録なし").
-QString spokenDayName(QDate day);
-QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today, QStringView holiday = {});
-
 // Assistive technology's view of the calendar: the day cells as above,
 // the panel a group named by its month. Installed by the panel, before any
 // of it is asked for.

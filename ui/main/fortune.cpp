@@ -24,19 +24,4 @@ int fortuneIndex(int v)
     return v % 10;
 }
 
-QString fortuneText(int index)
-{
-    static const char16_t *const words[10] = {u"吉",   u"吉",   u"吉",   u"吉",   u"末吉",
-                                              u"末吉", u"小吉", u"中吉", u"大吉", u"大凶"};
-    if (index < 0 || index > 9)
-        index = 0;
-    QString text = QStringLiteral("今日は「") + QString::fromUtf16(words[index])
-                   + QStringLiteral("」です。  ");
-    if (index == 8)
-        text += QStringLiteral("(*^o^*)");
-    else if (index == 9)
-        text += QStringLiteral("σ(^_^;)?");
-    return text;
-}
-
 } // namespace zentak

@@ -1,8 +1,6 @@
 #pragma once
 // The fortune of the day: a weighted draw from ten entries.
 
-#include <QString>
-
 namespace zentak {
 
 // r in single precision from a draw of the generator in [0, 1): a double
@@ -11,9 +9,8 @@ namespace zentak {
 float fortuneDraw(double random);
 // v = the integer part of r × 15, the product taken exactly: 0 to 14.
 int fortuneValue(float r);
-// The entry of the table for v: its last decimal digit.
+// The entry of the table for v: its last decimal digit; its words are
+// fortuneText (windowtexts.h).
 int fortuneIndex(int v);
-// "今日は「…」です。  " with the face of entries 8 and 9.
-QString fortuneText(int index);
 
 } // namespace zentak

@@ -12,6 +12,7 @@
 #include "overtimefigure.h"
 #include "placementmath.h"
 #include "timesheetoutput.h"
+#include "windowtexts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -81,7 +82,7 @@ void MainWindow::takeBackLastChange()
 {
     const Change *next = book_.changeToTakeBack();
     if (next && next->kind == ChangeKind::YearErased
-        && !ask(platform_, QStringLiteral("%1年の勤怠の削除を取り消しますか？").arg(next->year)))
+        && !ask(platform_, undoErasureQuestion(next->year)))
         return;
     showChangedMonth(book_.takeBackLastChange());
 }

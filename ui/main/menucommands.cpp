@@ -6,7 +6,7 @@
 #include "messages.h"
 #include "overtimedialog.h"
 #include "settingsdialog.h"
-#include "versionmessage.h"
+#include "windowtexts.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -99,7 +99,7 @@ void MenuCommands::startAccessory(Accessory which)
     const QString dir = platform_.systemDirectory();
     const QStringList present = presentAccessories(platform_, dir, which);
     if (present.isEmpty()) {
-        tell(platform_, accessoryMissingMessage(dir, which), MsgIcon::Information);
+        tell(platform_, accessoryMissingMessage(dir, which == Accessory::Calculator), MsgIcon::Information);
         return;
     }
     // One that is present but cannot be started gives way to the next.
