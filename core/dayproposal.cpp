@@ -34,8 +34,7 @@ void fillNote(DayProposal &p, const DayRecord &record, const Settings &settings)
 
 BreakRules breakRules(const Settings &settings)
 {
-    return BreakRules{settings.lunchBreak60, settings.lunchBreak45, settings.shiftWork,
-                      settings.regularHours};
+    return BreakRules{settings.lunchBreak, settings.shiftWork, settings.regularHours};
 }
 
 DayProposal proposalForRecord(const DayRecord &record, const Settings &settings)

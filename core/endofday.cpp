@@ -5,20 +5,6 @@
 
 namespace zentak {
 
-namespace {
-
-constexpr int kLongBreak = 60;
-constexpr int kShortBreak = 45;
-
-// The lunch breaks deducted from a day's worked time, as the worked-time
-// calculation deducts them.
-int lunchBreakMinutes(const Settings &s)
-{
-    return (s.lunchBreak60 ? kLongBreak : 0) + (s.lunchBreak45 ? kShortBreak : 0);
-}
-
-} // namespace
-
 bool isDayNotRecorded(const AttendanceTable &table, QDate day, Qt::DayOfWeek restDay)
 {
     return isWorkingDay(day, restDay) && !table.inUse(keyOf(day));
@@ -39,7 +25,7 @@ std::optional<QDateTime> usualEndOfDay(QDate day, const Settings &s)
 {
     if (!day.isValid() || !isTimeText(s.usualStart) || !isTimeText(s.regularHours))
         return std::nullopt;
-    const int minutes = minutesOfTime(s.usualStart) + minutesOfTime(s.regularHours) + lunchBreakMinutes(s);
+    const int minutes = minutesOfTime(s.usualStart) + minutesOfTime(s.regularHours) + lunchBreakMinutes(s.lunchBreak);
     return QDateTime(day, QTime(0, 0)).addSecs(qint64(minutes) * 60);
 }
 

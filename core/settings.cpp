@@ -97,8 +97,12 @@ Settings loadSettings(SettingsStore &p)
     s.usualStart = fixedKey(p, kUsualStart, s.usualStart, 5);
     s.regularHours = fixedKey(p, kRegularHours, s.regularHours, 5);
     s.leaveBalance = fixedKey(p, kLeaveBalance, s.leaveBalance, 4);
-    s.lunchBreak60 = storedBool(read(p, kLunchBreak60, QStringLiteral("False")), false);
-    s.lunchBreak45 = storedBool(read(p, kLunchBreak45, QStringLiteral("False")), false);
+    // One of the two; a store that has both (a hand edit) has 45 minutes,
+    // as the settings dialog shows it.
+    if (storedBool(read(p, kLunchBreak45, QStringLiteral("False")), false))
+        s.lunchBreak = LunchBreak::Minutes45;
+    else if (storedBool(read(p, kLunchBreak60, QStringLiteral("False")), false))
+        s.lunchBreak = LunchBreak::Minutes60;
     s.defaultNote = read(p, kDefaultNoteKey, kDefaultNote);
     if (s.defaultNote.isEmpty())
         s.defaultNote = kDefaultNote;
@@ -117,8 +121,8 @@ bool saveSettings(SettingsStore &p, const Settings &s)
                            {{kUsualStart, fixedWidth(s.usualStart, 5)},
                             {kRegularHours, fixedWidth(s.regularHours, 5)},
                             {kLeaveBalance, fixedWidth(s.leaveBalance, 4)},
-                            {kLunchBreak60, word(s.lunchBreak60)},
-                            {kLunchBreak45, word(s.lunchBreak45)},
+                            {kLunchBreak60, word(s.lunchBreak == LunchBreak::Minutes60)},
+                            {kLunchBreak45, word(s.lunchBreak == LunchBreak::Minutes45)},
                             {kDefaultNoteKey, s.defaultNote},
                             {kShiftWork, QString::number(s.shiftWork)},
                             {kTenDayTally, QString::number(s.tenDayTally)},

@@ -2,6 +2,8 @@
 // The user's defaults and their per-user store (application ZENTAK, section
 // "set"; the main window's position in section "pform").
 
+#include "workedtime.h"
+
 #include <QString>
 
 namespace zentak {
@@ -19,8 +21,7 @@ struct Settings {
     QString usualStart = QStringLiteral("09:00");   // "IniTM", 5 characters
     QString regularHours = QStringLiteral("08:00"); // "DayTM", 5 characters
     QString leaveBalance = QStringLiteral("00.0");  // "Yukyu", days, 4 characters
-    bool lunchBreak60 = false;                      // "T6Sw"
-    bool lunchBreak45 = false;                      // "T4Sw"
+    LunchBreak lunchBreak = LunchBreak::None;       // "T6Sw" (60) and "T4Sw" (45)
     QString defaultNote = kDefaultNote;             // "Sagyo"
     int shiftWork = 0;                              // "Sift", on when not 0
     int tenDayTally = 0;                            // "Ktsw", on when 1

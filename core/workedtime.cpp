@@ -8,8 +8,6 @@ namespace zentak {
 namespace {
 
 constexpr int kMinutesPerDay = 1440;
-constexpr int kLongBreak = 60;
-constexpr int kShortBreak = 45;
 constexpr int kOvertimeDeduction = 15;
 
 QString twoDigits(int n)
@@ -45,12 +43,8 @@ WorkedTime computeWorkedTime(const QString &start, const QString &end, const Bre
     const bool endsAfterOne = end.compare(u"13:00") > 0;
     const bool endsEarlyMorning = end.compare(u"07:00") <= 0;
     const bool lunchDue = (startsBeforeOne || rules.shiftWork != 0) && (endsAfterOne || endsEarlyMorning);
-    if (lunchDue) {
-        if (rules.lunchBreak60 && d >= kLongBreak)
-            d -= kLongBreak;
-        if (rules.lunchBreak45 && d >= kShortBreak)
-            d -= kShortBreak;
-    }
+    if (const int lunch = lunchBreakMinutes(rules.lunchBreak); lunchDue && lunch > 0 && d >= lunch)
+        d -= lunch;
 
     if (!rules.regularHours.isEmpty()) {
         const QStringView day(rules.regularHours);

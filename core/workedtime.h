@@ -5,9 +5,15 @@
 
 namespace zentak {
 
+// The lunch break a day's worked time loses: none, 60 or 45 minutes.
+enum class LunchBreak { None, Minutes60, Minutes45 };
+constexpr int lunchBreakMinutes(LunchBreak lunch)
+{
+    return lunch == LunchBreak::Minutes60 ? 60 : lunch == LunchBreak::Minutes45 ? 45 : 0;
+}
+
 struct BreakRules {
-    bool lunchBreak60 = false;
-    bool lunchBreak45 = false;
+    LunchBreak lunchBreak = LunchBreak::None;
     int shiftWork = 0; // on when not 0
     QString regularHours = QStringLiteral("08:00");
 };

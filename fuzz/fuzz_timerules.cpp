@@ -39,10 +39,9 @@ QString modelWorked(int start, int end, const BreakRules &rules, bool asAttendan
 {
     int d = end - start + (start > end ? 1440 : 0);
     if ((start < 13 * 60 || rules.shiftWork != 0) && (end > 13 * 60 || end <= 7 * 60)) {
-        if (rules.lunchBreak60 && d >= 60)
-            d -= 60;
-        if (rules.lunchBreak45 && d >= 45)
-            d -= 45;
+        const int lunch = rules.lunchBreak == LunchBreak::Minutes60 ? 60 : rules.lunchBreak == LunchBreak::Minutes45 ? 45 : 0;
+        if (lunch > 0 && d >= lunch)
+            d -= lunch;
     }
     const QStringView day(rules.regularHours);
     if (d >= digitsValue(day.left(2)) * 60 + digitsValue(day.right(2)) + 15)
@@ -67,8 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString start = parts.value(0);
     const QString end = parts.value(1);
     BreakRules rules;
-    rules.lunchBreak60 = flags & 1;
-    rules.lunchBreak45 = flags & 2;
+    rules.lunchBreak = (flags & 2) ? LunchBreak::Minutes45 : (flags & 1) ? LunchBreak::Minutes60 : LunchBreak::None;
     rules.shiftWork = (flags & 4) ? 1 : 0;
     rules.regularHours = parts.size() > 2 ? parts[2] : QStringLiteral("08:00");
     if (!isTimeText(rules.regularHours))

@@ -71,8 +71,9 @@ private slots:
         QFETCH(QString, now);
         Settings s;
         s.usualStart = start.left(5);
-        s.lunchBreak60 = start.endsWith(u"+60");
-        s.lunchBreak45 = start.endsWith(u"+45");
+        s.lunchBreak = start.endsWith(u"+60")   ? LunchBreak::Minutes60
+                       : start.endsWith(u"+45") ? LunchBreak::Minutes45
+                                                : LunchBreak::None;
         const QDateTime at = QDateTime::fromString("2026-12-" + now, u"yyyy-MM-d HH:mm");
         const ReminderStep got = reminderStep(AttendanceTable(), s, at, told ? QDate(2026, 12, told) : QDate());
         QTEST(got.remindOf ? QStringLiteral("remind %1").arg(got.remindOf->day())

@@ -39,8 +39,7 @@ void TestSettings::firstStartGivesDefaults()
     QCOMPARE(s.usualStart, QStringLiteral("09:00"));
     QCOMPARE(s.regularHours, QStringLiteral("08:00"));
     QCOMPARE(s.leaveBalance, QStringLiteral("00.0"));
-    QCOMPARE(s.lunchBreak60, false);
-    QCOMPARE(s.lunchBreak45, false);
+    QCOMPARE(s.lunchBreak, LunchBreak::None);
     QCOMPARE(s.defaultNote, QStringLiteral("○○○作業"));
     QCOMPARE(s.shiftWork, 0);
     QCOMPARE(s.tenDayTally, 0);
@@ -106,12 +105,19 @@ void TestSettings::booleans()
 {
     QFETCH(QString, stored);
     QFETCH(bool, value);
-    ScriptedPlatform p;
-    p.store.insert(key("T6Sw"), stored);
-    p.store.insert(key("T4Sw"), stored);
-    const Settings s = loadSettings(p);
-    QCOMPARE(s.lunchBreak60, value);
-    QCOMPARE(s.lunchBreak45, value);
+    // Each key alone, then both: a store with both (a hand edit) has 45
+    // minutes, as the dialog shows it, never the two deducted together.
+    for (const char *on : {"T6Sw", "T4Sw", "both"}) {
+        ScriptedPlatform p;
+        if (qstrcmp(on, "T4Sw") != 0)
+            p.store.insert(key("T6Sw"), stored);
+        if (qstrcmp(on, "T6Sw") != 0)
+            p.store.insert(key("T4Sw"), stored);
+        const LunchBreak expected = !value ? LunchBreak::None
+                                    : qstrcmp(on, "T6Sw") == 0 ? LunchBreak::Minutes60
+                                                               : LunchBreak::Minutes45;
+        QCOMPARE(loadSettings(p).lunchBreak, expected);
+    }
 }
 
 void TestSettings::integers_data()
@@ -176,7 +182,7 @@ void TestSettings::saveWritesEveryKey()
 {
     ScriptedPlatform p;
     Settings s;
-    s.lunchBreak45 = true;
+    s.lunchBreak = LunchBreak::Minutes45;
     s.shiftWork = 1;
     QVERIFY(saveSettings(p, s));
     QStringList stored;
@@ -193,7 +199,7 @@ void TestSettings::savedValuesLoadBack()
     s.usualStart = QStringLiteral("08:30");
     s.regularHours = QStringLiteral("07:45");
     s.leaveBalance = QStringLiteral("12.5");
-    s.lunchBreak60 = true;
+    s.lunchBreak = LunchBreak::Minutes60;
     s.defaultNote = QStringLiteral(" 開発、試験 ");
     s.tenDayTally = 1;
     saveSettings(p, s);
@@ -201,8 +207,7 @@ void TestSettings::savedValuesLoadBack()
     QCOMPARE(back.usualStart, s.usualStart);
     QCOMPARE(back.regularHours, s.regularHours);
     QCOMPARE(back.leaveBalance, s.leaveBalance);
-    QCOMPARE(back.lunchBreak60, true);
-    QCOMPARE(back.lunchBreak45, false);
+    QCOMPARE(back.lunchBreak, LunchBreak::Minutes60);
     QCOMPARE(back.defaultNote, s.defaultNote);
     QCOMPARE(back.tenDayTally, 1);
 }

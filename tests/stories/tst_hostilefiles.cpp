@@ -134,7 +134,7 @@ void TestHostileFiles::handBrokenSettingsFile()
     QVERIFY(p.boxes.isEmpty());
     QCOMPARE(book.settings().usualStart, QStringLiteral("9時   "));
     QCOMPARE(book.settings().leaveBalance, QStringLiteral("-x  "));
-    QVERIFY(!book.settings().lunchBreak60 && !book.settings().lunchBreak45);
+    QCOMPARE(book.settings().lunchBreak, LunchBreak::None);
     QCOMPARE(book.settings().shiftWork, 0);
     QCOMPARE(book.settings().tenDayTally, 0);
     QVERIFY(window.isVisible());

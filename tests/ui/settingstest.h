@@ -12,8 +12,8 @@ namespace zentak::story {
 
 inline QString joined(const Settings &s)
 {
-    return QStringList{s.usualStart, s.regularHours, s.leaveBalance, s.lunchBreak60 ? "T6" : "-",
-                       s.lunchBreak45 ? "T4" : "-", s.defaultNote, QString::number(s.shiftWork),
+    return QStringList{s.usualStart, s.regularHours, s.leaveBalance, s.lunchBreak == LunchBreak::Minutes60 ? "T6" : "-",
+                       s.lunchBreak == LunchBreak::Minutes45 ? "T4" : "-", s.defaultNote, QString::number(s.shiftWork),
                        QString::number(s.tenDayTally)}
         .join(u'|');
 }

@@ -271,8 +271,9 @@ private slots:
         FocusAtBoxes focus(rig.platform);
         // The settings are read at the click, not when the dialog opened.
         Settings settings = rig.book->settings();
-        settings.lunchBreak60 = rules.contains(QLatin1String("60"));
-        settings.lunchBreak45 = rules.contains(QLatin1String("45"));
+        settings.lunchBreak = rules.contains(QLatin1String("60"))   ? LunchBreak::Minutes60
+                              : rules.contains(QLatin1String("45")) ? LunchBreak::Minutes45
+                                                                    : LunchBreak::None;
         settings.shiftWork = rules.contains(QLatin1String("shift")) ? 1 : 0;
         rig.book->saveSettings(settings);
         typeOver(rig.dlg->startTimeBox(), start);

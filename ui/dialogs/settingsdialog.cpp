@@ -84,8 +84,8 @@ void SettingsDialog::tellRefused(const QString &refused)
 void SettingsDialog::fillControls()
 {
     const SettingsForm f = settingsForm(book_.settings());
-    lunchBreak60Option_->setChecked(f.lunchBreak60);
-    lunchBreak45Option_->setChecked(f.lunchBreak45);
+    lunchBreak60Option_->setChecked(f.lunchBreak == LunchBreak::Minutes60);
+    lunchBreak45Option_->setChecked(f.lunchBreak == LunchBreak::Minutes45);
     // A default note edited by hand into the store is shown as the box
     // would take it, and saved so.
     const AdmittedNote note = admitNote(f.defaultNote);
@@ -110,8 +110,9 @@ SettingsForm SettingsDialog::shownForm() const
     f.regularHours = regularHoursBox_->text();
     f.leaveBalance = leaveBalanceBox_->text();
     f.defaultNote = defaultNoteBox_->storedText();
-    f.lunchBreak60 = lunchBreak60Option_->isChecked();
-    f.lunchBreak45 = lunchBreak45Option_->isChecked();
+    f.lunchBreak = lunchBreak60Option_->isChecked()   ? LunchBreak::Minutes60
+                   : lunchBreak45Option_->isChecked() ? LunchBreak::Minutes45
+                                                      : LunchBreak::None;
     f.shiftWork = shiftWorkBox_->isChecked();
     f.tenDayTally = tenDayTallyBox_->isChecked();
     f.restDay = weekdayOfStored(restDayBox_->currentIndex());

@@ -18,8 +18,7 @@ QString unlessBlank(const QString &text)
 SettingsForm settingsForm(const Settings &s)
 {
     SettingsForm f;
-    f.lunchBreak60 = s.lunchBreak60 && !s.lunchBreak45;
-    f.lunchBreak45 = s.lunchBreak45;
+    f.lunchBreak = s.lunchBreak;
     f.defaultNote = s.defaultNote;
     f.leaveBalance = unlessBlank(s.leaveBalance);
     f.usualStart = unlessBlank(s.usualStart);
@@ -55,8 +54,7 @@ std::optional<SettingsBox> firstBadSetting(const SettingsForm &form)
 Settings settingsFromForm(const SettingsForm &f)
 {
     Settings s;
-    s.lunchBreak60 = f.lunchBreak60;
-    s.lunchBreak45 = f.lunchBreak45;
+    s.lunchBreak = f.lunchBreak;
     s.defaultNote = f.defaultNote;
     s.usualStart = fixedWidth(trimBlanks(f.usualStart), 5);
     s.regularHours = fixedWidth(trimBlanks(f.regularHours), 5);

@@ -15,8 +15,7 @@ struct SettingsForm {
     QString regularHours;
     QString leaveBalance;
     QString defaultNote; // as stored, line breaks CR LF
-    bool lunchBreak60 = false;
-    bool lunchBreak45 = false;
+    LunchBreak lunchBreak = LunchBreak::None;
     bool shiftWork = false;
     bool tenDayTally = false;
     Qt::DayOfWeek restDay = Qt::Sunday;
