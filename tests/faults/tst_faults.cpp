@@ -11,6 +11,7 @@
 #include "datafile.h"
 #include "faultcommon.h"
 #include "messages.h"
+#include "replacements.h"
 #include "timesheetmessages.h"
 
 #include <QDir>
@@ -204,9 +205,12 @@ void TestFaults::dataFile()
     const QString journal = QDir(folder_).filePath(QStringLiteral("Zentak.journal"));
     QVERIFY(!QFile::exists(journal) || readFile(journal).isEmpty() || readFile(journal).endsWith("\r\n"));
 
-    // Once the fault is gone the change reaches the file.
+    // Once the fault is gone the exit writes the change, once.
+    test::Replacements replacements(folder_);
     QVERIFY(book.saveAtExit().written);
     QVERIFY(readFile(dataFilePath(folder_)).contains("\"changed\""));
+    QCOMPARE(replacements.of("Zentak.txt"), 1);
+    QVERIFY(!book.hasUnwrittenChanges());
 }
 
 void TestFaults::report_data()
