@@ -40,7 +40,7 @@ ReminderStep reminderStep(const AttendanceTable &table, const Settings &s, const
     if (!s.remind)
         return {};
     const QDate today = now.date();
-    ReminderStep step{std::nullopt, QDateTime(today.addDays(1), QTime(0, 0))};
+    ReminderStep step;
     // Yesterday's work may end today (a night shift).
     for (const QDate day : {today.addDays(-1), today}) {
         if (lastReminded.isValid() && day <= lastReminded)
@@ -50,7 +50,7 @@ ReminderStep reminderStep(const AttendanceTable &table, const Settings &s, const
             continue;
         if (*end <= now && end->date() == today)
             return {day, std::nullopt};
-        if (*end > now && *end < *step.lookAgainAt)
+        if (*end > now && (!step.lookAgainAt || *end < *step.lookAgainAt))
             step.lookAgainAt = end;
     }
     return step;

@@ -40,7 +40,8 @@ struct ReminderStep {
     // The day to remind of now; the caller reminds of it and asks again.
     std::optional<QDate> remindOf;
     // Else when to look again: the usual end of a day still to be reminded
-    // of, or the start of the next day; none while reminders are off.
+    // of; none when there is none until the date changes, or while
+    // reminders are off.
     std::optional<QDateTime> lookAgainAt;
 };
 ReminderStep reminderStep(const AttendanceTable &table, const Settings &settings, const QDateTime &now,

@@ -61,7 +61,8 @@ private slots:
         QTest::newRow("45 minutes") << "08:30+45" << 0 << "8 12:00" << "look 8 17:15";
         QTest::newRow("60 minutes, later that day") << "09:00+60" << 0 << "8 23:59" << "remind 8";
         QTest::newRow("the next morning: past") << "09:00+60" << 0 << "9 08:00" << "look 9 18:00";
-        QTest::newRow("night shift: the date first") << "22:00+60" << 7 << "8 23:00" << "look 9 00:00";
+        QTest::newRow("night shift: its end tomorrow") << "22:00+60" << 7 << "8 23:00" << "look 9 07:00";
+        QTest::newRow("reminded: nothing until the date changes") << "09:00+60" << 8 << "8 19:00" << "none";
         QTest::newRow("night shift: its end") << "22:00+60" << 7 << "9 07:00" << "remind 8";
     }
     void reminder()

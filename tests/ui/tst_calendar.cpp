@@ -168,11 +168,13 @@ void TestCalendar::holidayOnAWeekday()
     const QColor weekday = before->palette().color(QPalette::WindowText);
     QCOMPARE(before->textColor(), weekday);
     QVERIFY(before->toolTip().isEmpty());
-    // Wednesday the 11th of March, in the same cell, is an ordinary day.
+    // Wednesday the 11th of March, in the same cell, is an ordinary
+    // working day, before today and left without a record.
     draw(2026, 3);
     QCOMPARE(holiday->textColor(), weekday);
     QVERIFY(holiday->toolTip().isEmpty());
-    QCOMPARE(holiday->accessibleDescription(), QStringLiteral("記録なし"));
+    QCOMPARE(holiday->accessibleDescription(), QStringLiteral("未入力"));
+    QVERIFY(holiday->missing() && !holiday->opaque());
 }
 
 void TestCalendar::navigation_data()

@@ -97,6 +97,9 @@ private slots:
         row("paid leave", "", "day 9", "Button|12月9日 水曜日|有給休暇（１日）|focusable");
         row("a record three years away", "", "day 10", "Button|12月10日 木曜日|記録なし|focusable");
         row("today", "", "day 7", "Button|12月7日 月曜日|今日 記録なし|focused");
+        row("a working day left empty", "", "day 4", "Button|12月4日 金曜日|未入力|focusable");
+        row("a Sunday left empty", "", "day 6", "Button|12月6日 日曜日|記録なし|focusable");
+        row("the days left empty", "", "lblUnrecorded", "StaticText|未入力 4日||-");
         row("today unframed", "Right", "day 7", "Button|12月7日 月曜日|今日 記録なし|focusable");
         row("outside the month", "", "lblDay_0", "Button|||-");
         row("marked by keys", "Right Right Right Right Return Tab Tab Tab Tab Tab Tab Tab Tab Return", "day 11",

@@ -42,7 +42,7 @@ void TestSettingsDialog::firstRunBySKey()
     QVERIFY(!w_->isVisible());
     QCOMPARE(dlg_->objectName(), QStringLiteral("Form2"));
     QCOMPARE(dlg_->windowTitle(), QStringLiteral("Zentakの設定"));
-    QCOMPARE(dlg_->size(), QSize(296, 207)); // 4440 × 3105 twips
+    QCOMPARE(dlg_->size(), QSize(296, 228)); // 4440 × 3420 twips
     QCOMPARE(shown(dlg_), QStringLiteral("09:00|08:00|00.0|-|-|○○○作業|-|-"));
     QCOMPARE(dlg_->usualStartBox()->maxLength(), 5);
     QCOMPARE(dlg_->regularHoursBox()->maxLength(), 5);

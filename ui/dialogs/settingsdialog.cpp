@@ -20,7 +20,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Zentakの設定"));
-    setClientTwips(4440, 3105);
+    setClientTwips(4440, 3420);
     using K = ControlKind;
     // In the order of the Tab key. Option1 and Option2 share the dialog as
     // their parent: one group, choosing one clears the other. The labels
@@ -54,6 +54,9 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         {"restday", K::ComboBox, "", 900, 2715, 1000, 300},
         labelOf({"agreestart"}, {"Label12", K::Label, kAgreementStartCaption, 2175, 2775}),
         {"agreestart", K::ComboBox, "", 3465, 2715, 900, 300},
+        // The reminder at the end of a working day left without a record.
+        {"Check3", K::CheckBox, "", 120, 3090},
+        labelOf({"Check3"}, {"Label14", K::Label, "終業時刻に未入力の日を知らせる", 375, 3105}),
     });
     usualStartBox_ = built.get<QLineEdit>("initim");
     regularHoursBox_ = built.get<QLineEdit>("daytim");
@@ -63,6 +66,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
     lunchBreak45Option_ = built.get<QRadioButton>("Option2");
     shiftWorkBox_ = built.get<QCheckBox>("Check1");
     tenDayTallyBox_ = built.get<QCheckBox>("Check2");
+    remindBox_ = built.get<QCheckBox>("Check3");
     restDayBox_ = built.get<QComboBox>("restday");
     agreementStartBox_ = built.get<QComboBox>("agreestart");
     // The weekdays Sunday 0 to Saturday 6 as stored, the months 1 to 12.
@@ -96,6 +100,7 @@ void SettingsDialog::fillControls()
     nameBox_->setText(f.name);
     shiftWorkBox_->setChecked(f.shiftWork);
     tenDayTallyBox_->setChecked(f.tenDayTally);
+    remindBox_->setChecked(f.remind);
     restDayBox_->setCurrentIndex(storedWeekday(f.restDay));
     agreementStartBox_->setCurrentIndex(f.agreementStartMonth - 1);
     usualStartBox_->setFocus();
@@ -117,8 +122,7 @@ SettingsForm SettingsDialog::shownForm() const
     f.tenDayTally = tenDayTallyBox_->isChecked();
     f.restDay = weekdayOfStored(restDayBox_->currentIndex());
     f.agreementStartMonth = agreementStartBox_->currentIndex() + 1;
-    // Kept as it is until the dialog shows it.
-    f.remind = book_.settings().remind;
+    f.remind = remindBox_->isChecked();
     f.name = nameBox_->text();
     return f;
 }

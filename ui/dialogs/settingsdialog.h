@@ -30,6 +30,7 @@ public:
     QRadioButton *lunchBreak45Option() const { return lunchBreak45Option_; }
     QCheckBox *shiftWorkBox() const { return shiftWorkBox_; }
     QCheckBox *tenDayTallyBox() const { return tenDayTallyBox_; }
+    QCheckBox *remindBox() const { return remindBox_; }
     QComboBox *restDayBox() const { return restDayBox_; }
     QComboBox *agreementStartBox() const { return agreementStartBox_; }
     QLineEdit *nameBox() const { return nameBox_; }
@@ -54,6 +55,7 @@ private:
     QRadioButton *lunchBreak45Option_ = nullptr;
     QCheckBox *shiftWorkBox_ = nullptr;
     QCheckBox *tenDayTallyBox_ = nullptr;
+    QCheckBox *remindBox_ = nullptr;
     QComboBox *restDayBox_ = nullptr;
     QComboBox *agreementStartBox_ = nullptr;
     QLineEdit *nameBox_ = nullptr;

@@ -34,11 +34,11 @@ QString spokenDayName(QDate day)
 }
 
 QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today, QStringView holiday)
+                             bool today, QStringView holiday, bool missing)
 {
     QString said;
     if (!shownAs) {
-        said = QStringLiteral("記録なし");
+        said = missing ? QStringLiteral("未入力") : QStringLiteral("記録なし");
     } else if (*shownAs == DayKind::Worked) {
         // The attendance value as the day dialog shows it, without the
         // zeros that pad it ("08.00" is said "8.00").
@@ -64,6 +64,11 @@ QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attenda
 QString calendarName(YearMonth month)
 {
     return QStringLiteral("%1年%2月").arg(month.year).arg(month.month);
+}
+
+QString unrecordedDaysText(int days)
+{
+    return QStringLiteral("未入力 %1日").arg(days);
 }
 
 QString undoErasureQuestion(int year)

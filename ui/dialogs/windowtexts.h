@@ -21,12 +21,17 @@ namespace zentak {
 // cell shows its kind: "勤務 8.00時間 設計レビュー" for a worked day, the note
 // of any other kind ("有給休暇（１日）"), "記録なし" without a record.
 // Today's begins "今日"; a national holiday's begins with its name before
-// that ("祝日 建国記念の日 記録なし").
+// that ("祝日 建国記念の日 記録なし"). A working day before today left
+// without a record (`missing`) is "未入力".
 QString spokenDayName(QDate day);
 QString spokenDayDescription(std::optional<DayKind> shownAs, QStringView attendance, QStringView note,
-                             bool today, QStringView holiday = {});
+                             bool today, QStringView holiday = {}, bool missing = false);
 // The calendar's name for a screen reader: "2026年12月".
 QString calendarName(YearMonth month);
+
+// The main window's count of the shown month's working days left without
+// a record: "未入力 3日".
+QString unrecordedDaysText(int days);
 
 // Before a year's erasure is taken back.
 QString undoErasureQuestion(int year);

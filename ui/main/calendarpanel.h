@@ -51,6 +51,9 @@ public:
     QPushButton *reportButton() const { return reportButton_; }
 
 public slots:
+    // The shown month drawn again, the frame where it is: after the date
+    // changed (today's border and the days left without a record move).
+    void drawMonth();
     // The steps keep the framed day's number (the month's last day when
     // the month is shorter).
     void showPreviousYear();
@@ -72,7 +75,6 @@ protected:
 private:
     void showFramed(YearMonth month, QDate framed);
     void stepTo(YearMonth month);
-    void drawMonth();
     // The frame drawn on the framed day's cell while the panel has the
     // keyboard focus, and nowhere else.
     void placeFrame();

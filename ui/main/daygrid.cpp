@@ -64,6 +64,9 @@ void DayGrid::draw(YearMonth month)
 {
     const MonthLayout layout = monthLayout(month.year, month.month);
     const QDate today = platform_.today();
+    // The days left without a record, once every record is read: the
+    // first frame does not wait for them.
+    const QList<QDate> missing = book_.hasStarted() ? book_.daysNotRecorded(month, today) : QList<QDate>();
     for (int c = 0; c < cells_.size(); ++c) {
         DayLabel *cell = cells_[c];
         if (c < layout.firstCell || c > layout.lastCell) {
@@ -71,6 +74,7 @@ void DayGrid::draw(YearMonth month)
             cell->setText(QString());
             cell->setFill(QColor());
             cell->setBorder(false);
+            cell->setMissing(false);
             cell->setSpoken(QString(), QString());
             cell->setHolidayName(QString());
             continue;
@@ -85,6 +89,7 @@ void DayGrid::draw(YearMonth month)
         cell->setHolidayName(holiday.value_or(QString()));
         cell->setFill(kind ? fillOf(*kind) : QColor());
         cell->setBorder(date == today);
+        cell->setMissing(missing.contains(date));
         speakCell(cell, date, kind);
     }
 }
@@ -95,13 +100,14 @@ void DayGrid::speakCell(DayLabel *cell, QDate day, std::optional<DayKind> shownA
     cell->setSpoken(spokenDayName(day),
                     spokenDayDescription(shownAs, book_.storedField(day, Field::Attendance),
                                          book_.storedField(day, Field::Note), day == platform_.today(),
-                                         cell->holidayName()));
+                                         cell->holidayName(), cell->missing()));
 }
 
 void DayGrid::paintDay(QDate day, DayKind shownAs)
 {
     if (DayLabel *cell = cellShowing(day)) {
         cell->setFill(fillOf(shownAs));
+        cell->setMissing(false);
         speakCell(cell, day, shownAs);
     }
 }

@@ -12,6 +12,7 @@ namespace zentak {
 namespace {
 
 const QColor kFocusFrame(0x00, 0x00, 0xFF);
+const QColor kMissingMark(0x80, 0x80, 0x80);
 
 // A day's cell to assistive technology: a button that can be pressed, with
 // the focus while it is framed. The keyboard focus itself stays with the
@@ -97,6 +98,14 @@ void DayLabel::setBorder(bool on)
     update();
 }
 
+void DayLabel::setMissing(bool on)
+{
+    if (missing_ == on)
+        return;
+    missing_ = on;
+    update();
+}
+
 void DayLabel::setFocusFrame(bool on, bool visible)
 {
     visible = on && visible;
@@ -139,6 +148,12 @@ void DayLabel::paintEvent(QPaintEvent *)
     if (border_) {
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    if (missing_) {
+        // Grey dots along the foot, inside today's border and the frame:
+        // no fill, so it is never taken for a day's kind.
+        p.setPen(QPen(kMissingMark, 2, Qt::DotLine));
+        p.drawLine(QPointF(r.left() + 4, r.bottom() - 3), QPointF(r.right() - 4, r.bottom() - 3));
     }
     if (frameVisible_) {
         // Pixels 1 and 2 from each edge: today's border (pixel 0) stays

@@ -41,6 +41,11 @@ public:
     void setBorder(bool on);
     bool border() const { return border_; }
 
+    // A working day before today left without a record: a quiet mark of its
+    // own, a dotted line along the foot of the cell.
+    void setMissing(bool on);
+    bool missing() const { return missing_; }
+
     // The focus frame: two pixels of blue inside the cell, within today's
     // border. The cell so framed has the accessible focus.
     // The cell under the calendar's focus frame (it has the focus for
@@ -75,6 +80,7 @@ private:
     QColor fill_;
     QColor textColor_;
     bool border_ = false;
+    bool missing_ = false;
     bool focusFrame_ = false;
     bool frameVisible_ = false;
 };

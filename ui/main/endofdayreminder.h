@@ -2,8 +2,9 @@
 // The reminder at the end of a working day whose record is still missing:
 // one desktop notification a day, whose action is the clock-out. One
 // single-shot timer, set for the one moment the reminder next has to look
-// at the clock: the usual end of a day to be reminded of, or else the start
-// of the next day; none while reminders are off.
+// at the clock, the usual end of a day to be reminded of; none while there
+// is nothing to remind of until the date changes (the day watch then calls
+// lookNow), and none while reminders are off.
 
 #include <QDateTime>
 #include <QObject>

@@ -11,7 +11,10 @@
 #include "monthsummary.h"
 #include "overtimefigure.h"
 #include "placementmath.h"
+#include "daywatch.h"
+#include "endofdayreminder.h"
 #include "timesheetoutput.h"
+#include "unrecordedfigure.h"
 #include "windowtexts.h"
 
 #include <QAction>
@@ -63,6 +66,8 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     connect(calendar_, &CalendarPanel::monthShown, summary_, &MonthSummary::showMonth);
     overtime_ = new OvertimeFigure(book_, scale_, calendar_);
     connect(calendar_, &CalendarPanel::monthShown, overtime_, &OvertimeFigure::showMonth);
+    auto *unrecorded = new UnrecordedFigure(book_, platform_, scale_, client);
+    connect(calendar_, &CalendarPanel::monthShown, unrecorded, &UnrecordedFigure::showMonth);
     connect(calendar_->reportButton(), &QPushButton::clicked, this, &MainWindow::writeShownMonthReport);
     // The calendar's keys work from the start.
     calendar_->setFocus();
@@ -76,6 +81,15 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     connect(keys_->settings(), &QAction::triggered, menu_, &MenuCommands::openSettings);
     connect(keys_->undo(), &QAction::triggered, this, &MainWindow::takeBackLastChange);
     connect(keys_->redo(), &QAction::triggered, this, &MainWindow::doAgain);
+
+    // The date and the end of the working day, followed once the start is
+    // finished.
+    dayWatch_ = new DayWatch(platform_, this);
+    reminder_ = new EndOfDayReminder(book_, platform_, this);
+    connect(dayWatch_, &DayWatch::dateChanged, calendar_, &CalendarPanel::drawMonth);
+    connect(dayWatch_, &DayWatch::dateChanged, unrecorded, &UnrecordedFigure::refresh);
+    connect(dayWatch_, &DayWatch::dateChanged, reminder_, &EndOfDayReminder::lookNow);
+    connect(reminder_, &EndOfDayReminder::clockOutChosen, this, &MainWindow::clockOutFromReminder);
 }
 
 void MainWindow::takeBackLastChange()
@@ -114,6 +128,17 @@ void MainWindow::finishStartUp()
     const StartReport found = book_.load();
     summary_->startFinished();
     tellLoad(platform_, found);
+    dayWatch_->start();
+    reminder_->start();
+}
+
+void MainWindow::clockOutFromReminder()
+{
+    // An open dialog comes forward as it is; else the day of the clock-out.
+    const bool dialogOpen = FormDialog::openDialog();
+    bringForward();
+    if (!dialogOpen)
+        clockOut();
 }
 
 void MainWindow::restorePosition()

@@ -18,6 +18,8 @@ namespace zentak {
 
 class AttendanceBook;
 class CalendarPanel;
+class DayWatch;
+class EndOfDayReminder;
 class KeyActions;
 struct UndoReport;
 class MenuCommands;
@@ -64,6 +66,9 @@ public slots:
     void doAgain();
     // A second start asked this instance to come forward.
     void bringForward();
+    // The reminder's 退社 was chosen: the window forward, and today's day
+    // dialog as the 退社 button opens it (an open dialog only comes forward).
+    void clockOutFromReminder();
 
 signals:
     // The shutdown has finished; the program ends.
@@ -89,6 +94,8 @@ private:
     MenuCommands *menu_ = nullptr;
     KeyActions *keys_ = nullptr;
     QPushButton *clockOutButton_ = nullptr;
+    DayWatch *dayWatch_ = nullptr;
+    EndOfDayReminder *reminder_ = nullptr;
     bool shutDown_ = false;
 };
 
