@@ -60,6 +60,8 @@ struct Program {
     std::vector<double> cpuMs;
     std::vector<double> settledCpuMs;
     int drawnAtFirstRead = 0;
+    // The window's size at its last start.
+    int width = 0, height = 0;
 };
 
 struct Display {
@@ -443,6 +445,8 @@ bool measure(const Display &d, Program &p, bool keep, int programNice)
         p.cpuMs.push_back(watch.frameCpuMs);
         p.settledCpuMs.push_back(watch.settledCpuMs);
         p.drawnAtFirstRead += watch.drawnAtFirstRead;
+        p.width = watch.width;
+        p.height = watch.height;
     }
     return true;
 }
@@ -570,6 +574,20 @@ int main(int argc, char **argv)
         char n[32];
         std::snprintf(n, sizeof n, "%.0f", median(p.libraries));
         zentak::bench::printFigure("shared libraries mapped: " + p.name, n, "", -1, true);
+        std::snprintf(n, sizeof n, "%d x %d", p.width, p.height);
+        zentak::bench::printFigure("window size, pixels: " + p.name, n, "", -1, true);
+    }
+    // A yardstick of another size than the measured window draws more or
+    // less than it and is no yardstick for it: short of the target.
+    {
+        const bool same = yardstick.width == measured.width && yardstick.height == measured.height;
+        char sizes[64];
+        std::snprintf(sizes, sizeof sizes, "%d x %d / %d x %d", yardstick.width, yardstick.height,
+                      measured.width, measured.height);
+        const double area = double(measured.width) * measured.height;
+        zentak::bench::printFigure("window size: " + yardstick.name + " / " + measured.name, sizes,
+                                   "the same", area > 0 ? yardstick.width * yardstick.height / area : 0,
+                                   same);
     }
     return 0;
 }
