@@ -44,8 +44,6 @@ public:
     // No verb runs before it, so no change and no write ever meets a part
     // of the records; the views hear of the rest by recordsChanged.
     StartReport load();
-    // The whole start is finished: every record is read.
-    bool hasStarted() const { return keeper_.hasStarted(); }
 
     const Settings &settings() const { return keeper_.settings(); }
     // The day's record (at full width); blank when it has none.

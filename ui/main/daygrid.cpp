@@ -64,9 +64,9 @@ void DayGrid::draw(YearMonth month)
 {
     const MonthLayout layout = monthLayout(month.year, month.month);
     const QDate today = platform_.today();
-    // The days left without a record, once every record is read: the
-    // first frame does not wait for them.
-    const QList<QDate> missing = book_.hasStarted() ? book_.daysNotRecorded(month, today) : QList<QDate>();
+    // The days left without a record: in the first frame from the month
+    // read ahead, which holds every record the month has.
+    const QList<QDate> missing = book_.daysNotRecorded(month, today);
     for (int c = 0; c < cells_.size(); ++c) {
         DayLabel *cell = cells_[c];
         if (c < layout.firstCell || c > layout.lastCell) {

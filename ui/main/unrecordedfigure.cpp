@@ -34,7 +34,7 @@ void UnrecordedFigure::showMonth(int year, int month)
 
 void UnrecordedFigure::refresh()
 {
-    const qsizetype days = book_.hasStarted() ? book_.daysNotRecorded(shown_, platform_.today()).size() : 0;
+    const qsizetype days = book_.daysNotRecorded(shown_, platform_.today()).size();
     const QString text = unrecordedDaysText(int(days));
     label_->setText(text);
     label_->setAccessibleName(text);

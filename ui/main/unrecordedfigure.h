@@ -2,7 +2,7 @@
 // The count of the shown month's working days left without a record,
 // "未入力 3日", beside the calendar, shown while there is at least one. It
 // follows the month shown, every change of the records and the settings,
-// and the date; it counts once every record is read.
+// and the date.
 
 #include "calendarmath.h"
 #include "twips.h"
