@@ -58,6 +58,12 @@ inline void typeOver(QLineEdit *box, const QString &text)
     typeText(box, text);
 }
 
+// A click on a cell of the calendar, where its panel draws it.
+inline void clickCell(const DayLabel *cell)
+{
+    QTest::mouseClick(cell->panel(), Qt::LeftButton, {}, cell->geometry().center());
+}
+
 // The settings store's values of one section, "key=value" in key order.
 inline QStringList storeSection(const ScriptedPlatform &platform, const QString &section)
 {
@@ -159,7 +165,7 @@ public:
         DayLabel *c = cell(day);
         if (!c)
             return nullptr;
-        QTest::mouseClick(c, Qt::LeftButton);
+        clickCell(c);
         return openDialog<DayEntryDialog>();
     }
     // The day's dialog opened from its cell and one of its leave buttons

@@ -104,8 +104,8 @@ void TestCalendar::textColoursByWeekday()
         QCOMPARE(panel_->dayCell(7 * row + 3)->textColor(),
                  panel_->dayCell(7 * row + 3)->palette().color(QPalette::WindowText));
     }
-    QCOMPARE(panel_->weekLabel(0)->palette().color(QPalette::WindowText), kRed);
-    QCOMPARE(panel_->weekLabel(6)->palette().color(QPalette::WindowText), kBlue);
+    QCOMPARE(panel_->weekLabel(0)->textColor(), kRed);
+    QCOMPARE(panel_->weekLabel(6)->textColor(), kBlue);
 }
 
 void TestCalendar::fillsByKind_data()

@@ -46,7 +46,7 @@ QString found(Program &program, const QString &look)
     if (words[0] == u"file")
         return QFile::exists(program.path(words[1])) ? QStringLiteral("written") : QStringLiteral("none");
     QWidget *front = FormDialog::openDialog() ? FormDialog::openDialog() : static_cast<QWidget *>(program.window.get());
-    QWidget *w = words[0] == u"day" ? program.cell(words[1].toInt()) : front->findChild<QWidget *>(look);
+    QObject *w = words[0] == u"day" ? program.cell(words[1].toInt()) : front->findChild<QObject *>(look);
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
     if (!a)
         return QStringLiteral("no control");

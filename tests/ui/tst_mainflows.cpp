@@ -29,7 +29,7 @@ void TestMainFlows::dayIsEnteredComputedSavedAndWritten()
                      QStringLiteral("True"));
     startWindow();
     // December 2026 begins on a Tuesday: the 3rd is cell 4.
-    QTest::mouseClick(w_->calendar()->dayCell(4), Qt::LeftButton);
+    clickCell(w_->calendar()->dayCell(4));
     DayEntryDialog *dialog = Program::openDialog<DayEntryDialog>();
     QVERIFY(dialog);
     QVERIFY(!w_->isVisible());

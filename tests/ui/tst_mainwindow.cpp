@@ -169,8 +169,8 @@ void TestMainWindow::emptyCellOpensNothing()
 {
     startWindow();
     // December 2026 begins on a Tuesday: cells 0 and 1 are empty.
-    QTest::mouseClick(w_->calendar()->dayCell(0), Qt::LeftButton);
-    QTest::mouseClick(w_->calendar()->dayCell(41), Qt::LeftButton);
+    clickCell(w_->calendar()->dayCell(0));
+    clickCell(w_->calendar()->dayCell(41));
     QVERIFY(!FormDialog::openDialog());
     QVERIFY(w_->isVisible());
 }

@@ -1,6 +1,7 @@
 #include "calendarpanel.h"
 
 #include "attendancebook.h"
+#include "calendaraccessible.h"
 #include "daylabel.h"
 #include "formlayout.h"
 #include "platform.h"
@@ -9,7 +10,11 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
+
+#include <utility>
 
 namespace zentak {
 
@@ -117,11 +122,51 @@ void CalendarPanel::placeFrame()
 
 void CalendarPanel::announceFrame()
 {
-    DayLabel *cell = hasFocus() ? cellShowing(framed_) : nullptr;
+    // Only while assistive technology listens: the event would build the
+    // cell's accessible interface even with none.
+    DayLabel *cell = hasFocus() && QAccessible::isActive() ? cellShowing(framed_) : nullptr;
     if (!cell)
         return;
     QAccessibleEvent event(cell, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
+}
+
+void CalendarPanel::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    drawFrame(&p);
+    grid_->paint(p, event->rect());
+}
+
+bool CalendarPanel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const DayLabel *cell = grid_->cellAt(help->pos());
+        if (cell && !cell->toolTip().isEmpty()) {
+            // Gone when the pointer leaves the cell.
+            QToolTip::showText(help->globalPos(), cell->toolTip(), this, cell->geometry());
+            return true;
+        }
+    }
+    return QFrame::event(event);
+}
+
+void CalendarPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = grid_->cellAt(event->position().toPoint());
+    QFrame::mousePressEvent(event);
+}
+
+void CalendarPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        DayLabel *cell = std::exchange(pressed_, nullptr);
+        if (cell && cell->geometry().contains(event->position().toPoint()))
+            cell->press();
+    }
+    QFrame::mouseReleaseEvent(event);
 }
 
 void CalendarPanel::keyPressEvent(QKeyEvent *event)

@@ -2,8 +2,8 @@
 // The calendar panel (Picture1): the shown year and month, the weekday
 // header, 42 day cells in six weeks (Sunday first) and the buttons that step
 // by month and year. Every recorded day is filled by its kind and today is
-// framed (the days are drawn by the DayGrid). It draws from the attendance
-// book and follows its signals.
+// framed (the cells are the DayGrid's, painted by the panel itself). It
+// draws from the attendance book and follows its signals.
 //
 // With the keyboard focus it frames one day of the shown month, the one
 // the keys act on: the arrow keys move the frame by a day or a week (into
@@ -45,7 +45,7 @@ public:
     DayLabel *dayCell(int index) const { return grid_->cell(index); }
     // The cell that shows the day, or null when its month is not shown.
     DayLabel *cellShowing(QDate day) const { return grid_->cellShowing(day); }
-    QLabel *weekLabel(int index) const { return grid_->weekLabel(index); }
+    CellLabel *weekLabel(int index) const { return grid_->weekLabel(index); }
     QLabel *yearLabel() const { return yearLabel_; }
     QLabel *monthLabel() const { return monthLabel_; }
     QPushButton *reportButton() const { return reportButton_; }
@@ -68,6 +68,12 @@ signals:
     void monthShown(int year, int month);
 
 protected:
+    // The cells painted, a day's holiday told by its tooltip, a click on a
+    // day reported.
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -93,6 +99,9 @@ private:
     QLabel *monthLabel_ = nullptr;
     QPushButton *reportButton_ = nullptr;
     std::unique_ptr<DayGrid> grid_;
+    // The day cell the left button went down on: the click is its when the
+    // button comes up on it too.
+    DayLabel *pressed_ = nullptr;
 };
 
 } // namespace zentak

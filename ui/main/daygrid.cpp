@@ -6,7 +6,7 @@
 #include "platform.h"
 #include "windowtexts.h"
 
-#include <QLabel>
+#include <QPainter>
 
 namespace zentak {
 
@@ -20,17 +20,10 @@ const QColor kSaturday(0x00, 0x00, 0xFF);
 constexpr float kWeekLeft = 45, kWeekTop = 360, kWeekWidth = 270, kWeekHeight = 225;
 constexpr float kDayLeft = 60, kDayTop = 630, kDayWidth = 270, kDayHeight = 225;
 
-// A day number's colour by its weekday column, Sunday 0.
-QColor dayNumberColor(const DayLabel *cell, int column)
+// A day number's or a weekday's colour by its column, Sunday 0.
+QColor dayNumberColor(const CellLabel *cell, int column)
 {
     return column == 0 ? kSunday : column == 6 ? kSaturday : cell->palette().color(QPalette::WindowText);
-}
-
-void setTextColor(QLabel *label, const QColor &color)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
 }
 
 } // namespace
@@ -39,22 +32,19 @@ DayGrid::DayGrid(const AttendanceBook &book, Platform &platform, const TwipScale
     : book_(book), platform_(platform)
 {
     for (int i = 0; i < 7; ++i) {
-        auto *w = new QLabel(weekdayKanji(i), panel);
+        auto *w = new CellLabel(panel, scale.rect((kWeekWidth + 5) * i + kWeekLeft, kWeekTop, kWeekWidth, kWeekHeight),
+                                weekdayKanji(i));
         w->setObjectName(QStringLiteral("lblWeek_%1").arg(i));
-        w->setAlignment(Qt::AlignCenter);
-        placeTwips(w, scale, (kWeekWidth + 5) * i + kWeekLeft, kWeekTop, kWeekWidth, kWeekHeight);
+        w->setTextColor(dayNumberColor(w, i));
         weekLabels_.append(w);
     }
-    setTextColor(weekLabels_[0], kSunday);
-    setTextColor(weekLabels_[6], kSaturday);
 
     for (int i = 0; i < 42; ++i) {
-        auto *d = new DayLabel(panel);
-        d->setObjectName(QStringLiteral("lblDay_%1").arg(i));
         const int row = i / 7;
         const int column = i % 7;
-        placeTwips(d, scale, (kDayWidth + 5) * column + kDayLeft, (kDayHeight + 2) * row + kDayTop,
-                   kDayWidth, kDayHeight);
+        auto *d = new DayLabel(panel, scale.rect((kDayWidth + 5) * column + kDayLeft,
+                                                 (kDayHeight + 2) * row + kDayTop, kDayWidth, kDayHeight));
+        d->setObjectName(QStringLiteral("lblDay_%1").arg(i));
         d->setTextColor(dayNumberColor(d, column));
         cells_.append(d);
     }
@@ -112,6 +102,18 @@ void DayGrid::paintDay(QDate day, DayKind shownAs)
     }
 }
 
+void DayGrid::paint(QPainter &p, const QRect &area) const
+{
+    // In the order the labels were stacked: a cell drawn over its
+    // neighbour where the two meet.
+    for (const CellLabel *w : weekLabels_)
+        if (area.intersects(w->geometry()))
+            w->paint(p);
+    for (const DayLabel *d : cells_)
+        if (area.intersects(d->geometry()))
+            d->paint(p);
+}
+
 DayLabel *DayGrid::cell(int index) const
 {
     return index >= 0 && index < cells_.size() ? cells_[index] : nullptr;
@@ -128,7 +130,16 @@ DayLabel *DayGrid::cellShowing(QDate day) const
     return nullptr;
 }
 
-QLabel *DayGrid::weekLabel(int index) const
+DayLabel *DayGrid::cellAt(const QPoint &point) const
+{
+    // The one drawn last where two meet.
+    for (auto cell = cells_.crbegin(); cell != cells_.crend(); ++cell)
+        if ((*cell)->geometry().contains(point))
+            return *cell;
+    return nullptr;
+}
+
+CellLabel *DayGrid::weekLabel(int index) const
 {
     return index >= 0 && index < weekLabels_.size() ? weekLabels_[index] : nullptr;
 }

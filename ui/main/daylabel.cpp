@@ -1,11 +1,8 @@
 #include "daylabel.h"
 
-#include "windowtexts.h"
-
-#include <QAccessibleWidget>
-#include <QMouseEvent>
+#include <QAccessible>
 #include <QPainter>
-#include <QStringBuilder>
+#include <QWidget>
 
 namespace zentak {
 
@@ -14,46 +11,14 @@ namespace {
 const QColor kFocusFrame(0x00, 0x00, 0xFF);
 const QColor kMissingMark(0x80, 0x80, 0x80);
 
-// A day's cell to assistive technology: a button that can be pressed, with
-// the focus while it is framed. The keyboard focus itself stays with the
-// calendar panel, which moves the frame.
-class DayCellAccessible : public QAccessibleWidget {
-public:
-    explicit DayCellAccessible(DayLabel *cell) : QAccessibleWidget(cell, QAccessible::Button) {}
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.focusable = showsDay();
-        s.focused = cell()->focusFrame();
-        return s;
-    }
-    QStringList actionNames() const override
-    {
-        return showsDay() ? QStringList{pressAction()} : QStringList();
-    }
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction() && showsDay())
-            cell()->press();
-    }
-
-private:
-    DayLabel *cell() const { return static_cast<DayLabel *>(widget()); }
-    // An empty cell outside the month is nothing to act on.
-    bool showsDay() const { return cell()->date().isValid(); }
-};
-
-QAccessibleInterface *calendarInterface(const QString &className, QObject *object)
+// A change told to assistive technology, only while one listens: the
+// event would build the cell's accessible interface even with none.
+void tellAssistive(QObject *cell, QAccessible::Event what)
 {
-    if (className == QLatin1String("zentak::DayLabel"))
-        if (auto *cell = qobject_cast<DayLabel *>(object))
-            return new DayCellAccessible(cell);
-    // The panel is a group of days named by its month (as a frame it would
-    // be taken for a window).
-    if (className == QLatin1String("zentak::CalendarPanel") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
-    return nullptr;
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(cell, what);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace
@@ -70,30 +35,69 @@ QColor fillOf(DayKind kind)
     return {};
 }
 
-void installCalendarAccessibility()
+CellLabel::CellLabel(QWidget *panel, const QRect &place, const QString &text)
+    : QObject(panel), panel_(panel), place_(place), text_(text),
+      textColor_(panel->palette().color(QPalette::WindowText))
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(calendarInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
-DayLabel::DayLabel(QWidget *parent) : QLabel(parent)
+void CellLabel::setText(const QString &text)
 {
-    setAlignment(Qt::AlignCenter);
-    setMargin(0);
-    textColor_ = palette().color(QPalette::WindowText);
+    if (text_ == text)
+        return;
+    text_ = text;
+    update();
 }
+
+void CellLabel::setTextColor(const QColor &color)
+{
+    // Set at every step for the holidays: most steps change none.
+    if (textColor_ == color)
+        return;
+    textColor_ = color;
+    update();
+}
+
+QPalette CellLabel::palette() const
+{
+    return panel_->palette();
+}
+
+void CellLabel::update() const
+{
+    panel_->update(place_);
+}
+
+void CellLabel::paint(QPainter &p) const
+{
+    p.save();
+    p.translate(place_.topLeft());
+    const QRect r(QPoint(0, 0), place_.size());
+    p.setClipRect(r);
+    draw(p, r);
+    p.restore();
+}
+
+void CellLabel::draw(QPainter &p, const QRect &r) const
+{
+    p.setPen(textColor_);
+    p.drawText(r, Qt::AlignCenter, text_);
+}
+
+DayLabel::DayLabel(QWidget *panel, const QRect &place) : CellLabel(panel, place) {}
 
 void DayLabel::setFill(const QColor &color)
 {
+    if (fill_ == color)
+        return;
     fill_ = color;
     update();
 }
 
 void DayLabel::setBorder(bool on)
 {
+    if (border_ == on)
+        return;
     border_ = on;
     update();
 }
@@ -116,33 +120,20 @@ void DayLabel::setFocusFrame(bool on, bool visible)
     update();
 }
 
-void DayLabel::setTextColor(const QColor &color)
-{
-    // Set at every step for the holidays: most steps change none.
-    if (textColor_ == color)
-        return;
-    textColor_ = color;
-    update();
-}
-
 void DayLabel::setSpoken(const QString &name, const QString &description)
 {
-    if (accessibleName() != name)
-        setAccessibleName(name);
-    if (accessibleDescription() != description)
-        setAccessibleDescription(description);
+    if (name_ != name) {
+        name_ = name;
+        tellAssistive(this, QAccessible::NameChanged);
+    }
+    if (description_ != description) {
+        description_ = description;
+        tellAssistive(this, QAccessible::DescriptionChanged);
+    }
 }
 
-void DayLabel::setHolidayName(const QString &name)
+void DayLabel::draw(QPainter &p, const QRect &r) const
 {
-    if (toolTip() != name)
-        setToolTip(name);
-}
-
-void DayLabel::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    const QRect r = rect();
     if (fill_.isValid())
         p.fillRect(r, fill_);
     if (border_) {
@@ -162,22 +153,13 @@ void DayLabel::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(r).adjusted(2, 2, -2, -2));
     }
-    p.setPen(textColor_);
-    p.setFont(font());
-    p.drawText(r, Qt::AlignCenter, text());
+    CellLabel::draw(p, r);
 }
 
 void DayLabel::press()
 {
     if (date_.isValid())
         emit clicked(date_);
-}
-
-void DayLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        press();
-    QLabel::mouseReleaseEvent(event);
 }
 
 } // namespace zentak

@@ -1,17 +1,28 @@
 #pragma once
-// One cell of the calendar: a day number with an optional opaque fill, a
-// thin border (today) and a focus frame (the day the keys act on). It knows
-// the day it shows, set as its month is drawn, and a click reports that
-// day. For assistive technology a cell that shows a day is a button named
-// by its date and described by its record.
+// The calendar's cells: the 7 weekday headers (CellLabel) and the 42 day
+// cells (DayLabel), all drawn by the calendar panel in its own paint. A
+// cell is a small object, not a widget: it holds what it shows and its
+// place on the panel, and has the panel draw that place again when it
+// changes. For assistive technology each is a child of the panel
+// (calendaraccessible.h).
+//
+// A day cell shows a day number with an optional opaque fill, a thin
+// border (today) and a focus frame (the day the keys act on). It knows the
+// day it shows, set as its month is drawn, and a click reports that day.
+// A screen reader has it as a button named by its date and described by
+// its record.
 
 #include "daykind.h"
 
 #include <QColor>
 #include <QDate>
-#include <QLabel>
+#include <QObject>
+#include <QPalette>
+#include <QRect>
+#include <QString>
 
-#include <optional>
+class QPainter;
+class QWidget;
 
 namespace zentak {
 
@@ -20,15 +31,45 @@ namespace zentak {
 // (an invalid colour).
 QColor fillOf(DayKind kind);
 
-// Assistive technology's view of the calendar: the day cells as above,
-// the panel a group named by its month. Installed by the panel, before any
-// of it is asked for.
-void installCalendarAccessibility();
-
-class DayLabel : public QLabel {
+class CellLabel : public QObject {
     Q_OBJECT
 public:
-    explicit DayLabel(QWidget *parent = nullptr);
+    // A cell of the panel at its place in the panel's pixels, its text
+    // centred in the panel's font and text colour.
+    CellLabel(QWidget *panel, const QRect &place, const QString &text = {});
+
+    QWidget *panel() const { return panel_; }
+    QRect geometry() const { return place_; }
+
+    void setText(const QString &text);
+    QString text() const { return text_; }
+    void setTextColor(const QColor &color);
+    QColor textColor() const { return textColor_; }
+    // The panel's palette: its WindowText is the colour of a cell whose
+    // colour was not set.
+    QPalette palette() const;
+
+    // The cell drawn on the panel's painter, within its place alone, as a
+    // label of its own would be.
+    void paint(QPainter &p) const;
+
+protected:
+    // What the cell shows, in its own pixels: `r` has its corner at 0, 0.
+    virtual void draw(QPainter &p, const QRect &r) const;
+    // The panel draws the cell again.
+    void update() const;
+
+private:
+    QWidget *panel_;
+    QRect place_;
+    QString text_;
+    QColor textColor_;
+};
+
+class DayLabel : public CellLabel {
+    Q_OBJECT
+public:
+    DayLabel(QWidget *panel, const QRect &place);
 
     // The day shown; invalid for a cell outside the month.
     void setDate(QDate day) { date_ = day; }
@@ -46,25 +87,24 @@ public:
     void setMissing(bool on);
     bool missing() const { return missing_; }
 
-    // The focus frame: two pixels of blue inside the cell, within today's
-    // border. The cell so framed has the accessible focus.
     // The cell under the calendar's focus frame (it has the focus for
-    // assistive technology); `visible`: the frame is drawn.
+    // assistive technology); `visible`: the frame is drawn, two pixels of
+    // blue inside the cell, within today's border.
     void setFocusFrame(bool on, bool visible);
     bool focusFrame() const { return focusFrame_; }
 
-    void setTextColor(const QColor &color);
-    QColor textColor() const { return textColor_; }
-
-    // The accessible name and description, set only when they change (each
-    // change is an event to the screen reader).
+    // The accessible name and description; a change is told to assistive
+    // technology while one listens.
     void setSpoken(const QString &name, const QString &description);
-    // The tooltip: the name of the day's national holiday, empty on other
-    // days (set only when it changes, as the cells are drawn at every step).
-    void setHolidayName(const QString &name);
-    QString holidayName() const { return toolTip(); }
+    QString accessibleName() const { return name_; }
+    QString accessibleDescription() const { return description_; }
+    // The name of the day's national holiday, empty on other days: the
+    // cell's tooltip.
+    void setHolidayName(const QString &name) { holiday_ = name; }
+    QString holidayName() const { return holiday_; }
+    QString toolTip() const { return holiday_; }
 
-    // What a click does, for assistive technology's press action: an
+    // What a click does, and assistive technology's press action: an
     // empty cell reports nothing.
     void press();
 
@@ -72,13 +112,14 @@ signals:
     void clicked(QDate day);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void draw(QPainter &p, const QRect &r) const override;
 
 private:
     QDate date_;
     QColor fill_;
-    QColor textColor_;
+    QString name_;
+    QString description_;
+    QString holiday_;
     bool border_ = false;
     bool missing_ = false;
     bool focusFrame_ = false;
