@@ -28,6 +28,8 @@ private slots:
     void integers();
     void choices_data();
     void choices();
+    void grantKeys_data();
+    void grantKeys();
     void saveWritesEveryKey();
     void savedValuesLoadBack();
 };
@@ -178,6 +180,32 @@ void TestSettings::choices()
     QCOMPARE(p.store.value(key("AgreementStart")), QString::number(month));
 }
 
+void TestSettings::grantKeys_data()
+{
+    QTest::addColumn<QString>("hired");
+    QTest::addColumn<QString>("weekDays");
+    QTest::addColumn<QString>("read"); // the hire date and the days a week as read
+    QTest::newRow("a date, 3 days") << "2020/04/01" << "3" << "2020/04/01 3";
+    QTest::newRow("blanks around") << " 2020/04/01 " << " 1 " << "2020/04/01 1";
+    QTest::newRow("no such day: off") << "2023/02/29" << "0" << "- 5";
+    QTest::newRow("not a date: off") << "2020-04-01" << "6" << "- 5";
+    QTest::newRow("absent") << QString() << QString() << "- 5";
+}
+
+void TestSettings::grantKeys()
+{
+    QFETCH(QString, hired);
+    QFETCH(QString, weekDays);
+    QFETCH(QString, read);
+    ScriptedPlatform p;
+    if (!hired.isNull()) {
+        p.store.insert(key("Hired"), hired);
+        p.store.insert(key("WeekDays"), weekDays);
+    }
+    const Settings s = loadSettings(p);
+    QCOMPARE(QStringLiteral("%1 %2").arg(s.hired.isValid() ? s.hired.toString(u"yyyy/MM/dd") : "-").arg(s.weekDays), read);
+}
+
 void TestSettings::saveWritesEveryKey()
 {
     ScriptedPlatform p;
@@ -188,8 +216,9 @@ void TestSettings::saveWritesEveryKey()
     QStringList stored;
     for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
         stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
-    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Name=", "Remind=1",
-                                  "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
+    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "Granted=", "Hired=", "IniTM=09:00", "Ktsw=0", "Name=",
+                                  "Remind=1", "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False",
+                                  "WeekDays=5", "Yukyu=00.0"}));
 }
 
 void TestSettings::savedValuesLoadBack()
