@@ -1,6 +1,6 @@
-// The yearly paid-leave grant: the law's table, the grant dates, the days
-// that expire, grants missed while the program was not used, and the five
-// days a year counted from the records.
+// The yearly paid-leave grant: the dates, the law's table through grants
+// missed while the program was not used, the days that expire, and the
+// five days a year counted from the records.
 
 #include "daykind.h"
 #include "leavegrant.h"
@@ -9,67 +9,30 @@
 
 using namespace zentak;
 
-namespace {
-
-QDate date(const char *text)
-{
-    return QDate::fromString(QLatin1String(text), QStringLiteral("yyyy/MM/dd"));
-}
-
-} // namespace
-
 class TestLeaveGrant : public QObject {
     Q_OBJECT
 private slots:
-    void grantTable_data();
-    void grantTable();
     void grantDates_data();
     void grantDates();
-    void expiry_data();
-    void expiry();
     void grantsDue_data();
     void grantsDue();
+    void expiry_data();
+    void expiry();
     void fiveDays_data();
     void fiveDays();
 };
-
-void TestLeaveGrant::grantTable_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("weekDays");
-    QTest::addColumn<int>("days");
-    // The Labour Standards Act's table, article 39 and its ordinance.
-    QTest::newRow("5 days, half a year") << 0 << 5 << 10;
-    QTest::newRow("5 days, 3.5 years") << 3 << 5 << 14;
-    QTest::newRow("5 days, 6.5 years") << 6 << 5 << 20;
-    QTest::newRow("5 days, 20.5 years stays") << 20 << 5 << 20;
-    QTest::newRow("4 days, 4.5 years") << 4 << 4 << 12;
-    QTest::newRow("3 days, 2.5 years") << 2 << 3 << 6;
-    QTest::newRow("2 days, 5.5 years") << 5 << 2 << 6;
-    QTest::newRow("1 day, 6.5 years") << 6 << 1 << 3;
-}
-
-void TestLeaveGrant::grantTable()
-{
-    QFETCH(int, index);
-    QFETCH(int, weekDays);
-    QFETCH(int, days);
-    QCOMPARE(grantDays(index, weekDays), days);
-}
 
 void TestLeaveGrant::grantDates_data()
 {
     QTest::addColumn<QDate>("hired");
     QTest::addColumn<int>("index");
     QTest::addColumn<QDate>("granted");
-    QTest::newRow("1 April, six months") << date("2020/04/01") << 0 << date("2020/10/01");
-    QTest::newRow("31st into a leap February") << date("2023/08/31") << 0 << date("2024/02/29");
-    QTest::newRow("31st, a year on") << date("2023/08/31") << 1 << date("2025/02/28");
-    QTest::newRow("31st keeps its day where it can") << date("2024/03/31") << 1 << date("2025/09/30");
-    QTest::newRow("31st in a month that has one") << date("2023/01/31") << 1 << date("2024/07/31");
-    QTest::newRow("29 February hired") << date("2024/02/29") << 0 << date("2024/08/29");
-    QTest::newRow("29th, four years on") << date("2023/08/29") << 4 << date("2028/02/29");
-    QTest::newRow("29th, a common year") << date("2023/08/29") << 1 << date("2025/02/28");
+    QTest::newRow("1 April, six months") << QDate(2020, 4, 1) << 0 << QDate(2020, 10, 1);
+    QTest::newRow("31st into a leap February") << QDate(2023, 8, 31) << 0 << QDate(2024, 2, 29);
+    QTest::newRow("31st, a year on") << QDate(2023, 8, 31) << 1 << QDate(2025, 2, 28);
+    QTest::newRow("31st keeps its day where it can") << QDate(2023, 1, 31) << 1 << QDate(2024, 7, 31);
+    QTest::newRow("29 February hired") << QDate(2024, 2, 29) << 1 << QDate(2025, 8, 29);
+    QTest::newRow("29th, four years on") << QDate(2023, 8, 29) << 4 << QDate(2028, 2, 29);
 }
 
 void TestLeaveGrant::grantDates()
@@ -83,6 +46,39 @@ void TestLeaveGrant::grantDates()
     QCOMPARE(lastGrantBy(hired, 5, granted.addDays(-1)).has_value(), index > 0);
 }
 
+void TestLeaveGrant::grantsDue_data()
+{
+    QTest::addColumn<int>("weekDays");
+    QTest::addColumn<QDate>("stored"); // the last grant handled, as stored
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("due");
+    // Hired 2020/04/01: grants every 1 October from 2020; the days by the
+    // Labour Standards Act's table.
+    QTest::newRow("5 days, three missed") << 5 << QDate(2023, 10, 1) << QDate(2026, 12, 7) << "2024/10/01 16, 2025/10/01 18, 2026/10/01 20";
+    QTest::newRow("4 days, three missed") << 4 << QDate(2023, 10, 1) << QDate(2026, 12, 7) << "2024/10/01 12, 2025/10/01 13, 2026/10/01 15";
+    QTest::newRow("3 days, none handled yet") << 3 << QDate(2020, 4, 1) << QDate(2023, 10, 1) << "2020/10/01 5, 2021/10/01 6, 2022/10/01 6, 2023/10/01 8";
+    QTest::newRow("2 days, on the grant's day") << 2 << QDate(2024, 10, 1) << QDate(2025, 10, 1) << "2025/10/01 6";
+    QTest::newRow("1 day, years on") << 1 << QDate(2028, 10, 1) << QDate(2029, 10, 1) << "2029/10/01 3";
+    QTest::newRow("the day before it") << 5 << QDate(2025, 10, 1) << QDate(2026, 9, 30) << "";
+    QTest::newRow("after today: the last grant come") << 5 << QDate(2030, 1, 1) << QDate(2026, 12, 7) << "";
+    QTest::newRow("none stored: the last grant come") << 5 << QDate() << QDate(2026, 12, 7) << "";
+}
+
+void TestLeaveGrant::grantsDue()
+{
+    QFETCH(int, weekDays);
+    QFETCH(QDate, stored);
+    QFETCH(QDate, today);
+    QFETCH(QString, due);
+    const QDate hired(2020, 4, 1);
+    QStringList got;
+    for (const Grant &g : dueGrants(hired, weekDays, handledGrantDate(hired, stored, today), today))
+        got << dateField(g.date) + QStringLiteral(" %1").arg(g.days);
+    QCOMPARE(got.join(QStringLiteral(", ")), due);
+    // A hire date newly given takes what has come as handled.
+    QVERIFY(dueGrants(hired, 5, handledOnHiring(QDate(), hired, stored, today), today).isEmpty());
+}
+
 void TestLeaveGrant::expiry_data()
 {
     QTest::addColumn<int>("index");
@@ -90,6 +86,7 @@ void TestLeaveGrant::expiry_data()
     QTest::addColumn<double>("expiring");
     QTest::addColumn<QString>("after"); // empty: does not fit
     QTest::addColumn<bool>("number");
+    // Five days a week: 10, 11 and 12 days for the first three grants.
     QTest::newRow("first grant: none expires") << 0 << "25.0" << 0.0 << "35.0" << true;
     QTest::newRow("within the last grant: none") << 1 << "08.5" << 0.0 << "19.5" << true;
     QTest::newRow("part of the grant before last") << 2 << "15.5" << 4.5 << "23.0" << true;
@@ -106,78 +103,38 @@ void TestLeaveGrant::expiry()
     QFETCH(double, expiring);
     QFETCH(QString, after);
     QFETCH(bool, number);
-    // Five days a week: 10, 11 and 12 days for the first three grants.
-    const GrantOffer offer = grantOffer({index, date("2026/10/01"), grantDays(index, 5)}, 5, balance);
+    const GrantOffer offer = grantOffer({index, QDate(2026, 10, 1), grantDays(index, 5)}, 5, balance);
     QCOMPARE(offer.expiring, expiring);
     QCOMPARE(offer.afterText.value_or(QString()), after);
     QCOMPARE(offer.balanceIsNumber, number);
-}
-
-void TestLeaveGrant::grantsDue_data()
-{
-    QTest::addColumn<QDate>("stored"); // the last grant handled, as stored
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QString>("due");
-    // Hired 2020/04/01: grants every 1 October from 2020.
-    QTest::newRow("three missed") << date("2023/10/01") << date("2026/12/07") << "2024/10/01 16, 2025/10/01 18, 2026/10/01 20";
-    QTest::newRow("the grant's own day") << date("2025/10/01") << date("2026/10/01") << "2026/10/01 20";
-    QTest::newRow("the day before it") << date("2025/10/01") << date("2026/09/30") << "";
-    QTest::newRow("none handled yet") << date("2020/04/01") << date("2021/10/01") << "2020/10/01 10, 2021/10/01 11";
-    QTest::newRow("after today: the last grant come") << date("2030/01/01") << date("2026/12/07") << "";
-    QTest::newRow("none stored: the last grant come") << QDate() << date("2026/12/07") << "";
-}
-
-void TestLeaveGrant::grantsDue()
-{
-    QFETCH(QDate, stored);
-    QFETCH(QDate, today);
-    QFETCH(QString, due);
-    const QDate hired = date("2020/04/01");
-    QStringList got;
-    for (const Grant &g : dueGrants(hired, 5, handledGrantDate(hired, stored, today), today))
-        got << dateField(g.date) + QStringLiteral(" %1").arg(g.days);
-    QCOMPARE(got.join(QStringLiteral(", ")), due);
-    // A hire date newly given takes what has come as handled.
-    QVERIFY(dueGrants(hired, 5, handledOnHiring(QDate(), hired, stored, today), today).isEmpty());
 }
 
 void TestLeaveGrant::fiveDays_data()
 {
     QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("weekDays");
-    QTest::addColumn<QString>("extra"); // one more day of leave, on 2027/03/01
     QTest::addColumn<QString>("shown"); // "taken deadline falling", empty for none
-    // Grant of 2026/10/01; half a day the day before, half a day on it,
-    // a whole day on the deadline and one the day after.
-    QTest::newRow("half days across the grant date") << date("2027/01/15") << 5 << "" << "1.5 2027/09/30 no";
-    QTest::newRow("three months before the deadline") << date("2027/06/30") << 5 << "" << "1.5 2027/09/30 falling";
-    QTest::newRow("a day more than three months") << date("2027/06/29") << 5 << "" << "1.5 2027/09/30 no";
-    QTest::newRow("a holiday counts nothing") << date("2027/06/30") << 5 << "休日" << "1.5 2027/09/30 falling";
-    QTest::newRow("a whole day more counts one") << date("2027/06/30") << 5 << "有給休暇（１日）" << "2.5 2027/09/30 falling";
-    QTest::newRow("grant under ten days") << date("2027/06/30") << 2 << "" << "";
-    QTest::newRow("the next grant's day starts anew") << date("2027/10/01") << 5 << "" << "1 2028/09/30 no";
+    // The grant of 2026/10/01 (20 days, or 7 at two days a week).
+    QTest::newRow("half days across the grant date") << QDate(2027, 1, 15) << 5 << "1.5 2027/09/30 no";
+    QTest::newRow("three months before the deadline") << QDate(2027, 6, 30) << 5 << "1.5 2027/09/30 falling";
+    QTest::newRow("a day more than three months") << QDate(2027, 6, 29) << 5 << "1.5 2027/09/30 no";
+    QTest::newRow("grant under ten days") << QDate(2027, 6, 30) << 2 << "";
+    QTest::newRow("the next grant's day starts anew") << QDate(2027, 10, 1) << 5 << "1 2028/09/30 no";
 }
 
 void TestLeaveGrant::fiveDays()
 {
     QFETCH(QDate, today);
     QFETCH(int, weekDays);
-    QFETCH(QString, extra);
     QFETCH(QString, shown);
     AttendanceTable table;
-    const auto mark = [&](const char *day, LeaveKind kind) {
-        QVERIFY(table.setRecord(keyOf(date(day)), markedDay(date(day), kind)));
-    };
-    mark("2026/09/30", LeaveKind::HalfDayPaid);
-    mark("2026/10/01", LeaveKind::HalfDayPaid);
-    mark("2027/09/30", LeaveKind::WholeDayPaid);
-    mark("2027/10/01", LeaveKind::WholeDayPaid);
-    if (!extra.isEmpty()) {
-        DayRecord r = markedDay(date("2027/03/01"), LeaveKind::Holiday);
-        r.note = extra;
-        QVERIFY(table.setRecord(keyOf(date("2027/03/01")), r));
-    }
-    const std::optional<FiveDays> five = fiveDaysOf(table, date("2020/04/01"), weekDays, today);
+    // Half a day the day before the grant and half on it, a holiday, a
+    // whole day on the deadline and one the day after.
+    for (const auto &[day, kind] : {std::pair(QDate(2026, 9, 30), LeaveKind::HalfDayPaid),
+                                    {QDate(2026, 10, 1), LeaveKind::HalfDayPaid}, {QDate(2027, 3, 1), LeaveKind::Holiday},
+                                    {QDate(2027, 9, 30), LeaveKind::WholeDayPaid}, {QDate(2027, 10, 1), LeaveKind::WholeDayPaid}})
+        QVERIFY(table.setRecord(keyOf(day), markedDay(day, kind)));
+    const std::optional<FiveDays> five = fiveDaysOf(table, QDate(2020, 4, 1), weekDays, today);
     const QString got = five ? QStringLiteral("%1 %2 %3").arg(five->taken).arg(dateField(five->deadline),
                                                                             five->falling ? "falling" : "no")
                              : QString();

@@ -28,7 +28,7 @@ void TestYearlyGrant::grantTakenBackAndDoneAgain()
     // last grant's 18 days expires.
     QCOMPARE(program.platform.boxes.size(), 1);
     QCOMPARE(program.platform.boxes[0].buttons, MsgButtons::YesNo);
-    QCOMPARE(program.platform.boxes[0].text, QStringLiteral("2026/10/01 は有給休暇の付与日です。\n付与: 20日\n失効: 1.5日\n"
+    QCOMPARE(program.platform.boxes[0].text, QStringLiteral("2026/10/01 の有給休暇の付与です。\n付与: 20日\n失効: 1.5日\n"
                                                             "有給休暇残: 19.5日 → 38.0日\n\n有給休暇残を更新しますか？"));
     auto *zan = window.findChild<QLabel *>(QStringLiteral("zan"));
     auto *mark = window.findChild<QLabel *>(QStringLiteral("zanmark"));

@@ -23,7 +23,7 @@ QString balance(double value)
 
 QString grantQuestion(const GrantOffer &offer)
 {
-    QString text = QStringLiteral("%1 は有給休暇の付与日です。\n付与: %2日\n失効: %3日\n")
+    QString text = QStringLiteral("%1 の有給休暇の付与です。\n付与: %2日\n失効: %3日\n")
                        .arg(dateField(offer.grant.date), days(offer.grant.days), days(offer.expiring));
     if (!offer.balanceIsNumber)
         text += QStringLiteral("有給休暇残が数値ではないため、0日に付与します。\n");
