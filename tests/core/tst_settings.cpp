@@ -28,8 +28,6 @@ private slots:
     void integers();
     void choices_data();
     void choices();
-    void grantKeys_data();
-    void grantKeys();
     void saveWritesEveryKey();
     void savedValuesLoadBack();
 };
@@ -178,26 +176,6 @@ void TestSettings::choices()
     saveSettings(p, s);
     QCOMPARE(loadSettings(p).restDay, s.restDay);
     QCOMPARE(p.store.value(key("AgreementStart")), QString::number(month));
-}
-
-void TestSettings::grantKeys_data()
-{
-    QTest::addColumn<QString>("stored"); // the hire date and the days a week
-    QTest::addColumn<QString>("read");
-    QTest::newRow("a date, 3 days") << " 2020/04/01 | 3" << "2020/04/01 3";
-    QTest::newRow("no such day: off") << "2023/02/29|0" << " 5";
-    QTest::newRow("not a date: off") << "2020-04-01|6" << " 5";
-}
-
-void TestSettings::grantKeys()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, read);
-    ScriptedPlatform p;
-    p.store.insert(key("Hired"), stored.section(u'|', 0, 0));
-    p.store.insert(key("WeekDays"), stored.section(u'|', 1));
-    const Settings s = loadSettings(p);
-    QCOMPARE(s.hired.toString(u"yyyy/MM/dd") + QStringLiteral(" %1").arg(s.weekDays), read);
 }
 
 void TestSettings::saveWritesEveryKey()

@@ -278,28 +278,32 @@ void TestSettingsDialog::storeThatCannotBeWrittenIsTold()
 
 void TestSettingsDialog::hireDate_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("hired");   // as stored; empty when refused or none
+    QTest::addColumn<QString>("stored"); // the store's hire date at the start
+    QTest::addColumn<QString>("typed");  // null: left as the box shows it
+    QTest::addColumn<QString>("hired");  // as stored after the save
     QTest::addColumn<QString>("granted"); // the last grant handled as stored; "refused" when refused
     // Today is 2026/12/07.
-    QTest::newRow("not a date") << "2026/02/30" << "" << "refused";
-    QTest::newRow("before 1900") << "1899/12/31" << "" << "refused";
-    QTest::newRow("after today") << "2026/12/08" << "" << "refused";
-    QTest::newRow("no slashes") << "20200401" << "" << "refused";
-    QTest::newRow("full width: the grants come are handled") << "２０２０／０４／０１" << "2020/04/01" << "2026/10/01";
-    QTest::newRow("today: no grant yet") << "2026/12/07" << "2026/12/07" << "2026/12/07";
-    QTest::newRow("none") << "" << "" << "";
+    QTest::newRow("not a date") << "" << "2026/02/30" << "" << "refused";
+    QTest::newRow("before 1900") << "" << "1899/12/31" << "" << "refused";
+    QTest::newRow("after today") << "" << "2026/12/08" << "" << "refused";
+    QTest::newRow("full width: the grants come are handled") << "" << "２０２０／０４／０１" << "2020/04/01" << "2026/10/01";
+    QTest::newRow("today: no grant yet") << "" << "2026/12/07" << "2026/12/07" << "2026/12/07";
+    QTest::newRow("none") << "" << "" << "" << "";
+    QTest::newRow("not a date in the store: none") << "2023/02/29" << QString() << "" << "";
 }
 
 void TestSettingsDialog::hireDate()
 {
+    QFETCH(QString, stored);
     QFETCH(QString, typed);
     QFETCH(QString, hired);
     QFETCH(QString, granted);
+    p_->store.insert(setKey("Hired"), stored);
     startWindow();
     QVERIFY(openSettings());
     FocusAtBoxes focus(*p_);
-    typeOver(dlg_->hireDateBox(), typed);
+    if (!typed.isNull())
+        typeOver(dlg_->hireDateBox(), typed);
     dlg_->weekDaysBox()->setCurrentIndex(2);
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
     if (granted == u"refused") {
