@@ -4,6 +4,7 @@
 #include "attendancebook.h"
 #include "calendarpanel.h"
 #include "centerform.h"
+#include "grantmessages.h"
 #include "keyactions.h"
 #include "menucommands.h"
 #include "messages.h"
@@ -21,6 +22,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,6 +91,7 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     connect(dayWatch_, &DayWatch::dateChanged, calendar_, &CalendarPanel::drawMonth);
     connect(dayWatch_, &DayWatch::dateChanged, unrecorded, &UnrecordedFigure::refresh);
     connect(dayWatch_, &DayWatch::dateChanged, reminder_, &EndOfDayReminder::lookNow);
+    connect(dayWatch_, &DayWatch::dateChanged, this, &MainWindow::offerDueGrants);
     connect(reminder_, &EndOfDayReminder::clockOutChosen, this, &MainWindow::clockOutFromReminder);
 }
 
@@ -130,6 +133,7 @@ void MainWindow::finishStartUp()
     tellLoad(platform_, found);
     dayWatch_->start();
     reminder_->start();
+    offerDueGrants();
 }
 
 void MainWindow::clockOutFromReminder()
@@ -139,6 +143,32 @@ void MainWindow::clockOutFromReminder()
     bringForward();
     if (!dialogOpen)
         clockOut();
+}
+
+void MainWindow::offerDueGrants()
+{
+    // A question waits for its answer in an event loop of its own: a date
+    // change meanwhile is taken by the offers under way.
+    if (offeringGrants_)
+        return;
+    const QScopedValueRollback offering(offeringGrants_, true);
+    WriteReport settled;
+    settled.settingsSaved = book_.settleGrantHandled();
+    tellWrite(platform_, settled, told_);
+    while (const std::optional<GrantOffer> offer = book_.dueGrant()) {
+        if (!ask(platform_, grantQuestion(*offer))) {
+            tellWrite(platform_, book_.declineDueGrant(), told_);
+            continue;
+        }
+        const std::variant<GrantTooLarge, WriteReport> taken = book_.takeDueGrant();
+        if (const auto *tooLarge = std::get_if<GrantTooLarge>(&taken)) {
+            // Nothing changed: the grant is offered again the next time.
+            tell(platform_, grantTooLargeMessage(tooLarge->balance), MsgIcon::Exclamation);
+            break;
+        }
+        tellWrite(platform_, std::get<WriteReport>(taken), told_);
+    }
+    summary_->refresh();
 }
 
 void MainWindow::restorePosition()
