@@ -4,6 +4,8 @@
 #include "attendancebook.h"
 #include "calendarpanel.h"
 #include "centerform.h"
+#include "daywatch.h"
+#include "endofdayreminder.h"
 #include "grantmessages.h"
 #include "keyactions.h"
 #include "menucommands.h"
@@ -12,8 +14,6 @@
 #include "monthsummary.h"
 #include "overtimefigure.h"
 #include "placementmath.h"
-#include "daywatch.h"
-#include "endofdayreminder.h"
 #include "timesheetoutput.h"
 #include "unrecordedfigure.h"
 #include "windowtexts.h"
@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -151,6 +152,11 @@ void MainWindow::offerDueGrants()
     // change meanwhile is taken by the offers under way.
     if (offeringGrants_)
         return;
+    // Not over an open dialog, whose 保存 would then overwrite what the
+    // answer gave: once the window is back.
+    grantsWaiting_ = FormDialog::openDialog() != nullptr;
+    if (grantsWaiting_)
+        return;
     const QScopedValueRollback offering(offeringGrants_, true);
     WriteReport settled;
     settled.settingsSaved = book_.settleGrantHandled();
@@ -215,6 +221,13 @@ void MainWindow::bringForward()
         front->showNormal();
     front->raise();
     front->activateWindow();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (grantsWaiting_)
+        QTimer::singleShot(0, this, &MainWindow::offerDueGrants);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

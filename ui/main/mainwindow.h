@@ -79,6 +79,7 @@ signals:
     void ended();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -102,6 +103,7 @@ private:
     EndOfDayReminder *reminder_ = nullptr;
     bool shutDown_ = false;
     bool offeringGrants_ = false;
+    bool grantsWaiting_ = false; // due while a dialog was open
 };
 
 } // namespace zentak
