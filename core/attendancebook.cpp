@@ -202,9 +202,72 @@ Timesheet AttendanceBook::timesheet(int year, int month)
 bool AttendanceBook::saveSettings(const Settings &settings)
 {
     requireStarted();
-    const bool saved = keeper_.saveSettings(settings);
+    Settings saving = settings;
+    saving.grantHandled = handledOnHiring(keeper_.settings().hired, settings.hired,
+                                          keeper_.settings().grantHandled, clock_.today());
+    const bool saved = keeper_.saveSettings(saving);
     emit settingsChanged();
     return saved;
+}
+
+QDate AttendanceBook::hireDate() const
+{
+    return countingHireDate(keeper_.settings().hired, clock_.today());
+}
+
+bool AttendanceBook::settleGrantHandled()
+{
+    requireStarted();
+    const QDate hired = hireDate();
+    const QDate stored = keeper_.settings().grantHandled;
+    const QDate settled = handledGrantDate(hired, stored, clock_.today());
+    if (!hired.isValid() || settled == stored)
+        return true;
+    keeper_.handleGrant(settled);
+    return keeper_.saveMovedSettings();
+}
+
+std::optional<GrantOffer> AttendanceBook::dueGrant() const
+{
+    const Settings &s = keeper_.settings();
+    const QDate today = clock_.today();
+    const QDate hired = hireDate();
+    const QList<Grant> due = dueGrants(hired, s.weekDays, handledGrantDate(hired, s.grantHandled, today), today);
+    if (due.isEmpty())
+        return std::nullopt;
+    return grantOffer(due.first(), s.weekDays, s.leaveBalance);
+}
+
+std::variant<GrantTooLarge, WriteReport> AttendanceBook::takeDueGrant()
+{
+    requireStarted();
+    const std::optional<GrantOffer> offer = dueGrant();
+    if (!offer)
+        qFatal("zentak: a grant taken when none was due");
+    if (!offer->afterText)
+        return GrantTooLarge{offer->after};
+    keeper_.handleGrant(offer->grant.date);
+    const Change change{clock_.now(), ChangeKind::LeaveGranted, 0, keeper_.settings().leaveBalance, *offer->afterText, {}};
+    const WriteReport written = applied(keeper_.apply(change, HistoryStep::New));
+    emit settingsChanged();
+    return written;
+}
+
+WriteReport AttendanceBook::declineDueGrant()
+{
+    requireStarted();
+    const std::optional<GrantOffer> offer = dueGrant();
+    if (!offer)
+        qFatal("zentak: a grant declined when none was due");
+    keeper_.handleGrant(offer->grant.date);
+    WriteReport report;
+    report.settingsSaved = keeper_.saveMovedSettings();
+    return report;
+}
+
+std::optional<FiveDays> AttendanceBook::fiveDays() const
+{
+    return fiveDaysOf(keeper_.table(), hireDate(), keeper_.settings().weekDays, clock_.today());
 }
 
 } // namespace zentak

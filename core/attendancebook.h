@@ -9,6 +9,7 @@
 #include "daykind.h"
 #include "dayproposal.h"
 #include "endofday.h"
+#include "leavegrant.h"
 #include "monthreport.h"
 #include "overtime.h"
 #include "recordkeeper.h"
@@ -27,6 +28,12 @@ namespace zentak {
 // Paid leave refused before anything changed: what the balance has left.
 struct Refusal {
     LeaveShortfall shortfall;
+};
+
+// A grant refused before anything changed: the balance it would give does
+// not fit its four characters.
+struct GrantTooLarge {
+    double balance;
 };
 
 class AttendanceBook : public QObject {
@@ -102,8 +109,25 @@ public:
     Timesheet timesheet(int year, int month);
 
     // Every setting into memory and the store; false when the store could
-    // not take them (they hold for this run all the same).
+    // not take them (they hold for this run all the same). A hire date
+    // newly given takes the grants already come as handled.
     bool saveSettings(const Settings &settings);
+
+    // The yearly paid-leave grants (leavegrant.h), by the settings and
+    // today's date from the clock; none without a hire date. A stored date
+    // of the last grant handled that is none or after today is settled as
+    // the last grant come: false when the store could not take it.
+    bool settleGrantHandled();
+    // The oldest grant come and not handled yet, and what it would do.
+    std::optional<GrantOffer> dueGrant() const;
+    // That grant taken: the balance as its offer says, a change like any
+    // other (undo takes it back), and the grant handled; refused, with
+    // nothing changed, when the balance would not fit. Declined: handled,
+    // the balance as it was.
+    std::variant<GrantTooLarge, WriteReport> takeDueGrant();
+    WriteReport declineDueGrant();
+    // The five days a year of the grant in force today.
+    std::optional<FiveDays> fiveDays() const;
 
 
     // The main window's position as saved ("ppos"), and saving it.
@@ -132,6 +156,8 @@ private:
     // The start is finished before any verb: the window runs it before the
     // first key or click is handled.
     void requireStarted() const;
+    // The hire date as it counts today; invalid when it does not.
+    QDate hireDate() const;
     // A new change of the day (and the balance to `balance`), down the
     // keeper's one road.
     WriteReport commit(ChangeKind kind, QDate day, const DayRecord &after, const QString &balance);

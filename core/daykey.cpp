@@ -49,6 +49,12 @@ std::optional<DayKey> keyOfDateText(QStringView text)
     return key;
 }
 
+QDate calendarDateOf(QStringView text)
+{
+    const std::optional<DayKey> key = keyOfDateText(text);
+    return key ? QDate(key->year, key->month, key->day) : QDate();
+}
+
 int yearSlot(int year)
 {
     // The remainder of a negative year would be negative; keep 1..3.

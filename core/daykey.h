@@ -33,6 +33,8 @@ DayKey keyOf(QDate day);
 // text is not "YYYY/MM/DD" with ASCII digits, a month of 1-12 and a day of
 // 1-31.
 std::optional<DayKey> keyOfDateText(QStringView text);
+// The day such a text names; invalid when it is not one a calendar has.
+QDate calendarDateOf(QStringView text);
 
 // The order of the data file: the year's slot ((year mod 3) + 1), the
 // month, the day, and the older year first.

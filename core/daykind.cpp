@@ -34,6 +34,13 @@ bool isHalfDayPaidNote(QStringView note)
     return leftChars(trimBlanks(note), 8).compare(kHalfDayPaid, Qt::CaseInsensitive) == 0;
 }
 
+double paidLeaveDays(QStringView note)
+{
+    if (kindOfNote(note) != DayKind::PaidLeave)
+        return 0;
+    return isHalfDayPaidNote(note) ? 0.5 : 1;
+}
+
 QString markerText(LeaveKind kind)
 {
     switch (kind) {

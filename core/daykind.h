@@ -20,6 +20,8 @@ enum class DayKind { Worked, PaidLeave, Holiday, Compensatory, Cancelled };
 DayKind kindOfNote(QStringView note);
 // A note that marks half a day of paid leave.
 bool isHalfDayPaidNote(QStringView note);
+// The paid leave a note marks, in days: 1, 0.5 for half a day, or 0.
+double paidLeaveDays(QStringView note);
 
 // The marks the day dialog's buttons give.
 enum class LeaveKind { WholeDayPaid, HalfDayPaid, Holiday, Compensatory, Cancelled };

@@ -24,6 +24,7 @@ constexpr KindName kKindNames[] = {
     {ChangeKind::Stored, u"保存"},      {ChangeKind::WholeDayPaid, u"有給"}, {ChangeKind::HalfDayPaid, u"半給"},
     {ChangeKind::Holiday, u"休日"},     {ChangeKind::Compensatory, u"代休"}, {ChangeKind::Cancelled, u"取消"},
     {ChangeKind::YearErased, u"削除"},  {ChangeKind::TakenBack, u"元に戻す"}, {ChangeKind::DoneAgain, u"やり直し"},
+    {ChangeKind::LeaveGranted, u"付与"},
 };
 
 QString escaped(QStringView text)

@@ -1,9 +1,10 @@
 #pragma once
 // The journal of changes: every change to the records (a day stored or
-// marked, a year erased, a change taken back or done again) as one line of
-// the file Zentak.journal beside the data file, in its code page, readable
-// by a person: when, what, the leave balance before and after, and for each
-// day changed what it was and what it became.
+// marked, a year erased, paid leave granted, a change taken back or done
+// again) as one line of the file Zentak.journal beside the data file, in
+// its code page, readable by a person: when, what, the leave balance before
+// and after, and for each day changed what it was and what it became (a
+// grant changes none: "2027/04/01 09:30:00","付与","","10.5","18.0").
 //
 //   "2026/12/07 18:12:33","休日","","10.0","10.0","2026/12/08",
 //   "2026/12/08","火","09:00","18:00","08:00","08.00","設計",
@@ -25,8 +26,10 @@
 
 namespace zentak {
 
+// LeaveGranted: the yearly paid-leave grant, which changes no day, only
+// the balance.
 enum class ChangeKind { Stored, WholeDayPaid, HalfDayPaid, Holiday, Compensatory, Cancelled, YearErased,
-                        TakenBack, DoneAgain };
+                        TakenBack, DoneAgain, LeaveGranted };
 
 // The change a leave kind's button makes.
 ChangeKind changeKindOf(LeaveKind kind);

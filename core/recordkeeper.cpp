@@ -23,7 +23,10 @@ void RecordKeeper::readSettings()
     settings_ = loadSettings(settingsStore_);
     // A store without the balance gets it with the first change, as it
     // always did.
-    storedBalance_ = settingsStore_.hasSetting(kStoreApp, kSectionSet, kKeyLeaveBalance) ? settings_.leaveBalance : QString();
+    stored_ = keysChangesMove(settings_);
+    for (auto &[key, value] : stored_)
+        if (!settingsStore_.hasSetting(kStoreApp, kSectionSet, key))
+            value.clear();
 }
 
 void RecordKeeper::readAhead(YearMonth month)
@@ -50,17 +53,31 @@ StartReport RecordKeeper::takeStartReport()
     return std::exchange(startFound_, StartReport{});
 }
 
-WriteReport RecordKeeper::write()
+bool RecordKeeper::saveMovedSettings()
 {
-    WriteReport written = store_->write(table_);
-    unwritten_ = !written.written;
-    // The settings file is written only when the balance moved.
-    if (settings_.leaveBalance != storedBalance_) {
-        if (saveLeaveBalance(settingsStore_, settings_))
-            storedBalance_ = settings_.leaveBalance;
-        else
-            written.settingsSaved = false;
+    const QList<QPair<QString, QString>> now = keysChangesMove(settings_);
+    QList<QPair<QString, QString>> moved;
+    for (qsizetype i = 0; i < now.size(); ++i)
+        if (now[i] != stored_[i])
+            moved.append(now[i]);
+    // The settings file is written only when one moved, in one go.
+    if (moved.isEmpty())
+        return true;
+    if (!settingsStore_.writeSettings(kStoreApp, kSectionSet, moved))
+        return false;
+    stored_ = now;
+    return true;
+}
+
+WriteReport RecordKeeper::write(RecordsWrite records)
+{
+    WriteReport written;
+    written.path = store_->path();
+    if (records == RecordsWrite::Always || unwritten_) {
+        written = store_->write(table_);
+        unwritten_ = !written.written;
     }
+    written.settingsSaved = saveMovedSettings();
     return written;
 }
 
@@ -87,7 +104,7 @@ WriteReport RecordKeeper::apply(const Change &change, HistoryStep step)
         journaled = history_.didAgain(applied, &error);
         break;
     }
-    WriteReport written = write();
+    WriteReport written = write(applied.cells.isEmpty() ? RecordsWrite::WhenUnwritten : RecordsWrite::Always);
     if (!journaled) {
         written.journaled = false;
         written.journalPath = history_.path();
@@ -110,7 +127,7 @@ WriteReport RecordKeeper::saveAtExit()
     // take is left to write.
     if (!unwritten_)
         return {};
-    return write();
+    return write(RecordsWrite::Always);
 }
 
 bool RecordKeeper::saveSettings(const Settings &settings)
@@ -118,7 +135,7 @@ bool RecordKeeper::saveSettings(const Settings &settings)
     settings_ = settings;
     const bool saved = zentak::saveSettings(settingsStore_, settings_);
     if (saved)
-        storedBalance_ = settings_.leaveBalance;
+        stored_ = keysChangesMove(settings_);
     return saved;
 }
 

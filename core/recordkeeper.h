@@ -52,10 +52,19 @@ public:
 
     // The one road of a change: its days and balance set in the table and
     // the settings (each day's record after it at full width, as the table
-    // holds it), the change journaled, then the data file (and the balance,
-    // when it moved) written through. A change the data file could not take
-    // stays, to be written with the next change or at the exit.
+    // holds it), the change journaled, then the data file (and the balance
+    // and the grant handled, when they moved) written through. A change the
+    // data file could not take stays, to be written with the next change or
+    // at the exit; a change of no days (a grant) writes the data file only
+    // then.
     WriteReport apply(const Change &change, HistoryStep step);
+    // The date of the last paid-leave grant handled, into memory: into the
+    // store with the change that goes with it, or by saveMovedSettings.
+    void handleGrant(QDate date) { settings_.grantHandled = date; }
+    // The settings a change moves (the balance, the grant handled) written
+    // when they moved since the store last took them; false when it could
+    // not.
+    bool saveMovedSettings();
     // Undo or redo reaches no further that way: its next change is not what
     // the records hold now.
     void forgetUnreachable(UndoDirection direction);
@@ -75,14 +84,18 @@ public:
 
 private:
     void readSettings();
-    // The records and the balance written (the balance only when it moved).
-    WriteReport write();
+    // The records (when `records` says so, or a change is unwritten) and the
+    // settings a change moves written (when they moved).
+    enum class RecordsWrite { Always, WhenUnwritten };
+    WriteReport write(RecordsWrite records);
 
     SettingsStore &settingsStore_;
     QString folder_;
     AttendanceTable table_;
     Settings settings_;
-    QString storedBalance_; // the balance as the settings store last took it
+    // The keys a change moves as the settings store last took them (empty
+    // for a key it does not have).
+    QList<QPair<QString, QString>> stored_;
     std::unique_ptr<RecordStore> store_;
     ChangeHistory history_;
     bool readAhead_ = false;

@@ -1,6 +1,9 @@
 #include "settings.h"
 
+#include "daykey.h"
+#include "daykind.h"
 #include "fixedtext.h"
+#include "leavegrant.h"
 #include "numbers.h"
 #include "ports.h"
 
@@ -22,6 +25,9 @@ const QString kRestDay = QStringLiteral("RestDay");
 const QString kAgreementStart = QStringLiteral("AgreementStart");
 const QString kRemind = QStringLiteral("Remind");
 const QString kName = QStringLiteral("Name");
+const QString kHired = QStringLiteral("Hired");
+const QString kWeekDays = QStringLiteral("WeekDays");
+const QString kGrantHandled = QStringLiteral("Granted");
 
 QString read(SettingsStore &p, const QString &key, const QString &fallback)
 {
@@ -36,11 +42,6 @@ QString fixedKey(SettingsStore &p, const QString &key, const QString &fallback, 
     return fixedWidth(read(p, key, fallback), width);
 }
 
-bool write(SettingsStore &p, const QString &key, const QString &value)
-{
-    return p.writeSetting(kStoreApp, kSectionSet, key, value);
-}
-
 // A whole number from low to high, as written; anything else (absent,
 // hand-edited) gives the fallback.
 int choiceKey(SettingsStore &p, const QString &key, int low, int high, int fallback)
@@ -48,6 +49,12 @@ int choiceKey(SettingsStore &p, const QString &key, int low, int high, int fallb
     bool ok = false;
     const int value = read(p, key, QString()).trimmed().toInt(&ok);
     return ok && value >= low && value <= high ? value : fallback;
+}
+
+// A date as stored, "YYYY/MM/DD"; empty for none.
+QString dateText(QDate date)
+{
+    return date.isValid() ? dateField(date) : QString();
 }
 
 QString word(bool value)
@@ -112,6 +119,11 @@ Settings loadSettings(SettingsStore &p)
     s.agreementStartMonth = choiceKey(p, kAgreementStart, 1, 12, s.agreementStartMonth);
     s.remind = read(p, kRemind, QStringLiteral("1")).trimmed() != QLatin1String("0");
     s.name = leftChars(read(p, kName, QString()), kNameLength);
+    // Not a date reads as none; a date after today is judged where it is
+    // used, which knows today.
+    s.hired = calendarDateOf(read(p, kHired, QString()).trimmed());
+    s.weekDays = choiceKey(p, kWeekDays, kFewestWeekDays, kMostWeekDays, s.weekDays);
+    s.grantHandled = calendarDateOf(read(p, kGrantHandled, QString()).trimmed());
     return s;
 }
 
@@ -129,12 +141,15 @@ bool saveSettings(SettingsStore &p, const Settings &s)
                             {kRestDay, QString::number(storedWeekday(s.restDay))},
                             {kAgreementStart, QString::number(s.agreementStartMonth)},
                             {kRemind, s.remind ? QStringLiteral("1") : QStringLiteral("0")},
-                            {kName, leftChars(s.name, kNameLength)}});
+                            {kName, leftChars(s.name, kNameLength)},
+                            {kHired, dateText(s.hired)},
+                            {kWeekDays, QString::number(s.weekDays)},
+                            {kGrantHandled, dateText(s.grantHandled)}});
 }
 
-bool saveLeaveBalance(SettingsStore &p, const Settings &s)
+QList<QPair<QString, QString>> keysChangesMove(const Settings &s)
 {
-    return write(p, kLeaveBalance, fixedWidth(s.leaveBalance, 4));
+    return {{kLeaveBalance, fixedWidth(s.leaveBalance, 4)}, {kGrantHandled, dateText(s.grantHandled)}};
 }
 
 } // namespace zentak

@@ -4,6 +4,9 @@
 
 #include "workedtime.h"
 
+#include <QDate>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace zentak {
@@ -29,6 +32,9 @@ struct Settings {
     int agreementStartMonth = 4;                    // "AgreementStart", 1 to 12
     bool remind = true;                             // "Remind", on unless "0"
     QString name;                                   // "Name", the user's, kNameLength at most
+    QDate hired;                                    // "Hired", "YYYY/MM/DD"; none: no yearly grant
+    int weekDays = 5;                               // "WeekDays", 1 to 5, the days worked a week
+    QDate grantHandled;                             // "Granted", "YYYY/MM/DD", the last grant handled
 };
 
 // The user's name as the timesheet shows it, in characters.
@@ -45,7 +51,8 @@ Qt::DayOfWeek weekdayOfStored(int stored);
 Settings loadSettings(SettingsStore &store);
 // Both return false when the store could not be written.
 bool saveSettings(SettingsStore &store, const Settings &settings);
-// The one key written with every change of the records.
-bool saveLeaveBalance(SettingsStore &store, const Settings &settings);
+// The keys a change of the records moves, as the store holds them: the
+// balance, and the date of the last grant handled.
+QList<QPair<QString, QString>> keysChangesMove(const Settings &settings);
 
 } // namespace zentak

@@ -47,7 +47,7 @@ TimesheetDay dayOf(const AttendanceTable &table, QDate date, const DayLaw &law)
     day.worked = table.stored(key, Field::Worked).toString();
     day.attendance = table.stored(key, Field::Attendance).toString();
     day.law = law;
-    day.paidLeave = kind != DayKind::PaidLeave ? 0 : halfDay ? 0.5 : 1;
+    day.paidLeave = paidLeaveDays(day.note);
     return day;
 }
 

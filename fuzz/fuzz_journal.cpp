@@ -37,6 +37,7 @@ constexpr KindText kKindTexts[] = {
     {ChangeKind::Stored, u"保存"},     {ChangeKind::WholeDayPaid, u"有給"}, {ChangeKind::HalfDayPaid, u"半給"},
     {ChangeKind::Holiday, u"休日"},    {ChangeKind::Compensatory, u"代休"}, {ChangeKind::Cancelled, u"取消"},
     {ChangeKind::YearErased, u"削除"}, {ChangeKind::TakenBack, u"元に戻す"}, {ChangeKind::DoneAgain, u"やり直し"},
+    {ChangeKind::LeaveGranted, u"付与"},
 };
 
 QString kindText(ChangeKind kind)
@@ -195,7 +196,7 @@ struct Target {
 
 constexpr ChangeKind kForward[] = {ChangeKind::Stored, ChangeKind::WholeDayPaid, ChangeKind::HalfDayPaid,
                                    ChangeKind::Holiday, ChangeKind::Compensatory, ChangeKind::Cancelled,
-                                   ChangeKind::YearErased};
+                                   ChangeKind::YearErased, ChangeKind::LeaveGranted};
 
 // Changes recorded, taken back and done again on `history`, the table moved
 // by this target from each change's records.
@@ -218,7 +219,8 @@ void undoAndRedo(ChangeHistory &history, const QString &journal, const QString &
         change.year = change.kind == ChangeKind::YearErased ? 2026 : 0;
         change.balanceBefore = QStringLiteral("10.0");
         change.balanceAfter = head & 0x80 ? QStringLiteral("09.5") : QStringLiteral("10.0");
-        const int cells = 1 + head / 8 % 3;
+        // A grant changes no day, only the balance.
+        const int cells = change.kind == ChangeKind::LeaveGranted ? 0 : 1 + head / 8 % 3;
         for (int c = 0; c < cells; ++c) {
             const int pick = choices.next();
             const Target target = !pool.empty() && (pick & 0x80)

@@ -4,7 +4,6 @@
 
 #include "daykind.h"
 #include "overtime.h"
-#include "workingdays.h"
 
 #include <QTest>
 
@@ -56,8 +55,6 @@ private slots:
     void projection();
     void limits_data();
     void limits();
-    void workingDays_data();
-    void workingDays();
 };
 
 void TestOvertime::days_data()
@@ -198,25 +195,6 @@ void TestOvertime::limits()
     QFETCH(bool, under);
     QFETCH(int, state);
     QCOMPARE(int(limitState(value, {limit, under ? LimitKind::Under : LimitKind::AtMost})), state);
-}
-
-void TestOvertime::workingDays_data()
-{
-    QTest::addColumn<QDate>("day");
-    QTest::addColumn<int>("restDay");
-    QTest::addColumn<bool>("working");
-    QTest::newRow("a Monday") << QDate(2026, 7, 13) << 7 << true;
-    QTest::newRow("Marine Day") << QDate(2026, 7, 20) << 7 << false;
-    QTest::newRow("a Saturday") << QDate(2026, 7, 18) << 7 << false;
-    QTest::newRow("Wednesday chosen as the rest day") << QDate(2026, 7, 15) << 3 << false;
-}
-
-void TestOvertime::workingDays()
-{
-    QFETCH(QDate, day);
-    QFETCH(int, restDay);
-    QFETCH(bool, working);
-    QCOMPARE(isWorkingDay(day, Qt::DayOfWeek(restDay)), working);
 }
 
 QTEST_GUILESS_MAIN(TestOvertime)

@@ -188,8 +188,9 @@ void TestSettings::saveWritesEveryKey()
     QStringList stored;
     for (auto it = p.store.cbegin(); it != p.store.cend(); ++it)
         stored << it.key().section(QLatin1Char('/'), 2) + QLatin1Char('=') + it.value();
-    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "IniTM=09:00", "Ktsw=0", "Name=", "Remind=1",
-                                  "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False", "Yukyu=00.0"}));
+    QCOMPARE(stored, QStringList({"AgreementStart=4", "DayTM=08:00", "Granted=", "Hired=", "IniTM=09:00", "Ktsw=0", "Name=",
+                                  "Remind=1", "RestDay=0", "Sagyo=○○○作業", "Sift=1", "T4Sw=True", "T6Sw=False",
+                                  "WeekDays=5", "Yukyu=00.0"}));
 }
 
 void TestSettings::savedValuesLoadBack()

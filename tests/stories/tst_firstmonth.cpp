@@ -232,10 +232,11 @@ void TestFirstMonth::aFirstMonthIsEnteredReportedAndThereAgainAtTheNextStart()
         "\"2026/12/09\",\"水\",\"09:00\",\"18:00\",\"08:00\",\"08.00\",\"○○○作業\"\r\n") + restOfMonthFile);
     QCOMPARE(readFile(program.dataPath()), month);
     const QStringList settingsStored = {
-        QStringLiteral("AgreementStart=4"), QStringLiteral("DayTM=08:00"), QStringLiteral("IniTM=09:00"),
-        QStringLiteral("Ktsw=0"), QStringLiteral("Name="), QStringLiteral("Remind=1"), QStringLiteral("RestDay=0"),
-        QStringLiteral("Sagyo=○○○作業"), QStringLiteral("Sift=0"), QStringLiteral("T4Sw=False"),
-        QStringLiteral("T6Sw=True"), QStringLiteral("Yukyu=09.5")};
+        QStringLiteral("AgreementStart=4"), QStringLiteral("DayTM=08:00"), QStringLiteral("Granted="),
+        QStringLiteral("Hired="), QStringLiteral("IniTM=09:00"), QStringLiteral("Ktsw=0"), QStringLiteral("Name="),
+        QStringLiteral("Remind=1"), QStringLiteral("RestDay=0"), QStringLiteral("Sagyo=○○○作業"),
+        QStringLiteral("Sift=0"), QStringLiteral("T4Sw=False"), QStringLiteral("T6Sw=True"),
+        QStringLiteral("WeekDays=5"), QStringLiteral("Yukyu=09.5")};
     QCOMPARE(storeSection(program.platform, QStringLiteral("set")), settingsStored);
     QCOMPARE(program.platform.boxes.size(), 2);
 

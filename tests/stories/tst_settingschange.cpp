@@ -76,7 +76,8 @@ void TestSettingsChange::nightShiftSettingsGovernTheNextDaysAndTheReport()
         QVERIFY(program.backAtMainWindow());
     }
     const QString nightSettings = QStringLiteral(
-        "AgreementStart=4 DayTM=08:00 IniTM=22:00 Ktsw=1 Name= Remind=1 RestDay=0 Sagyo=夜勤ライン Sift=1 T4Sw=True T6Sw=False Yukyu=12.0");
+        "AgreementStart=4 DayTM=08:00 Granted= Hired= IniTM=22:00 Ktsw=1 Name= Remind=1 RestDay=0 Sagyo=夜勤ライン Sift=1 "
+        "T4Sw=True T6Sw=False WeekDays=5 Yukyu=12.0");
     QCOMPARE(storeSection(program.platform, QStringLiteral("set")).join(u' '), nightSettings);
     // The strip always totals the whole month, ten-day tallies or not.
     QCOMPARE(program.summary(), QStringLiteral("17.00 | 2.0 | 12.0"));

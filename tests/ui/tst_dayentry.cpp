@@ -142,35 +142,6 @@ private slots:
                                                       "\"作業A\r\n作業B\"\r\n"));
     }
 
-    void attendanceTypedWithTheInputMethod_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored"); // empty: refused
-        QTest::newRow("ideographic full stop") << "07。75" << "07.75";
-        QTest::newRow("full-width digits and point") << "０７．７５" << "07.75";
-        QTest::newRow("full-width colon stays a colon") << "０７：７５" << "";
-    }
-
-    void attendanceTypedWithTheInputMethod()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        Rig rig;
-        QVERIFY(rig.open());
-        typeOver(rig.dlg->startTimeBox(), QStringLiteral("09:00"));
-        typeOver(rig.dlg->endTimeBox(), QStringLiteral("18:00"));
-        typeOver(rig.dlg->workedTimeBox(), QStringLiteral("07:45"));
-        typeOver(rig.dlg->attendanceBox(), typed);
-        press(rig.dlg, "Command1");
-        if (stored.isEmpty()) {
-            QCOMPARE(boxAt(rig.platform, 0), expectedBox(kHHdotMM, MsgButtons::Ok, MsgIcon::Stop));
-            QVERIFY(rig.stillOpen());
-            return;
-        }
-        QVERIFY(rig.platform.boxes.isEmpty());
-        QCOMPARE(rig.record().attendance, stored);
-    }
-
     void saveMarkedDayStillWorked()
     {
         // The cell takes the worked-day fill whatever the note says.

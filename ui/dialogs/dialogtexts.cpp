@@ -55,6 +55,7 @@ QString badSettingMessage(SettingsBox box)
     switch (box) {
     case SettingsBox::UsualStart: return QStringLiteral("出社時間はHH:MMで入力して下さい！");
     case SettingsBox::RegularHours: return QStringLiteral("就業時間はHH:MMで入力して下さい！");
+    case SettingsBox::HireDate: return QStringLiteral("入社日はYYYY/MM/DDで、1900年から今日までの日付を入力して下さい！");
     case SettingsBox::LeaveBalance: break;
     }
     return QStringLiteral("有給残は00.0で入力して下さい！");

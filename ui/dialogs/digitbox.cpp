@@ -11,6 +11,7 @@ QString withAsciiDigits(QString text, DigitsFor kind)
     constexpr char16_t fullWidthColon = 0xFF1A; // "："
     constexpr char16_t fullWidthPoint = 0xFF0E; // "．"
     constexpr char16_t fullStop = 0x3002;       // "。"
+    constexpr char16_t fullWidthSlash = 0xFF0F; // "／"
     for (QChar &c : text) {
         const char16_t u = c.unicode();
         if (u >= fullWidthZero && u < fullWidthZero + 10)
@@ -19,6 +20,8 @@ QString withAsciiDigits(QString text, DigitsFor kind)
             c = QLatin1Char(':');
         else if (kind == DigitsFor::Decimal && (u == fullWidthPoint || u == fullStop))
             c = QLatin1Char('.');
+        else if (kind == DigitsFor::Date && u == fullWidthSlash)
+            c = QLatin1Char('/');
     }
     return text;
 }

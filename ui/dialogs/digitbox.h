@@ -1,6 +1,6 @@
 #pragma once
-// The one-line box for times and figures ("HH:MM", "HH.MM", the leave
-// balance). A Japanese user keeps the input method on, and it types digits
+// The one-line box for times, figures and dates ("HH:MM", "HH.MM", the
+// leave balance, "YYYY/MM/DD"). A Japanese user keeps the input method on, and it types digits
 // and the colon full width ("１８：００"), and for a point the full-width
 // point or the ideographic full stop ("０７．７５", "07。75"): the box takes
 // them as the ASCII characters as they come in, typed, pasted, dropped or
@@ -12,13 +12,14 @@
 
 namespace zentak {
 
-// What a box is for: a time, whose colon may come full width, or a decimal,
-// whose point may come as the full-width point or the ideographic full stop.
-enum class DigitsFor { Time, Decimal };
+// What a box is for: a time, whose colon may come full width; a decimal,
+// whose point may come as the full-width point or the ideographic full
+// stop; a date, whose slashes may come full width.
+enum class DigitsFor { Time, Decimal, Date };
 
-// The text with the full-width digits, and the colon or the point of its
-// kind, as their ASCII characters, every other character as it is. The
-// length stays the same.
+// The text with the full-width digits, and the colon, the point or the
+// slash of its kind, as their ASCII characters, every other character as
+// it is. The length stays the same.
 QString withAsciiDigits(QString text, DigitsFor kind);
 
 class DigitBox : public QLineEdit {

@@ -47,9 +47,11 @@ QWidget *create(const ControlSpec &entry, QWidget *parent)
     case ControlKind::Button: return new FormButton(caption, parent);
     case ControlKind::LineEdit:
     case ControlKind::TimeBox:
-    case ControlKind::DecimalBox: {
+    case ControlKind::DecimalBox:
+    case ControlKind::DateBox: {
         auto *box = entry.kind == ControlKind::TimeBox      ? new DigitBox(DigitsFor::Time, parent)
                     : entry.kind == ControlKind::DecimalBox ? new DigitBox(DigitsFor::Decimal, parent)
+                    : entry.kind == ControlKind::DateBox    ? new DigitBox(DigitsFor::Date, parent)
                                                             : new QLineEdit(parent);
         if (entry.maxLength > 0)
             box->setMaxLength(entry.maxLength);

@@ -17,9 +17,10 @@ class QLabel;
 
 namespace zentak {
 
-// TimeBox and DecimalBox: line edits for times and for decimal figures
-// (digitbox.h).
-enum class ControlKind { Label, Button, LineEdit, TimeBox, DecimalBox, NoteEdit, CheckBox, RadioButton, ComboBox, Frame };
+// TimeBox, DecimalBox and DateBox: line edits for times, decimal figures
+// and dates (digitbox.h).
+enum class ControlKind { Label, Button, LineEdit, TimeBox, DecimalBox, DateBox, NoteEdit, CheckBox, RadioButton, ComboBox,
+                         Frame };
 
 // How a control looks beyond its kind.
 enum ControlLook : unsigned {

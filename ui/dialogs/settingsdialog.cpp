@@ -1,6 +1,7 @@
 #include "settingsdialog.h"
 
 #include "attendancebook.h"
+#include "grantmessages.h"
 #include "messages.h"
 #include "noteedit.h"
 #include "overtimemessages.h"
@@ -20,7 +21,7 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Zentakの設定"));
-    setClientTwips(4440, 3420);
+    setClientTwips(4440, 3810);
     using K = ControlKind;
     // In the order of the Tab key. Option1 and Option2 share the dialog as
     // their parent: one group, choosing one clears the other. The labels
@@ -57,6 +58,12 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
         // The reminder at the end of a working day left without a record.
         {"Check3", K::CheckBox, "", 120, 3090},
         labelOf({"Check3"}, {"Label14", K::Label, "終業時刻に未入力の日を知らせる", 375, 3105}),
+        // The yearly paid-leave grant: the hire date and the days worked a
+        // week, in a row below.
+        labelOf({"hired"}, {"Label15", K::Label, kHireDateCaption, 120, 3480}),
+        {"hired", K::DateBox, "", 900, 3420, 1000, 300, 10},
+        labelOf({"weekdays"}, {"Label16", K::Label, kWeekDaysCaption, 2175, 3480}),
+        {"weekdays", K::ComboBox, "", 3465, 3420, 900, 300},
     });
     usualStartBox_ = built.get<QLineEdit>("initim");
     regularHoursBox_ = built.get<QLineEdit>("daytim");
@@ -69,11 +76,16 @@ SettingsDialog::SettingsDialog(AttendanceBook &book, Platform &platform, QWidget
     remindBox_ = built.get<QCheckBox>("Check3");
     restDayBox_ = built.get<QComboBox>("restday");
     agreementStartBox_ = built.get<QComboBox>("agreestart");
-    // The weekdays Sunday 0 to Saturday 6 as stored, the months 1 to 12.
+    hireDateBox_ = built.get<QLineEdit>("hired");
+    weekDaysBox_ = built.get<QComboBox>("weekdays");
+    // The weekdays Sunday 0 to Saturday 6 as stored, the months 1 to 12,
+    // the days a week 1 to 5.
     for (int weekday = 0; weekday < 7; ++weekday)
         restDayBox_->addItem(weekdayName(weekday));
     for (int month = 1; month <= 12; ++month)
         agreementStartBox_->addItem(monthName(month));
+    for (int days = kFewestWeekDays; days <= kMostWeekDays; ++days)
+        weekDaysBox_->addItem(weekDaysName(days));
     nameBox_ = built.get<QLineEdit>("simei");
     defaultNoteBox_->setRefusalHandler([this](const QString &refused) { tellRefused(refused); });
     connect(built.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SettingsDialog::saveSettings);
@@ -103,6 +115,8 @@ void SettingsDialog::fillControls()
     remindBox_->setChecked(f.remind);
     restDayBox_->setCurrentIndex(storedWeekday(f.restDay));
     agreementStartBox_->setCurrentIndex(f.agreementStartMonth - 1);
+    hireDateBox_->setText(f.hired);
+    weekDaysBox_->setCurrentIndex(f.weekDays - kFewestWeekDays);
     usualStartBox_->setFocus();
     if (!note.refused.isEmpty())
         tellRefused(note.refused);
@@ -124,14 +138,16 @@ SettingsForm SettingsDialog::shownForm() const
     f.agreementStartMonth = agreementStartBox_->currentIndex() + 1;
     f.remind = remindBox_->isChecked();
     f.name = nameBox_->text();
+    f.hired = hireDateBox_->text();
+    f.weekDays = weekDaysBox_->currentIndex() + kFewestWeekDays;
     return f;
 }
 
 void SettingsDialog::saveSettings()
 {
     const SettingsForm form = shownForm();
-    if (const std::optional<SettingsBox> bad = firstBadSetting(form)) {
-        QLineEdit *boxes[] = {usualStartBox_, regularHoursBox_, leaveBalanceBox_};
+    if (const std::optional<SettingsBox> bad = firstBadSetting(form, platform_.today())) {
+        QLineEdit *boxes[] = {usualStartBox_, regularHoursBox_, leaveBalanceBox_, hireDateBox_};
         boxes[static_cast<int>(*bad)]->setFocus();
         tell(platform_, badSettingMessage(*bad), MsgIcon::Stop);
         return;

@@ -34,9 +34,11 @@ public:
     QComboBox *restDayBox() const { return restDayBox_; }
     QComboBox *agreementStartBox() const { return agreementStartBox_; }
     QLineEdit *nameBox() const { return nameBox_; }
+    QLineEdit *hireDateBox() const { return hireDateBox_; }
+    QComboBox *weekDaysBox() const { return weekDaysBox_; }
 
 public slots:
-    // "保存": the three typed values checked, then every setting saved.
+    // "保存": the typed values checked, then every setting saved.
     void saveSettings();
 
 protected:
@@ -59,6 +61,8 @@ private:
     QComboBox *restDayBox_ = nullptr;
     QComboBox *agreementStartBox_ = nullptr;
     QLineEdit *nameBox_ = nullptr;
+    QLineEdit *hireDateBox_ = nullptr;
+    QComboBox *weekDaysBox_ = nullptr;
 };
 
 } // namespace zentak

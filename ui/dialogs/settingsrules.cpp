@@ -1,6 +1,8 @@
 #include "settingsrules.h"
 
+#include "daykind.h"
 #include "fixedtext.h"
+#include "leavegrant.h"
 #include "numbers.h"
 #include "timerules.h"
 
@@ -29,6 +31,8 @@ SettingsForm settingsForm(const Settings &s)
     f.agreementStartMonth = s.agreementStartMonth;
     f.remind = s.remind;
     f.name = s.name;
+    f.hired = s.hired.isValid() ? dateField(s.hired) : QString();
+    f.weekDays = s.weekDays;
     return f;
 }
 
@@ -40,7 +44,7 @@ bool balanceShapeOk(const QString &y)
            && (y.back() == QLatin1Char('0') || y.back() == QLatin1Char('5'));
 }
 
-std::optional<SettingsBox> firstBadSetting(const SettingsForm &form)
+std::optional<SettingsBox> firstBadSetting(const SettingsForm &form, QDate today)
 {
     if (!isTimeText(form.usualStart))
         return SettingsBox::UsualStart;
@@ -48,6 +52,9 @@ std::optional<SettingsBox> firstBadSetting(const SettingsForm &form)
         return SettingsBox::RegularHours;
     if (!balanceShapeOk(form.leaveBalance))
         return SettingsBox::LeaveBalance;
+    const QString hired = trimBlanks(form.hired);
+    if (!hired.isEmpty() && !countingHireDate(calendarDateOf(hired), today).isValid())
+        return SettingsBox::HireDate;
     return std::nullopt;
 }
 
@@ -65,6 +72,8 @@ Settings settingsFromForm(const SettingsForm &f)
     s.agreementStartMonth = f.agreementStartMonth;
     s.remind = f.remind;
     s.name = leftChars(f.name.trimmed(), kNameLength);
+    s.hired = calendarDateOf(trimBlanks(f.hired));
+    s.weekDays = f.weekDays;
     return s;
 }
 

@@ -22,6 +22,8 @@ struct SettingsForm {
     int agreementStartMonth = 4;
     bool remind = true;
     QString name;
+    QString hired; // "YYYY/MM/DD", empty for none
+    int weekDays = 5;
 };
 
 // The load: what each control shows for the settings in memory. A blank
@@ -29,10 +31,11 @@ struct SettingsForm {
 // so the 45-minute one wins when both are set.
 SettingsForm settingsForm(const Settings &settings);
 
-enum class SettingsBox { UsualStart, RegularHours, LeaveBalance };
+enum class SettingsBox { UsualStart, RegularHours, LeaveBalance, HireDate };
 
-// The three checks of "保存" in their order; the first box that fails.
-std::optional<SettingsBox> firstBadSetting(const SettingsForm &form);
+// The checks of "保存" in their order; the first box that fails. The hire
+// date may be empty; given, it is a date from 1900 to `today`.
+std::optional<SettingsBox> firstBadSetting(const SettingsForm &form, QDate today);
 // The balance as typed: two digits, a point, and a last character 0 or 5.
 bool balanceShapeOk(const QString &balance);
 

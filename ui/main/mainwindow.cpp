@@ -4,6 +4,9 @@
 #include "attendancebook.h"
 #include "calendarpanel.h"
 #include "centerform.h"
+#include "daywatch.h"
+#include "endofdayreminder.h"
+#include "grantmessages.h"
 #include "keyactions.h"
 #include "menucommands.h"
 #include "messages.h"
@@ -11,8 +14,6 @@
 #include "monthsummary.h"
 #include "overtimefigure.h"
 #include "placementmath.h"
-#include "daywatch.h"
-#include "endofdayreminder.h"
 #include "timesheetoutput.h"
 #include "unrecordedfigure.h"
 #include "windowtexts.h"
@@ -21,6 +22,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,6 +92,7 @@ MainWindow::MainWindow(AttendanceBook &book, Platform &platform)
     connect(dayWatch_, &DayWatch::dateChanged, calendar_, &CalendarPanel::drawMonth);
     connect(dayWatch_, &DayWatch::dateChanged, unrecorded, &UnrecordedFigure::refresh);
     connect(dayWatch_, &DayWatch::dateChanged, reminder_, &EndOfDayReminder::lookNow);
+    connect(dayWatch_, &DayWatch::dateChanged, this, &MainWindow::offerDueGrants);
     connect(reminder_, &EndOfDayReminder::clockOutChosen, this, &MainWindow::clockOutFromReminder);
 }
 
@@ -130,6 +134,7 @@ void MainWindow::finishStartUp()
     tellLoad(platform_, found);
     dayWatch_->start();
     reminder_->start();
+    offerDueGrants();
 }
 
 void MainWindow::clockOutFromReminder()
@@ -139,6 +144,37 @@ void MainWindow::clockOutFromReminder()
     bringForward();
     if (!dialogOpen)
         clockOut();
+}
+
+void MainWindow::offerDueGrants()
+{
+    // A question waits for its answer in an event loop of its own: a date
+    // change meanwhile is taken by the offers under way.
+    if (offeringGrants_)
+        return;
+    // Not over an open dialog, whose 保存 would then overwrite what the
+    // answer gave: once the window is back.
+    grantsWaiting_ = FormDialog::openDialog() != nullptr;
+    if (grantsWaiting_)
+        return;
+    const QScopedValueRollback offering(offeringGrants_, true);
+    WriteReport settled;
+    settled.settingsSaved = book_.settleGrantHandled();
+    tellWrite(platform_, settled, told_);
+    while (const std::optional<GrantOffer> offer = book_.dueGrant()) {
+        if (!ask(platform_, grantQuestion(*offer))) {
+            tellWrite(platform_, book_.declineDueGrant(), told_);
+            continue;
+        }
+        const std::variant<GrantTooLarge, WriteReport> taken = book_.takeDueGrant();
+        if (const auto *tooLarge = std::get_if<GrantTooLarge>(&taken)) {
+            // Nothing changed: the grant is offered again the next time.
+            tell(platform_, grantTooLargeMessage(tooLarge->balance), MsgIcon::Exclamation);
+            break;
+        }
+        tellWrite(platform_, std::get<WriteReport>(taken), told_);
+    }
+    summary_->refresh();
 }
 
 void MainWindow::restorePosition()
@@ -185,6 +221,13 @@ void MainWindow::bringForward()
         front->showNormal();
     front->raise();
     front->activateWindow();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (grantsWaiting_)
+        QTimer::singleShot(0, this, &MainWindow::offerDueGrants);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

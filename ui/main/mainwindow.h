@@ -69,12 +69,17 @@ public slots:
     // The reminder's 退社 was chosen: the window forward, and today's day
     // dialog as the 退社 button opens it (an open dialog only comes forward).
     void clockOutFromReminder();
+    // The yearly paid-leave grants that have come and are not handled yet,
+    // offered in turn, one question each; the 有給 figure told of today.
+    // Run at the start and whenever the date changes.
+    void offerDueGrants();
 
 signals:
     // The shutdown has finished; the program ends.
     void ended();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -97,6 +102,8 @@ private:
     DayWatch *dayWatch_ = nullptr;
     EndOfDayReminder *reminder_ = nullptr;
     bool shutDown_ = false;
+    bool offeringGrants_ = false;
+    bool grantsWaiting_ = false; // due while a dialog was open
 };
 
 } // namespace zentak

@@ -4,6 +4,7 @@
 #include "busypointer.h"
 #include "fixedtext.h"
 #include "formlayout.h"
+#include "grantmessages.h"
 #include "numberformat.h"
 
 #include <QLabel>
@@ -28,12 +29,19 @@ MonthSummary::MonthSummary(const AttendanceBook &book, const TwipScale &scale, Q
             {"msum", K::Label, "", 165, 300, 720, 240, 0, Boxed | RightAligned | Larger},
             {"kensu", K::Label, "", 960, 300, 495, 240, 0, Boxed | RightAligned | Larger},
             {"zan", K::Label, "", 1530, 300, 495, 240, 0, Boxed | RightAligned | Larger},
+            // Beside the 有給 caption, in the room before the 退社 button.
+            {"zanmark", K::Label, kFiveDaysMark, 1995, 75, 150, 195, 0, Bold | Centered},
         },
         scale);
     setBackground(built.get<QFrame>("Line1"), Qt::white);
     hours_ = built.get<QLabel>("msum");
     days_ = built.get<QLabel>("kensu");
     balance_ = built.get<QLabel>("zan");
+    fiveDaysMark_ = built.get<QLabel>("zanmark");
+    QPalette markColours = fiveDaysMark_->palette();
+    markColours.setColor(QPalette::WindowText, Qt::red);
+    fiveDaysMark_->setPalette(markColours);
+    fiveDaysMark_->hide();
 
     connect(&book_, &AttendanceBook::dayChanged, this, &MonthSummary::refresh);
     connect(&book_, &AttendanceBook::recordsChanged, this, &MonthSummary::refresh);
@@ -60,6 +68,16 @@ void MonthSummary::refresh()
     if (!isBlank(balance))
         showFigure(balance_, balance);
     showFigure(days_, formatNumber(totals.days, u"0.0"));
+    showFiveDays();
+}
+
+void MonthSummary::showFiveDays()
+{
+    const std::optional<FiveDays> five = book_.fiveDays();
+    balance_->setAccessibleDescription(five ? fiveDaysDescription(*five) : QString());
+    const bool falling = five && five->falling;
+    fiveDaysMark_->setAccessibleName(falling ? fiveDaysMarkWords(*five) : QString());
+    fiveDaysMark_->setVisible(falling);
 }
 
 } // namespace zentak

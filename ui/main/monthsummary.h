@@ -1,7 +1,7 @@
 #pragma once
 // The strip above the calendar: the shown month's worked hours and day
-// count, and the paid-leave balance. It is kept current on the attendance
-// book's signals.
+// count, and the paid-leave balance with the five days a year to take. It
+// is kept current on the attendance book's signals.
 
 #include "calendarmath.h"
 #include "twips.h"
@@ -30,9 +30,14 @@ public:
 public slots:
     // Totals the month and shows it.
     void showMonth(int year, int month);
+    // The shown month again, and the paid leave as of today.
+    void refresh();
 
 private:
-    void refresh();
+    // The five days a year of the grant in force: told in the 有給
+    // figure's description, and marked when they fall short near their
+    // deadline.
+    void showFiveDays();
 
     const AttendanceBook &book_;
     bool started_ = false;
@@ -40,6 +45,7 @@ private:
     QLabel *hours_ = nullptr;
     QLabel *days_ = nullptr;
     QLabel *balance_ = nullptr;
+    QLabel *fiveDaysMark_ = nullptr;
 };
 
 } // namespace zentak
