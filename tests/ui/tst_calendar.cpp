@@ -4,7 +4,9 @@
 #include "programtest.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QSignalSpy>
+#include <QToolTip>
 
 using namespace zentak;
 using namespace zentak::story;
@@ -168,6 +170,11 @@ void TestCalendar::holidayOnAWeekday()
     const QColor weekday = before->palette().color(QPalette::WindowText);
     QCOMPARE(before->textColor(), weekday);
     QVERIFY(before->toolTip().isEmpty());
+    // The pointer resting on the cell shows the name.
+    const QPoint over = holiday->geometry().center();
+    QHelpEvent hover(QEvent::ToolTip, over, panel_->mapToGlobal(over));
+    QApplication::sendEvent(panel_, &hover);
+    QCOMPARE(QToolTip::text(), QStringLiteral("建国記念の日"));
     // Wednesday the 11th of March, in the same cell, is an ordinary
     // working day, before today and left without a record.
     draw(2026, 3);
