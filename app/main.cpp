@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     // What the first frame does not need, after the window's own.
     afterFirstFrame(&window, [&platform] {
         removeLeftovers(platform);
-        platform.useJapaneseQtTexts();
+        platform.useJapaneseQtTextsWhenReadAloud();
     });
     return app.exec();
 }

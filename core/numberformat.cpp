@@ -1,6 +1,7 @@
 #include "numberformat.h"
 
-#include <charconv>
+#include <QLocale>
+
 #include <cmath>
 #include <string>
 
@@ -33,21 +34,61 @@ struct Decimal {
     std::string fraction; // no trailing zeros
 };
 
+// The value in the fewest significant digits that read back as it, as
+// "d.ddde±x", by Qt's own double-conversion. The standard library's
+// floating-point std::to_chars would do the same, but its code and tables
+// (some 128 KiB) stayed resident at every start for the first figures.
+QString shortestScientific(double value)
+{
+    return QString::number(value, 'e', QLocale::FloatingPointShortest);
+}
+
+// A float's: the fewest digits (at most 9) that read back as the float;
+// of two as near, the one whose last digit is even.
+QString shortestScientific(float value)
+{
+    QString s;
+    for (int digits = 1; digits <= 9; ++digits) {
+        s = QString::number(double(value), 'e', digits - 1);
+        // Exactly halfway Qt rounds up: the even one is the one below.
+        QString longer = QString::number(double(value), 'e', digits);
+        const qsizetype five = longer.indexOf(QLatin1Char('e')) - 1;
+        const QChar before = longer.at(five - 1) == u'.' ? longer.at(five - 2) : longer.at(five - 1);
+        if (longer.at(five) == u'5' && (before.digitValue() % 2) == 0 && longer.toDouble() == double(value))
+            s = longer.remove(five, 1);
+        // Read as a double and rounded to a float, as the float's own
+        // digits are (QString::toFloat refuses digits just past the largest).
+        if (float(s.toDouble()) == value)
+            break;
+    }
+    return s;
+}
+
 template <typename T>
 Decimal toDecimal(T value)
 {
     Decimal d;
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    std::string s = ec == std::errc() ? std::string(buf, end) : std::string("0");
-    if (!s.empty() && s[0] == '-') {
-        d.negative = true;
-        s.erase(0, 1);
+    const std::string s = shortestScientific(value).toStdString();
+    const size_t e = s.find('e');
+    d.negative = s[0] == '-';
+    std::string digits;
+    for (char c : s.substr(0, e))
+        if (c >= '0' && c <= '9')
+            digits += c;
+    // The point sits after the first digit, moved by the exponent.
+    const long point = 1 + std::stol(s.substr(e + 1));
+    if (point <= 0)
+        d.fraction = std::string(size_t(-point), '0') + digits;
+    else if (size_t(point) > digits.size())
+        // A whole number past its shortest digits: shown whole, as no
+        // shorter text reads back as it either.
+        d.integer = QString::number(double(value), 'f', 0).remove(QLatin1Char('-')).toStdString();
+    else if (size_t(point) == digits.size())
+        d.integer = digits;
+    else {
+        d.integer = digits.substr(0, size_t(point));
+        d.fraction = digits.substr(size_t(point));
     }
-    const size_t point = s.find('.');
-    d.integer = s.substr(0, point);
-    if (point != std::string::npos)
-        d.fraction = s.substr(point + 1);
     while (!d.integer.empty() && d.integer[0] == '0')
         d.integer.erase(0, 1);
     while (!d.fraction.empty() && d.fraction.back() == '0')

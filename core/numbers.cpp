@@ -55,7 +55,27 @@ long long roundHalfEven(double value)
         value = limit;
     if (value < -limit)
         value = -limit;
-    return static_cast<long long>(std::nearbyint(value));
+    return static_cast<long long>(nearestEven(value));
+}
+
+double nearestEven(double value)
+{
+    // Adding and taking away 2^52 leaves no bits below the point, rounded
+    // to even.
+    constexpr double kNoFraction = 4503599627370496.0;
+    if (!(std::fabs(value) < kNoFraction))
+        return value;
+    const double rounded = value < 0 ? (value - kNoFraction) + kNoFraction : (value + kNoFraction) - kNoFraction;
+    return std::copysign(rounded, value);
+}
+
+double truncatedHalf(double value)
+{
+    const double half = value / 2.0;
+    constexpr double kNoFraction = 4503599627370496.0;
+    if (!(std::fabs(half) < kNoFraction))
+        return half;
+    return std::copysign(static_cast<double>(static_cast<long long>(half)), half);
 }
 
 int toInt16(long long value)

@@ -23,6 +23,14 @@ int leadingDigits(QStringView text);
 
 // Nearest integer, halves to even.
 long long roundHalfEven(double value);
+// The same as a double, as std::nearbyint gives it in the default rounding
+// mode (NaN, infinities and whole values past 2^52 as they are), and
+// `truncatedHalf` the integer part of half the value, as std::trunc gives
+// it. Done here by the processor's own rounding of a sum: libm's are on a
+// page of their own that nothing else of the start touches (64 KiB
+// resident).
+double nearestEven(double value);
+double truncatedHalf(double value);
 
 // Clamped into a signed 16-bit integer.
 int toInt16(long long value);

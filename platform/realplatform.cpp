@@ -42,6 +42,8 @@ RealPlatform::RealPlatform() = default;
 
 RealPlatform::~RealPlatform()
 {
+    if (readAloud_)
+        QAccessible::removeActivationObserver(readAloud_.get());
     if (qtTexts_)
         QCoreApplication::removeTranslator(qtTexts_.get());
 }
@@ -97,6 +99,30 @@ void RealPlatform::useJapaneseQtTexts()
     else
         qWarning("zentak: Qt's Japanese translation (qtbase_ja) was not found; "
                  "its buttons and menus read in English");
+}
+
+void RealPlatform::useJapaneseQtTextsWhenReadAloud()
+{
+    if (QAccessible::isActive()) {
+        useJapaneseQtTexts();
+        return;
+    }
+    if (readAloud_)
+        return;
+    class Listening : public QAccessible::ActivationObserver {
+    public:
+        explicit Listening(RealPlatform &platform) : platform_(platform) {}
+        void accessibilityActiveChanged(bool active) override
+        {
+            if (active)
+                platform_.useJapaneseQtTexts();
+        }
+
+    private:
+        RealPlatform &platform_;
+    };
+    readAloud_ = std::make_unique<Listening>(*this);
+    QAccessible::installActivationObserver(readAloud_.get());
 }
 
 MsgAnswer RealPlatform::messageBox(const QString &text, const QString &title, MsgButtons buttons,

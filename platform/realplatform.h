@@ -4,6 +4,8 @@
 #include "interruptedwrites.h"
 #include "platform.h"
 
+#include <QAccessible>
+
 #include <memory>
 #include <random>
 
@@ -49,9 +51,16 @@ public:
     // writes a kill cut short.
     RemovedFiles removeInterruptedSettingsWrites(const QString &app);
 
+    // Qt's Japanese texts as soon as assistive technology listens (now or
+    // later): the main window shows none of them, but a screen reader
+    // reads the names of its actions. Otherwise they wait for the first
+    // message box or dialog.
+    void useJapaneseQtTextsWhenReadAloud();
+
 private:
     std::mt19937 generator_; // default seed: the same sequence at every start
     std::unique_ptr<QTranslator> qtTexts_;
+    std::unique_ptr<QAccessible::ActivationObserver> readAloud_;
     std::unique_ptr<DesktopNotifier> notifier_;
 };
 

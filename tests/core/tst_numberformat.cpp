@@ -55,6 +55,9 @@ void TestNumberFormat::patterns_data()
     QTest::newRow("00.0 widens") << 100.5 << "00.0" << "100.5";
     QTest::newRow("00.0 negative") << -1.0 << "00.0" << "-01.0";
     QTest::newRow("00.0 rounds half away from zero") << 0.25 << "00.0" << "00.3";
+    QTest::newRow("0.0 digits beyond the shortest form") << 1e20 << "0.0" << "100000000000000000000.0";
+    QTest::newRow("0.00 far below the last decimal") << 4.9e-7 << "0.00" << "0.00";
+    QTest::newRow("0.00 rounds up from the third decimal") << 0.0051 << "0.00" << "0.01";
 }
 
 void TestNumberFormat::patterns()
@@ -76,6 +79,9 @@ void TestNumberFormat::singlePrecision_data()
     QTest::newRow("1.005 rounds up") << 1.005f << "0.00" << "1.01";
     QTest::newRow("a sum of quarters") << (0.25f + 0.5f + 0.75f) << "000.00" << "001.50";
     QTest::newRow("large sum") << 1234.25f << "#,##0.00" << "1,234.25";
+    QTest::newRow("halfway between two shortest forms, the even") << 222725.625f << "0.00" << "222725.62";
+    QTest::newRow("a tenth, not its double's digits") << 0.1f << "0.000000000" << "0.100000000";
+    QTest::newRow("the largest float, whole") << 3.4028235e38f << "0" << "340282346638528859811704183484516925440";
 }
 
 void TestNumberFormat::singlePrecision()

@@ -57,6 +57,8 @@ void TestWindowPos::parsePos_data()
     QTest::newRow("not numbers give 0") << "abc xyz" << 0 << 0;
     QTest::newRow("leading number of a token") << "120px 24.9" << 120 << 25;
     QTest::newRow("halves go to even") << "120.5 241.5" << 120 << 242;
+    QTest::newRow("negative halves go to even") << "-2.5 -3.5" << -2 << -4;
+    QTest::newRow("just under a half goes down") << "0.49999999999999994 2.4999999999999996" << 0 << 2;
     QTest::newRow("empty text") << "" << 0 << 0;
     QTest::newRow("one token") << "300" << 300 << 0;
     QTest::newRow("leading blank makes an empty first token") << " 120 240" << 0 << 120;

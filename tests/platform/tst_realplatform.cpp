@@ -34,6 +34,7 @@ private slots:
     void interruptedWritesAreRemoved();
     void firstBoxHasJapaneseButtons_data();
     void firstBoxHasJapaneseButtons();
+    void qtTextsWaitForAScreenReader();
 
 private:
     QTemporaryDir dir_;
@@ -186,6 +187,23 @@ void TestRealPlatform::firstBoxHasJapaneseButtons()
     captions.sort();
     QCOMPARE(captions, QStringList({QStringLiteral("いいえ(&N)"), QStringLiteral("はい(&Y)")}));
     QCOMPARE(got, answer);
+}
+
+void TestRealPlatform::qtTextsWaitForAScreenReader()
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
+        QSKIP("Qt's Japanese translation (qt6-translations-l10n) is not installed");
+    // What a screen reader names a button's press.
+    const auto pressName = [] { return QCoreApplication::translate("QAccessibleActionInterface", "Press"); };
+    const QString english = pressName();
+    RealPlatform p;
+    p.useJapaneseQtTextsWhenReadAloud();
+    QCOMPARE(pressName(), english);
+    // A screen reader starts: its names of actions are Japanese.
+    QAccessible::setActive(true);
+    const QString japanese = pressName();
+    QAccessible::setActive(false);
+    QVERIFY2(japanese != english, qPrintable(japanese));
 }
 
 QTEST_MAIN(TestRealPlatform)

@@ -174,7 +174,10 @@ void MainWindow::offerDueGrants()
         }
         tellWrite(platform_, std::get<WriteReport>(taken), told_);
     }
-    summary_->refresh();
+    // The grant in force may have moved with the date; the month's totals
+    // have not (and totalling them would show the busy pointer, whose
+    // animated image costs memory at every start).
+    summary_->showFiveDays();
 }
 
 void MainWindow::restorePosition()

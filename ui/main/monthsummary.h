@@ -32,13 +32,12 @@ public slots:
     void showMonth(int year, int month);
     // The shown month again, and the paid leave as of today.
     void refresh();
-
-private:
-    // The five days a year of the grant in force: told in the 有給
-    // figure's description, and marked when they fall short near their
-    // deadline.
+    // The five days a year of the grant in force as of today: told in the
+    // 有給 figure's description, and marked when they fall short near
+    // their deadline. No month is totalled.
     void showFiveDays();
 
+private:
     const AttendanceBook &book_;
     bool started_ = false;
     YearMonth shown_;

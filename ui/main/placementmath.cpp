@@ -1,5 +1,7 @@
 #include "placementmath.h"
 
+#include "numbers.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -7,18 +9,6 @@
 namespace zentak {
 
 namespace {
-
-// Nearest integer, a half going to the even one (the default rounding mode).
-double nearest(double v)
-{
-    return std::nearbyint(v);
-}
-
-// Integer division by 2 truncating toward zero, of an integral value.
-double half(double n)
-{
-    return std::trunc(n / 2.0);
-}
 
 // Positions are signed 16-bit values; anything beyond is held at the limit.
 int toPosition(double v)
@@ -39,14 +29,15 @@ int toPosition(double v)
 // than the screen ends with a negative position.
 int place(double parentStart, double parentSize, double dialogSize, double screenSize)
 {
-    double pos = nearest(parentStart + half(nearest(parentSize)) - half(nearest(dialogSize)));
+    double pos = nearestEven(parentStart + truncatedHalf(nearestEven(parentSize))
+                             - truncatedHalf(nearestEven(dialogSize)));
     // The room is taken in single precision, both for the test and the
     // position it gives.
     const float room = static_cast<float>(screenSize - dialogSize);
     if (pos < 0)
         pos = 0;
     else if (pos > room)
-        pos = nearest(room);
+        pos = nearestEven(room);
     return toPosition(pos);
 }
 
