@@ -4,8 +4,10 @@
 // target, the ratio of the measured value to the target's limit and whether
 // the target is met.
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace zentak::bench {
 
@@ -19,6 +21,23 @@ inline void printFigure(const std::string &figure, const std::string &measured,
     std::printf("FIGURE|%s|%s|%s|%s|%s\n", figure.c_str(), measured.c_str(), target.c_str(),
                 ratioText, ratio < 0 ? "" : (met ? "ok" : "SHORT"));
     std::fflush(stdout);
+}
+
+// The median of measured values, and it with the least and the most.
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+inline std::string spread(const std::vector<double> &v, double scale, const char *unit, int decimals)
+{
+    char text[96];
+    const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
+    std::snprintf(text, sizeof text, "%.*f %s (%.*f-%.*f)", decimals, median(v) / scale, unit,
+                  decimals, *lo / scale, decimals, *hi / scale);
+    return text;
 }
 
 } // namespace zentak::bench
