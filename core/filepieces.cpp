@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 
 namespace zentak {
 
@@ -14,15 +15,25 @@ constexpr size_t kStampSeed = 0x5a656e74616bULL;
 
 } // namespace
 
+// Room for the part of a record carried into the next piece; a longer one
+// makes the buffer grow.
+constexpr qsizetype kCarried = 4 * 1024;
+
 Pieces::Pieces(QIODevice &device, qsizetype piece)
     : device_(device), piece_(std::max<qsizetype>(piece, 1)), stamp_{0, kStampSeed}
 {
+    bytes_.reserve(piece_ + kCarried);
 }
 
 void Pieces::more(qsizetype from)
 {
-    bytes_.remove(0, from);
-    const qsizetype had = bytes_.size();
+    // The bytes kept go to the front of the same buffer: QByteArray's
+    // remove(0, n) leaves its room at the front, and the next piece then
+    // took a buffer twice as large.
+    from = std::min(from, bytes_.size());
+    const qsizetype had = bytes_.size() - from;
+    if (from > 0 && had > 0)
+        std::memmove(bytes_.data(), bytes_.constData() + from, size_t(had));
     bytes_.resize(had + piece_);
     qsizetype got = 0;
     while (got < piece_) {
@@ -80,7 +91,8 @@ QByteArray linesOfMonth(QByteArrayView bytes, int year, int month)
 QByteArray linesOfMonthInFile(const QString &path, int year, int month)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read in whole pieces: QFile's own buffer would be one more.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
     Pieces pieces(file, kReadPiece);
     QByteArray lines;

@@ -185,12 +185,18 @@ Try readOnce(QFile &file, AttendanceTable &table, ReadResult &result)
             result.error = file.errorString();
         return Try::Done;
     };
-    if (!file.open(QIODevice::ReadOnly))
+    // Read in whole pieces: QFile's own buffer would be one more.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return failed(ReadFault::System);
     const std::optional<FileState> before = fileStateOf(file);
     std::vector<DayKey> replaced;
-    const Pieces pieces = parseDevice(file, kReadPiece, table, result.parsed, replaced);
-    if (pieces.failed())
+    // Only the stamp is kept: the pieces' buffer is gone before the second
+    // pass takes one of its own.
+    const std::optional<FileStamp> read = [&]() -> std::optional<FileStamp> {
+        const Pieces pieces = parseDevice(file, kReadPiece, table, result.parsed, replaced);
+        return pieces.failed() ? std::nullopt : std::optional(pieces.stamp());
+    }();
+    if (!read)
         return failed(ReadFault::System);
     // The bytes read, gone through once more: a file written in place since
     // the read began shows other bytes, or another state, whatever the
@@ -198,14 +204,14 @@ Try readOnce(QFile &file, AttendanceTable &table, ReadResult &result)
     const std::optional<FileStamp> again = file.seek(0) ? stampOfDevice(file) : std::nullopt;
     if (!again)
         return failed(ReadFault::System);
-    if (before != fileStateOf(file) || *again != pieces.stamp())
+    if (before != fileStateOf(file) || *again != *read)
         return Try::ChangedUnderIt;
     // A file that ends before its own size, which the system does not call
     // an error, gives no records at all rather than some.
-    if (pieces.stamp().size < file.size())
+    if (read->size < file.size())
         return failed(ReadFault::CutShort);
     result.status = ReadStatus::Read;
-    result.stamp = pieces.stamp();
+    result.stamp = *read;
     if (result.parsed.lost.isEmpty() && result.parsed.replaced == 0)
         return Try::Done;
     // Records that are not in the table: the file is kept as it was read,
