@@ -12,9 +12,9 @@ using namespace zentak;
 static AttendanceTable tableOf(QDate month, const QString &days)
 {
     AttendanceTable t;
-    for (const QString &spec : days.split(u' ', Qt::SkipEmptyParts)) {
-        const QDate d(month.year(), month.month(), spec.left(2).toInt());
-        t.setRecord(keyOf(d), markedDay(d, spec.size() > 2 ? LeaveKind::Cancelled : LeaveKind::Holiday));
+    for (const QString &entry : days.split(u' ', Qt::SkipEmptyParts)) {
+        const QDate d(month.year(), month.month(), entry.left(2).toInt());
+        t.setRecord(keyOf(d), markedDay(d, entry.size() > 2 ? LeaveKind::Cancelled : LeaveKind::Holiday));
     }
     return t;
 }

@@ -16,11 +16,11 @@ namespace {
 AttendanceTable tableOf(const QStringList &days)
 {
     AttendanceTable t;
-    for (const QString &spec : days) {
-        const QDate d = QDate::fromString(spec.left(10), Qt::ISODate);
-        const QStringList rest = (spec.mid(17) + "||").split(u'|');
+    for (const QString &entry : days) {
+        const QDate d = QDate::fromString(entry.left(10), Qt::ISODate);
+        const QStringList rest = (entry.mid(17) + "||").split(u'|');
         t.setRecord(keyOf(d), DayRecord{dateField(d), weekdayKanji(d), rest[1].isEmpty() ? "09:00" : rest[1],
-                                        rest[2], spec.mid(11, 5), "", rest[0].isEmpty() ? "作業" : rest[0]});
+                                        rest[2], entry.mid(11, 5), "", rest[0].isEmpty() ? "作業" : rest[0]});
     }
     return t;
 }
@@ -30,10 +30,10 @@ AttendanceTable tableOf(const QStringList &days)
 QStringList monthsOf(const QStringList &months)
 {
     QStringList days;
-    for (const QString &spec : months) {
-        int weekdays = spec.section(u'=', 1).section(u'+', 0, 0).toInt();
-        int sundays = spec.section(u'=', 1).section(u'+', 1).toInt();
-        for (QDate d = QDate::fromString(spec.left(7) + "-01", Qt::ISODate); weekdays + sundays > 0; d = d.addDays(1))
+    for (const QString &entry : months) {
+        int weekdays = entry.section(u'=', 1).section(u'+', 0, 0).toInt();
+        int sundays = entry.section(u'=', 1).section(u'+', 1).toInt();
+        for (QDate d = QDate::fromString(entry.left(7) + "-01", Qt::ISODate); weekdays + sundays > 0; d = d.addDays(1))
             if (d.dayOfWeek() <= Qt::Friday && weekdays > 0 && weekdays--)
                 days << d.toString(Qt::ISODate) + "=18:00";
             else if (d.dayOfWeek() == Qt::Sunday && sundays > 0 && sundays--)
